@@ -1,0 +1,4 @@
+#include "app/AtomicFile.h"
+namespace velmora {
+Status WriteFileAtomically(const QString&, const QByteArray&) { return Status::Fail(QString()); }
+}

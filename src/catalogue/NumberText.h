@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// The number conventions every figure of the program follows. Unit figures are kept as text;
+// arithmetic reads a text's leading number and writes plain decimal text back.
+namespace velmora::num {
+
+// The value of the leading number of a text (blanks before it allowed, optional sign, digits,
+// decimal point, exponent); 0 when the text does not start with a number.
+double Val(const QString& text);
+
+// Nearest whole number, an exact half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double Whole(double x);
+
+// Whole(x) as a 32-bit integer; nullopt-like failure is reported through ok when x lies beyond
+// the 32-bit range or is not a number.
+int WholeInt(double x, bool* ok = nullptr);
+
+// a \ 2: halving with the remainder dropped, truncating towards zero (5 -> 2, -5 -> -2).
+long long Half(long long a);
+
+// True when the whole text is one number: optional blanks around it, optional sign, digits
+// with an optional decimal point, optional exponent. "nd", "--", "" and "1a" are not numeric.
+bool IsNumeric(const QString& text);
+
+// Plain decimal text: no leading blank, no group separators, whole values without a decimal
+// point, otherwise the shortest text that reads back as the same number (1.5, not 1.50).
+QString NumberText(double x);
+
+// Val followed by NumberText: "08" -> "8", "1.50" -> "1.5".
+QString ReFormat(const QString& text);
+
+// Full-width letters, digits, symbols, spaces and katakana replaced by their half-width forms
+// (voiced katakana become two characters); every other character unchanged.
+QString Narrow(const QString& text);
+
+}  // namespace velmora::num

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "catalogue/Status.h"
+#include "catalogue/UnitRecord.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace velmora {
+
+// The unit catalogue: unitdata.csv read once into MsDataList, rows 1..n in file order (row 0 is
+// an empty record that is never filled; with no unit the list holds no row at all). Rows never
+// change after loading; callers get copies through GetMsData.
+class clsMsData {
+public:
+    // DataSource: reads the file at path whole and loads it. A line with fewer than 88 fields
+    // stops the load; the failure's message names the line number and its field count, and the
+    // catalogue is then left empty.
+    Status SetDataSource(const QString& path);
+
+    // The same from the file's bytes (code page 932 or UTF-8, CR LF or LF).
+    Status LoadFromBytes(const QByteArray& bytes);
+
+    // Lines read, header and empty lines included: 0 before loading, -1 when the file was
+    // missing or empty.
+    int Count() const { return count_; }
+
+    // Number of units n; MsDataList() then has n + 1 rows (or none when n is 0).
+    int UnitCount() const;
+    const std::vector<typMsData>& MsDataList() const { return rows_; }
+
+    // Faction mark of row i: "連" for Army 0, "ジ" for Army 1, empty otherwise or when i is
+    // outside the list.
+    QString get配備名(int i) const;
+
+    // A copy of the first row whose MsNo equals msNo exactly, or the empty record.
+    typMsData GetMsData(const QString& msNo) const;
+
+    // The first row with that MsNo without copying it; nullptr when there is none.
+    const typMsData* FindMsData(const QString& msNo) const;
+
+private:
+    int count_ = 0;
+    std::vector<typMsData> rows_;
+    QHash<QString, int> indexByMsNo_;  // MsNo -> first row
+};
+
+}  // namespace velmora
