@@ -1,0 +1,61 @@
+#pragma once
+
+#include "catalogue/UnitRecord.h"
+
+#include <QGroupBox>
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+class clsMsData;
+class Platform;
+
+// The texts of the detail panel's value labels, as a formation row takes them.
+struct PanelFigures {
+    QString msName;
+    QString hp;
+    QString armor;
+    QString away;
+    QString preemptive;
+    QString move;
+    QString sale;
+    QString repair;
+};
+
+// The "詳細" frame (fraMsInfo): the unit on display (CurMsData) with its figures, its weapon
+// table grdMsInfo, the shield and modification lists and the deploy and update buttons.
+class MsInfoPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    MsInfoPanel(const clsMsData& catalogue, Platform& platform, QWidget* parent = nullptr);
+
+    void SetMsData(const QString& msNo, bool updatePreemptive);
+    void ShowMsData(const typMsData& record, bool updatePreemptive);
+    void ClearMsData();
+    void ColorMsInfo();
+
+    // A unit picked in the unit list: shows it with its default equipment, the shield fitted
+    // when it has one, no modification, and the catalogue's own evasion and pre-emption.
+    void ShowListUnit(const QString& msNo);
+
+    // A formation row picked: shows its unit with the row's stored shield, modification and
+    // equipped weapon row (the texts of formation columns 15, 16 and 17).
+    void ShowFormationUnit(const QString& msNo, const QString& shieldCell,
+                           const QString& modificationCell, const QString& weaponCell);
+
+    const typMsData& CurMsData() const;
+    int ShieldChoice() const;       // position of cmbShield
+    int ModificationCode() const;   // item value of cmbReconstruct's current entry
+    int EquippedRow() const;        // last weapon row whose column 11 is "1"; 0 when none
+    QStringList EquippedColumn() const;  // column 11 of weapon rows 1 to 7
+    PanelFigures Figures() const;
+
+Q_SIGNALS:
+    void addClicked();
+    void editClicked();
+    // CurMsData, its shield or its equipment changed: the picture must follow.
+    void pictureNeeded();
+};
+
+}  // namespace velmora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// The one-line text in which a formation is kept: comment, stamp and four comma-joined lists
+// (MS numbers, shield positions, modification codes, equipped weapon rows), separated by tabs.
+namespace velmora {
+
+// The per-unit choices of a formation, one entry per unit in each list.
+struct FormationLists {
+    QStringList msNos;
+    QStringList shields;
+    QStringList modifications;
+    QStringList weapons;
+
+    // The four lists joined by "," each, then by tabs: the hand-over form of a formation.
+    QString Joined() const;
+
+    // Splits a hand-over text (four tab-separated fields; missing fields count as empty). An
+    // empty field gives an empty list, not a list with one empty entry.
+    static FormationLists Parse(const QString& fourFields);
+};
+
+// "MM.DD HH:mm" on a 24-hour clock: 3 February at 9:05 gives "02.03 09:05".
+QString FormatStamp(const QDateTime& when);
+
+// comment, tab, stamp, tab, the four lists.
+QString MakeFormationText(const QString& comment, const QDateTime& when,
+                          const FormationLists& lists);
+
+// The six fields of a stored formation text, missing fields empty, fields after the sixth
+// dropped.
+QStringList SplitFormationText(const QString& text);
+
+// Fields 2 to 5 of a stored formation text joined by tabs.
+QString ListsOfFormationText(const QString& text);
+
+}  // namespace velmora
