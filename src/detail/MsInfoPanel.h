@@ -18,7 +18,8 @@ struct PanelFigures {
     QString armor;
     QString away;
     QString preemptive;
-    QString move;
+    QString move;        // lblMove: move type followed by the move number, e.g. "地上3"
+    QString moveNumber;  // the number part of lblMove alone, e.g. "3" (or "10")
     QString sale;
     QString repair;
 };
