@@ -1,12 +1,16 @@
 #pragma once
 
 #include "formation/FormationText.h"
+#include "formation/SaveSlots.h"
 
 #include <QDialog>
 #include <QString>
 
+class QMouseEvent;
+
 namespace velmora {
 
+class GridView;
 class clsMsData;
 class Platform;
 class SettingsFile;
@@ -19,10 +23,38 @@ class frmSaveData : public QDialog {
 public:
     frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Platform& platform,
                 FormationLists currentFormation, QWidget* parent = nullptr);
+    ~frmSaveData() override;
 
     const QString& Tag() const { return tag_; }
 
+protected:
+    // A right-button press on the dialog's own surface closes it without loading anything.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
+    class SlotModel;
+    class UnitModel;
+
+    // Reads the eight slots afresh into grdSaveData; the current slot row stays as it was.
+    void FillSlots();
+    // msList: one numbered row per MS number of the current slot, with the unit's name.
+    void ListUnits();
+    // The current slot row, 1 to 8; 0 when there is none.
+    int CurrentSlot() const;
+    void CloseWithoutLoading();
+
+    void cmdSave_Click();
+    void cmdLoad_Click();
+
+    const clsMsData& catalogue_;
+    SettingsFile& settings_;
+    Platform& platform_;
+    const FormationLists currentFormation_;
+    SaveSlots slots_;
+    SlotModel* slotModel_ = nullptr;
+    UnitModel* unitModel_ = nullptr;
+    GridView* grdSaveData_ = nullptr;
+    GridView* msList_ = nullptr;
     QString tag_;
 };
 

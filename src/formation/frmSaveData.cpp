@@ -1,0 +1,292 @@
+#include "formation/frmSaveData.h"
+
+#include "app/Platform.h"
+#include "app/SettingsFile.h"
+#include "browser/GridView.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/clsMsData.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <array>
+#include <initializer_list>
+
+namespace velmora {
+
+namespace {
+
+enum SlotColumn {
+    kSlotMsNos,
+    kSlotComment,
+    kSlotLoad,
+    kSlotStamp,
+    kSlotShields,
+    kSlotModifications,
+    kSlotWeapons,
+    kSlotColumnCount
+};
+
+enum UnitColumn { kUnitKey, kUnitPosition, kUnitName, kUnitColumnCount };
+
+// The design works in twips; 15 twips make one pixel.
+constexpr int Px(int twips) { return twips / 15; }
+
+constexpr Qt::Alignment kLeft = Qt::AlignVCenter | Qt::AlignLeft;
+constexpr Qt::Alignment kRight = Qt::AlignVCenter | Qt::AlignRight;
+constexpr Qt::Alignment kCentre = Qt::AlignVCenter | Qt::AlignHCenter;
+
+// A width of 0 hides the column.
+void SetColumnWidths(GridView* grid, std::initializer_list<int> twips) {
+    int column = 0;
+    for (const int width : twips) {
+        if (width == 0)
+            grid->setColumnHidden(column, true);
+        else
+            grid->setColumnWidth(column, Px(width));
+        ++column;
+    }
+}
+
+}  // namespace
+
+// grdSaveData: one row per slot, the slot's fields, its total load and its stamp.
+class frmSaveData::SlotModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void SetSlots(const SaveSlots& saved, const clsMsData& catalogue) {
+        for (int n = 1; n <= SaveSlots::kCount; ++n) {
+            const SaveSlots::Slot& slot = saved.At(n);
+            rows_[n - 1] = {slot.msNos,
+                            slot.comment,
+                            num::NumberText(SaveSlots::TotalLoad(slot.msNos, catalogue)),
+                            slot.stamp,
+                            slot.shields,
+                            slot.modifications,
+                            slot.weapons};
+        }
+        Q_EMIT dataChanged(index(0, 0), index(SaveSlots::kCount - 1, kSlotColumnCount - 1));
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : SaveSlots::kCount;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kSlotColumnCount;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+        if (role == Qt::DisplayRole) return rows_[index.row()][index.column()];
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Alignment(index.column()));
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= kSlotColumnCount)
+            return {};
+        if (role == Qt::DisplayRole) return Header(section);
+        return {};
+    }
+
+private:
+    static Qt::Alignment Alignment(int column) {
+        switch (column) {
+        case kSlotLoad: return kRight;
+        case kSlotStamp: return kCentre;
+        default: return kLeft;
+        }
+    }
+
+    static QString Header(int column) {
+        switch (column) {
+        case kSlotComment: return QStringLiteral(u"コメント");
+        case kSlotStamp: return QStringLiteral(u"登録日時");
+        case kSlotShields: return QStringLiteral(u"盾");
+        case kSlotModifications: return QStringLiteral(u"改造");
+        case kSlotWeapons: return QStringLiteral(u"武器");
+        default: return QString();
+        }
+    }
+
+    std::array<std::array<QString, kSlotColumnCount>, SaveSlots::kCount> rows_;
+};
+
+// msList: the units of the chosen slot, numbered from 1.
+class frmSaveData::UnitModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void SetNames(const QStringList& names) {
+        beginResetModel();
+        names_ = names;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(names_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kUnitColumnCount;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+        if (role == Qt::DisplayRole) {
+            switch (index.column()) {
+            case kUnitPosition: return QString::number(index.row() + 1);
+            case kUnitName: return names_[index.row()];
+            default: return QString();
+            }
+        }
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(index.column() == kUnitPosition ? kRight : kLeft);
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        switch (section) {
+        case kUnitPosition: return QStringLiteral(u"No.");
+        case kUnitName: return QStringLiteral(u"機体名称");
+        case kUnitKey: return QString();
+        default: return {};
+        }
+    }
+
+private:
+    QStringList names_;
+};
+
+frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Platform& platform,
+                         FormationLists currentFormation, QWidget* parent)
+    : QDialog(parent),
+      catalogue_(catalogue),
+      settings_(settings),
+      platform_(platform),
+      currentFormation_(std::move(currentFormation)) {
+    setObjectName(QStringLiteral(u"frmSaveData"));
+    setWindowTitle(QStringLiteral(u"登録データ"));
+    setModal(true);
+    setFixedSize(400, 182);
+
+    // Created in the design's tab order.
+    grdSaveData_ = new GridView(this);
+    grdSaveData_->setObjectName(QStringLiteral(u"grdSaveData"));
+    grdSaveData_->setGeometry(Px(105), Px(105), Px(3570), Px(2055));
+    slotModel_ = new SlotModel(grdSaveData_);
+    grdSaveData_->setModel(slotModel_);
+    grdSaveData_->horizontalHeader()->setStretchLastSection(false);
+    SetColumnWidths(grdSaveData_, {0, 2355, 0, 1200, 0, 0, 0});
+
+    msList_ = new GridView(this);
+    msList_->setObjectName(QStringLiteral(u"msList"));
+    msList_->setGeometry(Px(3750), Px(105), Px(2175), Px(2055));
+    unitModel_ = new UnitModel(msList_);
+    msList_->setModel(unitModel_);
+    msList_->horizontalHeader()->setStretchLastSection(false);
+    SetColumnWidths(msList_, {0, 300, 1860});
+
+    const auto makeButton = [this](const QString& name, const QString& caption, int left) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setGeometry(Px(left), Px(2280), Px(840), Px(360));
+        return button;
+    };
+    QPushButton* cmdSave = makeButton(QStringLiteral(u"cmdSave"), QStringLiteral(u"登録"), 3165);
+    QPushButton* cmdLoad = makeButton(QStringLiteral(u"cmdLoad"), QStringLiteral(u"読込"), 4125);
+    QPushButton* cmdClose =
+        makeButton(QStringLiteral(u"cmdClose"), QStringLiteral(u"閉じる"), 5085);
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmSaveData::cmdSave_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmSaveData::cmdLoad_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmSaveData::CloseWithoutLoading);
+    connect(grdSaveData_, &QAbstractItemView::clicked, this, &frmSaveData::ListUnits);
+    connect(grdSaveData_, &GridView::focusGained, this, &frmSaveData::ListUnits);
+    connect(grdSaveData_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmSaveData::ListUnits);
+
+    FillSlots();
+    grdSaveData_->setCurrentIndex(slotModel_->index(0, kSlotComment));
+    ListUnits();
+}
+
+frmSaveData::~frmSaveData() = default;
+
+void frmSaveData::mousePressEvent(QMouseEvent* event) {
+    // Presses that a child leaves unhandled reach the dialog too; only its bare surface counts.
+    if (event->button() == Qt::RightButton && !childAt(event->position().toPoint())) {
+        CloseWithoutLoading();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void frmSaveData::FillSlots() {
+    slots_ = SaveSlots::Read(settings_);
+    slotModel_->SetSlots(slots_, catalogue_);
+}
+
+void frmSaveData::ListUnits() {
+    unitModel_->SetNames(SaveSlots::UnitNames(slots_.At(CurrentSlot()).msNos, catalogue_));
+}
+
+int frmSaveData::CurrentSlot() const {
+    const QModelIndex current = grdSaveData_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void frmSaveData::CloseWithoutLoading() {
+    tag_.clear();
+    reject();
+}
+
+void frmSaveData::cmdSave_Click() {
+    const int slot = CurrentSlot();
+    if (slot == 0) return;
+    const std::optional<QString> comment =
+        platform_.InputBox(this, QStringLiteral(u"コメントを入力してください。"),
+                           QStringLiteral(u"編成の登録"), slots_.At(slot).comment);
+    // Cancelled, empty, or a comment that would not read back as it was: store nothing.
+    if (!comment || !SaveSlots::IsStorableComment(*comment)) return;
+    if (!settings_.Exists()) {
+        platform_.MsgBox(this, QStringLiteral(u"設定ファイルが見つかりません。"),
+                         QStringLiteral(u"エラー"), MsgStyle::Information);
+        CloseWithoutLoading();
+        return;
+    }
+    const Status stored =
+        SaveSlots::Store(settings_, slot, *comment, platform_.Now(), currentFormation_);
+    if (!stored) {
+        platform_.MsgBox(this, QStringLiteral(u"登録できませんでした。\n") + stored.message(),
+                         QStringLiteral(u"エラー"), MsgStyle::Information);
+        return;
+    }
+    FillSlots();
+    ListUnits();
+    platform_.MsgBox(this, QStringLiteral(u"登録しました。"), QStringLiteral(u"確認"),
+                     MsgStyle::Information);
+}
+
+void frmSaveData::cmdLoad_Click() {
+    const SaveSlots::Slot& slot = slots_.At(CurrentSlot());
+    if (slot.msNos.isEmpty()) {
+        platform_.MsgBox(this, QStringLiteral(u"機体データがありません。"),
+                         QStringLiteral(u"エラー"), MsgStyle::Information);
+        return;
+    }
+    const MsgAnswer answer =
+        platform_.MsgBox(this, QStringLiteral(u"この編成データをロードしますか？\r\n\r\n"),
+                         QStringLiteral(u"確認"), MsgStyle::YesNoQuestion);
+    if (answer == MsgAnswer::Yes) {
+        tag_ = slot.Lists();
+        accept();
+    } else {
+        tag_.clear();
+    }
+}
+
+}  // namespace velmora
