@@ -1,0 +1,101 @@
+#include "app/StartUp.h"
+
+#include "app/Platform.h"
+#include "app/SettingsFile.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/clsMsData.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <exception>
+
+namespace velmora {
+
+namespace {
+
+const QString kSetting = QStringLiteral(u"Setting");
+
+QString ErrorTitle() { return QStringLiteral(u"エラー"); }
+
+}  // namespace
+
+StartUp::StartUp(Platform& platform, clsMsData& catalogue, SettingsFile& settings)
+    : platform_(platform), catalogue_(catalogue), settings_(settings) {}
+
+std::optional<StartUpResult> StartUp::Run(QWidget* owner) {
+    const QString catalogueFile = platform_.ProgramFolder() + u"/unitdata.csv";
+    if (!QFileInfo(catalogueFile).isFile()) {
+        Fail(owner, QStringLiteral(u"機体データファイルが見つかりません。"));
+        return std::nullopt;
+    }
+    const Status loaded = catalogue_.SetDataSource(catalogueFile);
+    if (!loaded) {
+        Fail(owner, loaded.message());
+        return std::nullopt;
+    }
+
+    if (!settings_.Exists()) {
+        Fail(owner, QStringLiteral(u"設定ファイルが見つかりません。"));
+        return std::nullopt;
+    }
+    StartUpResult result;
+    result.rank = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"class")));
+    result.level = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"level")));
+    result.decoration = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"decoration")));
+    result.skill = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"skill")));
+
+    const QString installFolder = settings_.Read(kSetting, QStringLiteral(u"path"));
+    result.msStatusPath = StatusPicturePath(installFolder);
+    if (!HasOrdinaryFile(FacePicturePath(installFolder)) ||
+        !HasOrdinaryFile(result.msStatusPath)) {
+        const QString chosen = AskInstallFolder(owner);
+        if (!chosen.isEmpty()) {
+            // A folder that cannot be remembered is still used for this run.
+            const Status written = settings_.Write(chosen, kSetting, QStringLiteral(u"path"));
+            if (!written) platform_.MsgBox(owner, written.message(), ErrorTitle(),
+                                           MsgStyle::Information);
+            result.msStatusPath = StatusPicturePath(chosen);
+        }
+    }
+    return result;
+}
+
+std::optional<int> StartUp::WholeSetting(const QString& text) {
+    bool fits = false;
+    const int value = num::WholeInt(num::Val(text), &fits);
+    if (!fits) return std::nullopt;
+    return value;
+}
+
+QString StartUp::FolderPrompt() {
+    return QStringLiteral(u"QELのインストールフォルダを指定してください。") + u"\r\n" +
+           QStringLiteral(u"[例]") + u'"' + QStringLiteral(u"C:\\Program Files\\Toveri\\QEL2") +
+           u'"';
+}
+
+bool StartUp::HasOrdinaryFile(const QString& folder) {
+    const QDir dir(folder);
+    return dir.exists() && !dir.entryList(QDir::Files).isEmpty();
+}
+
+QString StartUp::StatusPicturePath(const QString& installFolder) {
+    return installFolder + u"/Image/Ms_status/";
+}
+
+QString StartUp::FacePicturePath(const QString& installFolder) {
+    return installFolder + u"/Image/MsLFace/";
+}
+
+void StartUp::Fail(QWidget* owner, const QString& message) {
+    platform_.MsgBox(owner, message, ErrorTitle(), MsgStyle::Information);
+}
+
+QString StartUp::AskInstallFolder(QWidget* owner) {
+    try {
+        return platform_.BrowseFolder(owner, FolderPrompt());
+    } catch (const std::exception&) {
+        return QString();
+    }
+}
+
+}  // namespace velmora

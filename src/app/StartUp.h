@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace velmora {
+
+class Platform;
+class SettingsFile;
+class clsMsData;
+
+// What the start-up hands to the window once both files were found and the catalogue loaded.
+struct StartUpResult {
+    QString msStatusPath;  // the unit pictures: install folder + "/Image/Ms_status/"
+    // The commander settings as whole numbers; nullopt when a value lies beyond 32 bits. The
+    // formation panel applies the range rules.
+    std::optional<int> rank;
+    std::optional<int> level;
+    std::optional<int> decoration;
+    std::optional<int> skill;
+};
+
+// The start-up checks the window runs before it shows (InitMain): unitdata.csv and setting.ini
+// next to the program, the catalogue, the commander settings and the game's install folder,
+// which is asked for when its picture folders are missing or empty. Every message and the
+// folder prompt go through the Platform. Needs QtCore only.
+class StartUp {
+public:
+    StartUp(Platform& platform, clsMsData& catalogue, SettingsFile& settings);
+
+    // Loads the catalogue and reads the settings. nullopt: the program has to end, and the
+    // message saying why was shown.
+    std::optional<StartUpResult> Run(QWidget* owner);
+
+    // A setting read as a whole number: the leading number (0 when none), rounded with halves
+    // to even; nullopt when that lies beyond the 32-bit range.
+    static std::optional<int> WholeSetting(const QString& text);
+
+    // The folder prompt's two lines: the instruction, then an example path in double quotes.
+    static QString FolderPrompt();
+
+    // True when folder exists and holds at least one ordinary (not hidden) file.
+    static bool HasOrdinaryFile(const QString& folder);
+
+    static QString StatusPicturePath(const QString& installFolder);
+    static QString FacePicturePath(const QString& installFolder);
+
+private:
+    void Fail(QWidget* owner, const QString& message);
+    // GetDataPath: the folder the user chose, or empty when the prompt was cancelled or failed.
+    QString AskInstallFolder(QWidget* owner);
+
+    Platform& platform_;
+    clsMsData& catalogue_;
+    SettingsFile& settings_;
+};
+
+}  // namespace velmora

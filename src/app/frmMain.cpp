@@ -1,0 +1,153 @@
+#include "app/frmMain.h"
+
+#include "app/Platform.h"
+#include "app/StartUp.h"
+#include "browser/MsListPanel.h"
+#include "detail/MsInfoPanel.h"
+#include "formation/FormationPanel.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <exception>
+
+namespace velmora {
+
+namespace {
+
+// The design's client area: 12075 x 9330 twips at 96 dots per inch.
+constexpr int kClientWidth = 805;
+constexpr int kClientHeight = 622;
+
+QFont WindowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral(u"MS Gothic"), QStringLiteral(u"ＭＳ ゴシック"),
+                      QStringLiteral(u"Noto Sans CJK JP"), QStringLiteral(u"Noto Sans Mono CJK JP")});
+    font.setPointSize(9);
+    return font;
+}
+
+QLabel* StatusPanel(QStatusBar* bar, const QString& name, int stretch) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(name);
+    bar->addWidget(panel, stretch);
+    return panel;
+}
+
+}  // namespace
+
+frmMain::frmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      settings_(platform.ProgramFolder() + u"/setting.ini") {
+    setObjectName(QStringLiteral(u"frmMain"));
+    setWindowTitle(QStringLiteral(u"Velmora"));
+    setFont(WindowFont());
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(7, 6, 5, 4);
+    layout->setSpacing(5);
+    list_ = new MsListPanel(catalogue_, central);
+    detail_ = new MsInfoPanel(catalogue_, platform_, central);
+    formation_ = new FormationPanel(catalogue_, settings_, platform_, central);
+    // The unit list takes most of the room a larger window gives.
+    layout->addWidget(list_, 2);
+    layout->addWidget(detail_, 1);
+    layout->addWidget(formation_, 1);
+    setCentralWidget(central);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral(u"sbStatus"));
+    verdictPanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel1"), 1);
+    StatusPanel(bar, QStringLiteral(u"sbPanel2"), 0)->setMinimumWidth(60);
+    datePanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel3"), 0);
+    timePanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel4"), 0);
+    setStatusBar(bar);
+
+    connect(list_, &MsListPanel::unitChosen, detail_, &MsInfoPanel::ShowListUnit);
+    connect(list_, &MsListPanel::factionChosen, detail_, &MsInfoPanel::ClearMsData);
+    connect(list_, &MsListPanel::deployRequested, this, &frmMain::AddToFormation);
+    connect(detail_, &MsInfoPanel::addClicked, this, &frmMain::AddToFormation);
+    connect(detail_, &MsInfoPanel::editClicked, this, &frmMain::UpdateFormationRow);
+    connect(detail_, &MsInfoPanel::pictureNeeded, this, &frmMain::ShowPicture);
+    connect(formation_, &FormationPanel::unitSelected, detail_, &MsInfoPanel::ShowFormationUnit);
+    connect(formation_, &FormationPanel::detailClearRequested, detail_,
+            &MsInfoPanel::ClearMsData);
+    connect(formation_, &FormationPanel::verdictChanged, verdictPanel_, &QLabel::setText);
+
+    clock_ = new QTimer(this);
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &frmMain::ShowClock);
+    clock_->start();
+    ShowClock();
+
+    resize(kClientWidth, kClientHeight);
+}
+
+bool frmMain::Load() {
+    try {
+        if (!InitMain()) return false;
+        list_->FillMsList(0);
+        formation_->LoadDefaultFormation();
+        return true;
+    } catch (const std::exception& e) {
+        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
+                         MsgStyle::Information);
+        return false;
+    }
+}
+
+bool frmMain::InitMain() {
+    StartUp startUp(platform_, catalogue_, settings_);
+    const std::optional<StartUpResult> result = startUp.Run(this);
+    if (!result) return false;
+    list_->SetPictureFolder(result->msStatusPath);
+    formation_->RestoreCommander(result->rank, result->level, result->decoration, result->skill);
+    return true;
+}
+
+void frmMain::SetMsData(const QString& msNo, bool updatePreemptive) {
+    detail_->SetMsData(msNo, updatePreemptive);
+}
+
+void frmMain::vbWheelMinus() { list_->vbWheelMinus(); }
+
+void frmMain::vbWheelPlus() { list_->vbWheelPlus(); }
+
+void frmMain::vbMButtonUp() { list_->vbMButtonUp(); }
+
+// The deploy button and a double-click in the unit list. The old program also required the
+// list row under the mouse pointer not to be the header; here neither gesture can start there.
+void frmMain::AddToFormation() {
+    try {
+        const int row = list_->CurrentRow();
+        if (row < 1 || list_->RowCount() <= 1) return;
+        formation_->AddUnit({list_->Cell(row, 0), list_->Cell(row, 3), list_->Cell(row, 2),
+                             detail_->Figures(), detail_->ShieldChoice(),
+                             detail_->ModificationCode(), detail_->EquippedRow()});
+    } catch (const std::exception& e) {
+        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
+                         MsgStyle::Information);
+        platform_.EndProgram();
+    }
+}
+
+void frmMain::UpdateFormationRow() {
+    formation_->UpdateCurrentRow(detail_->Figures(), detail_->ShieldChoice(),
+                                 detail_->ModificationCode(), detail_->EquippedRow());
+}
+
+void frmMain::ShowPicture() {
+    list_->ShowMsImage(detail_->CurMsData(), detail_->ShieldChoice(), detail_->EquippedColumn());
+}
+
+void frmMain::ShowClock() {
+    const QDateTime now = platform_.Now();
+    datePanel_->setText(now.toString(QStringLiteral(u"yyyy/MM/dd")));
+    timePanel_->setText(now.toString(QStringLiteral(u"HH:mm")));
+}
+
+}  // namespace velmora

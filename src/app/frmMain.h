@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/SettingsFile.h"
+#include "catalogue/clsMsData.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QLabel;
+class QTimer;
+
+namespace velmora {
+
+class FormationPanel;
+class MsInfoPanel;
+class MsListPanel;
+class Platform;
+
+// The program's one window: the unit list, the unit detail and the formation stacked top to
+// bottom, and the status bar. It owns the catalogue and the settings file that the three frames
+// work on, runs the start-up and passes each frame's requests on to the frame that acts on them.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+
+    // The window's load handling: start-up checks, first fill of the unit list, default
+    // formation. False when the program has to end; the message saying why was shown.
+    bool Load();
+
+    void SetMsData(const QString& msNo, bool updatePreemptive);
+    void vbWheelMinus();
+    void vbWheelPlus();
+    void vbMButtonUp();
+
+private:
+    bool InitMain();
+    void AddToFormation();
+    void UpdateFormationRow();
+    void ShowPicture();
+    void ShowClock();
+
+    Platform& platform_;
+    clsMsData catalogue_;
+    SettingsFile settings_;
+    MsListPanel* list_ = nullptr;
+    MsInfoPanel* detail_ = nullptr;
+    FormationPanel* formation_ = nullptr;
+    QLabel* verdictPanel_ = nullptr;
+    QLabel* datePanel_ = nullptr;
+    QLabel* timePanel_ = nullptr;
+    QTimer* clock_ = nullptr;
+};
+
+}  // namespace velmora
