@@ -1,0 +1,48 @@
+#include "DesktopPlatform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+namespace velmora {
+
+QString DesktopPlatform::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+
+QDateTime DesktopPlatform::Now() const { return QDateTime::currentDateTime(); }
+
+MsgAnswer DesktopPlatform::MsgBox(QWidget* owner, const QString& text, const QString& title,
+                                  MsgStyle style) {
+    const bool question = style == MsgStyle::YesNoQuestion;
+    QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information, title, text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    const int answer = box.exec();
+    if (!question) return MsgAnswer::OK;
+    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+std::optional<QString> DesktopPlatform::InputBox(QWidget* owner, const QString& prompt,
+                                                 const QString& title,
+                                                 const QString& defaultText) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok) return std::nullopt;
+    return answer;
+}
+
+QString DesktopPlatform::BrowseFolder(QWidget* owner, const QString& prompt) {
+    const QString caption = QString(prompt).replace(QStringLiteral(u"\r\n"), QStringLiteral(u"  "));
+    const QString folder = QFileDialog::getExistingDirectory(owner, caption);
+    return folder.isEmpty() ? QString() : QDir::toNativeSeparators(folder);
+}
+
+void DesktopPlatform::EndProgram() {
+    std::fflush(nullptr);
+    std::quick_exit(EXIT_FAILURE);
+}
+
+}  // namespace velmora
