@@ -1,0 +1,28 @@
+# Shared by run-demo.sh and run-tests.sh (sourced, not run): installs the Debian 12 packages the
+# build needs when some are missing, and builds the project (Release) into build/.
+
+VELMORA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
+                  fonts-noto-cjk)
+
+velmora_install_packages() {
+    local missing=()
+    local package
+    for package in "${VELMORA_PACKAGES[@]}"; do
+        dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+}
+
+velmora_build() {
+    local generator=()
+    # An existing build folder keeps the generator it was made with.
+    [ -f build/CMakeCache.txt ] || generator=(-G Ninja)
+    cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=Release
+    cmake --build build -j2
+}
