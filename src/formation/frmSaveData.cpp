@@ -40,6 +40,9 @@ constexpr Qt::Alignment kCentre = Qt::AlignVCenter | Qt::AlignHCenter;
 
 // A width of 0 hides the column.
 void SetColumnWidths(GridView* grid, std::initializer_list<int> twips) {
+    // The style's minimum would widen the narrow "No." column.
+    grid->horizontalHeader()->setMinimumSectionSize(1);
+    grid->horizontalHeader()->setStretchLastSection(false);
     int column = 0;
     for (const int width : twips) {
         if (width == 0)
@@ -179,7 +182,6 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     grdSaveData_->setGeometry(Px(105), Px(105), Px(3570), Px(2055));
     slotModel_ = new SlotModel(grdSaveData_);
     grdSaveData_->setModel(slotModel_);
-    grdSaveData_->horizontalHeader()->setStretchLastSection(false);
     SetColumnWidths(grdSaveData_, {0, 2355, 0, 1200, 0, 0, 0});
 
     msList_ = new GridView(this);
@@ -187,7 +189,6 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     msList_->setGeometry(Px(3750), Px(105), Px(2175), Px(2055));
     unitModel_ = new UnitModel(msList_);
     msList_->setModel(unitModel_);
-    msList_->horizontalHeader()->setStretchLastSection(false);
     SetColumnWidths(msList_, {0, 300, 1860});
 
     const auto makeButton = [this](const QString& name, const QString& caption, int left) {
