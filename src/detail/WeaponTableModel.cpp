@@ -1,0 +1,192 @@
+#include "detail/WeaponTableModel.h"
+
+#include "catalogue/NumberText.h"
+
+#include <QColor>
+
+namespace velmora {
+
+namespace {
+
+const std::array<QString, WeaponTableModel::ColumnCount>& Headers() {
+    static const std::array<QString, WeaponTableModel::ColumnCount> headers{
+        QString(),
+        QStringLiteral(u"武器名"),
+        QStringLiteral(u"威力"),
+        QStringLiteral(u"合計"),
+        QStringLiteral(u"距離1"),
+        QStringLiteral(u"距離2"),
+        QStringLiteral(u"距離3"),
+        QStringLiteral(u"距離4"),
+        QStringLiteral(u"空"),
+        QStringLiteral(u"脱"),
+        QStringLiteral(u"P"),
+        QStringLiteral(u"S"),
+        QStringLiteral(u"F"),
+        QStringLiteral(u"属性"),
+    };
+    return headers;
+}
+
+const std::array<QString, kWeaponCount>& RowLabels() {
+    static const std::array<QString, kWeaponCount> labels{
+        QStringLiteral(u"武器Ａ"), QStringLiteral(u"武器Ｂ"), QStringLiteral(u"武器Ｃ"),
+        QStringLiteral(u"武器Ｄ"), QStringLiteral(u"武器Ｅ"), QStringLiteral(u"武器Ｆ"),
+        QStringLiteral(u"武器Ｇ"),
+    };
+    return labels;
+}
+
+// Widths in twips as the table was designed; 15 twips make a pixel.
+constexpr std::array<int, WeaponTableModel::ColumnCount> kWidthTwips{
+    720, 2340, 720, 540, 720, 720, 720, 720, 420, 420, 0, 0, 0, 615};
+
+QVariant CellAlignment(int column) {
+    switch (column) {
+    case WeaponTableModel::ColLabel:
+    case WeaponTableModel::ColAntiAir:
+    case WeaponTableModel::ColDetach:
+    case WeaponTableModel::ColAttribute:
+        return int(Qt::AlignVCenter | Qt::AlignHCenter);
+    case WeaponTableModel::ColName:
+        return int(Qt::AlignVCenter | Qt::AlignLeft);
+    case WeaponTableModel::ColOption:
+        return QVariant();
+    default:
+        return int(Qt::AlignVCenter | Qt::AlignRight);
+    }
+}
+
+QVariant HeaderAlignment(int column) {
+    switch (column) {
+    case WeaponTableModel::ColAwayLoad:
+    case WeaponTableModel::ColEquipped:
+        return int(Qt::AlignVCenter | Qt::AlignRight);
+    case WeaponTableModel::ColOption:
+        return QVariant();
+    default:
+        return int(Qt::AlignVCenter | Qt::AlignHCenter);
+    }
+}
+
+QString RangeText(const QString& range) {
+    return range == u"--" ? range : QStringLiteral(u"+") + range;
+}
+
+}  // namespace
+
+WeaponTableModel::WeaponTableModel(QObject* parent) : QAbstractTableModel(parent) {
+    for (int row = 0; row < kWeaponCount; ++row) cells_[row][ColLabel] = RowLabels()[row];
+}
+
+int WeaponTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kWeaponCount;
+}
+
+int WeaponTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return QVariant();
+    const int row = index.row();
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return cells_[row][column];
+    case Qt::TextAlignmentRole:
+        return CellAlignment(column);
+    case Qt::BackgroundRole:
+        // The fixed label column keeps the grid's own look.
+        if (column == ColLabel) return QVariant();
+        return tinted_[row] ? TintColour() : PlainColour();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant WeaponTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole) return Headers()[section];
+    if (role == Qt::TextAlignmentRole) return HeaderAlignment(section);
+    return QVariant();
+}
+
+Qt::ItemFlags WeaponTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+int WeaponTableModel::ColumnWidth(int column) {
+    if (column < 0 || column >= ColumnCount) return 0;
+    return kWidthTwips[column] / 15;
+}
+
+QString WeaponTableModel::CellText(const typWeapon& weapon, int column) {
+    switch (column) {
+    case ColName: return weapon.Name;
+    case ColPower: return weapon.Power + QStringLiteral(u"x") + weapon.Shots;
+    case ColTotal:
+        return weapon.Power == u"0"
+                   ? QStringLiteral(u"--")
+                   : num::NumberText(num::Val(weapon.Shots) * num::Val(weapon.Power));
+    case ColRange1: return RangeText(weapon.Range1);
+    case ColRange2: return RangeText(weapon.Range2);
+    case ColRange3: return RangeText(weapon.Range3);
+    case ColRange4: return RangeText(weapon.Range4);
+    case ColAntiAir: return weapon.AntiAir;
+    case ColDetach: return weapon.Detach;
+    case ColAwayLoad: return weapon.AwayLoad;
+    case ColEquipped: return weapon.Equipped;
+    case ColOption: return weapon.Option;
+    case ColAttribute: return weapon.Attribute;
+    default: return QString();
+    }
+}
+
+QString WeaponTableModel::Text(int row, int column) const {
+    if (row < 0 || row >= kWeaponCount || column < 0 || column >= ColumnCount) return QString();
+    return cells_[row][column];
+}
+
+void WeaponTableModel::SetText(int row, int column, const QString& text) {
+    if (row < 0 || row >= kWeaponCount || column <= ColLabel || column >= ColumnCount) return;
+    if (cells_[row][column] == text) return;
+    cells_[row][column] = text;
+    const QModelIndex cell = index(row, column);
+    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void WeaponTableModel::SetWeapons(const std::array<typWeapon, kWeaponCount>& weapons) {
+    for (int row = 0; row < kWeaponCount; ++row)
+        for (int column = ColName; column < ColumnCount; ++column)
+            cells_[row][column] = CellText(weapons[row], column);
+    EmitAllChanged({Qt::DisplayRole});
+}
+
+void WeaponTableModel::ClearData() {
+    for (auto& row : cells_)
+        for (int column = ColName; column < ColumnCount; ++column) row[column].clear();
+    EmitAllChanged({Qt::DisplayRole});
+}
+
+bool WeaponTableModel::IsTinted(int row) const {
+    return row >= 0 && row < kWeaponCount && tinted_[row];
+}
+
+void WeaponTableModel::SetTints(const std::array<bool, kWeaponCount>& tinted) {
+    if (tinted_ == tinted) return;
+    tinted_ = tinted;
+    EmitAllChanged({Qt::BackgroundRole});
+}
+
+QColor WeaponTableModel::TintColour() { return QColor(196, 220, 253); }
+
+QColor WeaponTableModel::PlainColour() { return QColor(255, 255, 255); }
+
+void WeaponTableModel::EmitAllChanged(const QList<int>& roles) {
+    Q_EMIT dataChanged(index(0, ColName), index(kWeaponCount - 1, ColumnCount - 1), roles);
+}
+
+}  // namespace velmora

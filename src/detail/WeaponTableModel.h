@@ -1,0 +1,75 @@
+#pragma once
+
+#include "catalogue/UnitRecord.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QString>
+#include <array>
+
+namespace velmora {
+
+// The weapon table grdMsInfo: seven rows, weapons A to G, each with its fixed label in column 0.
+// The cells are plain texts that the detail panel writes; the hidden columns 10 to 12 carry the
+// evasion load, the equipped flag and the option flag, and column 11 is where the equipped row
+// lives while a unit is on display. A tinted row shows light blue across columns 1 to 13.
+class WeaponTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        ColLabel = 0,
+        ColName,
+        ColPower,
+        ColTotal,
+        ColRange1,
+        ColRange2,
+        ColRange3,
+        ColRange4,
+        ColAntiAir,
+        ColDetach,
+        ColAwayLoad,
+        ColEquipped,
+        ColOption,
+        ColAttribute,
+        ColumnCount
+    };
+
+    explicit WeaponTableModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Design width of a column in pixels; 0 for the hidden columns 10 to 12.
+    static int ColumnWidth(int column);
+
+    // The text weapon shows in a data column (1 to 13).
+    static QString CellText(const typWeapon& weapon, int column);
+
+    // Texts of model row `row` (weapon index 0 to 6); out-of-range cells read as empty and
+    // writes to them, or to column 0, are ignored.
+    QString Text(int row, int column) const;
+    void SetText(int row, int column, const QString& text);
+
+    // Empties columns 1 to 13 and fills them from the seven weapons.
+    void SetWeapons(const std::array<typWeapon, kWeaponCount>& weapons);
+    // Empties columns 1 to 13 of every row.
+    void ClearData();
+
+    bool IsTinted(int row) const;
+    void SetTints(const std::array<bool, kWeaponCount>& tinted);
+
+    static QColor TintColour();
+    static QColor PlainColour();
+
+private:
+    void EmitAllChanged(const QList<int>& roles);
+
+    std::array<std::array<QString, ColumnCount>, kWeaponCount> cells_;
+    std::array<bool, kWeaponCount> tinted_{};
+};
+
+}  // namespace velmora
