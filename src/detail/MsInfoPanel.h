@@ -6,10 +6,15 @@
 #include <QString>
 #include <QStringList>
 
+class QComboBox;
+class QLabel;
+
 namespace velmora {
 
 class clsMsData;
+class GridView;
 class Platform;
+class WeaponTableModel;
 
 // The texts of the detail panel's value labels, as a formation row takes them.
 struct PanelFigures {
@@ -57,6 +62,35 @@ Q_SIGNALS:
     void editClicked();
     // CurMsData, its shield or its equipment changed: the picture must follow.
     void pictureNeeded();
+
+private:
+    void BuildControls();
+    int CurrentWeaponRow() const;  // the weapon table's current row, 1 to 7; 0 when none
+    void ShowAwayAndPreemptive();  // lblAway, then lblPreemptive, by the display formulas
+    void OnWeaponDoubleClicked();
+    void ChooseWeapon();
+    void OnReconstructChanged();
+    void OnShieldChanged();
+
+    const clsMsData& catalogue_;
+    Platform& platform_;
+    typMsData curMsData_;
+    QString moveNumber_;  // the number part last written after the move type in lblMove
+
+    WeaponTableModel* weapons_ = nullptr;
+    GridView* grdMsInfo_ = nullptr;
+    QLabel* lblMsName_ = nullptr;
+    QLabel* lblHp_ = nullptr;
+    QLabel* lblArmor_ = nullptr;
+    QLabel* lblMove_ = nullptr;
+    QLabel* lblWeight_ = nullptr;
+    QLabel* lblAway_ = nullptr;
+    QLabel* lblSupply_ = nullptr;
+    QLabel* lblRepair_ = nullptr;
+    QLabel* lblPreemptive_ = nullptr;
+    QLabel* lblSale_ = nullptr;
+    QComboBox* cmbShield_ = nullptr;
+    QComboBox* cmbReconstruct_ = nullptr;
 };
 
 }  // namespace velmora

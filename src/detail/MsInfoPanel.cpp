@@ -1,0 +1,381 @@
+#include "detail/MsInfoPanel.h"
+
+#include "app/Platform.h"
+#include "browser/GridView.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/clsMsData.h"
+#include "detail/Reconstruct.h"
+#include "detail/WeaponTableModel.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <exception>
+
+namespace velmora {
+
+namespace {
+
+// The controls right of the grid are placed as designed: twips relative to the frame, the
+// right-hand column starting at x 8880 and the grid's top at y 240; 15 twips make a pixel.
+constexpr int kColumnLeft = 8880;
+constexpr int kColumnTop = 240;
+constexpr int kColumnWidth = 200;
+constexpr int kColumnHeight = 130;
+
+QRect Design(int left, int top, int width, int height) {
+    return QRect((left - kColumnLeft) / 15, (top - kColumnTop) / 15, width / 15, height / 15);
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& where) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(where);
+    return label;
+}
+
+const QString& Marked() {
+    static const QString one = QStringLiteral(u"1");
+    return one;
+}
+
+}  // namespace
+
+MsInfoPanel::MsInfoPanel(const clsMsData& catalogue, Platform& platform, QWidget* parent)
+    : QGroupBox(QStringLiteral(u"詳細"), parent), catalogue_(catalogue), platform_(platform) {
+    setObjectName(QStringLiteral(u"fraMsInfo"));
+    BuildControls();
+}
+
+void MsInfoPanel::BuildControls() {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(5, 2, 5, 5);
+    layout->setSpacing(5);
+
+    weapons_ = new WeaponTableModel(this);
+    grdMsInfo_ = new GridView(this);
+    grdMsInfo_->setObjectName(QStringLiteral(u"grdMsInfo"));
+    grdMsInfo_->setModel(weapons_);
+    grdMsInfo_->verticalHeader()->setMinimumSectionSize(12);
+    grdMsInfo_->verticalHeader()->setDefaultSectionSize(15);
+    for (int column = 0; column < WeaponTableModel::ColumnCount; ++column) {
+        const int width = WeaponTableModel::ColumnWidth(column);
+        if (width == 0)
+            grdMsInfo_->setColumnHidden(column, true);
+        else
+            grdMsInfo_->setColumnWidth(column, width);
+    }
+    grdMsInfo_->setCurrentIndex(weapons_->index(0, WeaponTableModel::ColName));
+    layout->addWidget(grdMsInfo_, 1);
+
+    auto* side = new QWidget(this);
+    side->setFixedSize(kColumnWidth, kColumnHeight);
+    layout->addWidget(side, 0, Qt::AlignTop);
+
+    // The box is made before the name so that the name is drawn on top of it.
+    auto* nameBox = AddLabel(side, QStringLiteral(u"lblMsInfo_2"), QString(),
+                             Design(8895, 240, 2880, 270));
+    nameBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblMsName_ = AddLabel(side, QStringLiteral(u"lblMsName"), QString(),
+                          Design(8955, 285, 2760, 195));
+
+    AddLabel(side, QStringLiteral(u"lblCaption_7"), QStringLiteral(u"ＨＰ"),
+             Design(8895, 570, 450, 195));
+    AddLabel(side, QStringLiteral(u"lblCaption_11"), QStringLiteral(u"装甲"),
+             Design(9825, 555, 525, 195));
+    AddLabel(side, QStringLiteral(u"lblCaption_14"), QStringLiteral(u"移動"),
+             Design(10725, 555, 495, 195));
+    AddLabel(side, QStringLiteral(u"lblCaption_4"), QStringLiteral(u"搭載"),
+             Design(8895, 855, 450, 195));
+    AddLabel(side, QStringLiteral(u"lblCaption_21"), QStringLiteral(u"回避"),
+             Design(9825, 855, 525, 195));
+    AddLabel(side, QStringLiteral(u"lblCaption_15"), QStringLiteral(u"補給"),
+             Design(10725, 855, 465, 195));
+    AddLabel(side, QStringLiteral(u"lblCaption_10"), QStringLiteral(u"修理"),
+             Design(8895, 1140, 450, 195));
+    AddLabel(side, QStringLiteral(u"lblCaption_13"), QStringLiteral(u"先制"),
+             Design(9825, 1140, 525, 195));
+
+    // Value labels reach to the next caption so that wider figures are not cut.
+    lblHp_ = AddLabel(side, QStringLiteral(u"lblHp"), QString(), Design(9345, 570, 480, 195));
+    lblArmor_ =
+        AddLabel(side, QStringLiteral(u"lblArmor"), QString(), Design(10350, 570, 375, 195));
+    lblMove_ = AddLabel(side, QStringLiteral(u"lblMove"), QString(), Design(11220, 570, 660, 195));
+    lblWeight_ =
+        AddLabel(side, QStringLiteral(u"lblWeight"), QString(), Design(9345, 870, 480, 195));
+    lblAway_ = AddLabel(side, QStringLiteral(u"lblAway"), QString(), Design(10350, 870, 375, 195));
+    lblSupply_ =
+        AddLabel(side, QStringLiteral(u"lblSupply"), QString(), Design(11190, 870, 690, 195));
+    lblRepair_ =
+        AddLabel(side, QStringLiteral(u"lblRepair"), QString(), Design(9345, 1155, 480, 195));
+    lblPreemptive_ = AddLabel(side, QStringLiteral(u"lblPreemptive"), QString(),
+                              Design(10350, 1155, 375, 195));
+    lblSale_ = AddLabel(side, QStringLiteral(u"lblSale"), QString(), Design(10725, 1155, 1155, 195));
+
+    // Only the weight is set, so the rest of the font still follows the window's.
+    QFont bold;
+    bold.setBold(true);
+    for (QLabel* value : {lblHp_, lblArmor_, lblMove_, lblWeight_, lblAway_, lblSupply_,
+                          lblRepair_, lblPreemptive_, lblSale_})
+        value->setFont(bold);
+
+    // Three columns of underlines, one under each row of values.
+    const int lineLeft[] = {8895, 9795, 10710};
+    const int lineRight[] = {9690, 10590, 11760};
+    const int lineTop[] = {765, 1050, 1350};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            auto* line = new QFrame(side);
+            line->setObjectName(QStringLiteral(u"linUnder_%1").arg(row * 3 + column));
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Plain);
+            line->setGeometry(Design(lineLeft[column], lineTop[row] - 15,
+                                     lineRight[column] - lineLeft[column], 45));
+        }
+    }
+
+    cmbShield_ = new QComboBox(side);
+    cmbShield_->setObjectName(QStringLiteral(u"cmbShield"));
+    cmbShield_->addItem(QStringLiteral(u"盾なし"), 0);
+    cmbShield_->addItem(QStringLiteral(u"盾あり"), 0);
+    cmbShield_->setGeometry(Design(8895, 1425, 1095, 300));
+
+    cmbReconstruct_ = new QComboBox(side);
+    cmbReconstruct_->setObjectName(QStringLiteral(u"cmbReconstruct"));
+    for (const QString& text : ModificationTexts()) cmbReconstruct_->addItem(text, 0);
+    // Each entry gets the code of its text; an entry whose text is none of the nine keeps its
+    // value.
+    for (int i = 0; i < cmbReconstruct_->count(); ++i) {
+        const int code = ModificationCodeOf(cmbReconstruct_->itemText(i));
+        if (code >= 0) cmbReconstruct_->setItemData(i, code);
+    }
+    cmbReconstruct_->setGeometry(Design(10035, 1425, 1740, 300));
+    cmbShield_->setCurrentIndex(0);
+    cmbReconstruct_->setCurrentIndex(0);
+
+    auto* cmdAdd = new QPushButton(QStringLiteral(u"配備"), side);
+    cmdAdd->setObjectName(QStringLiteral(u"cmdAdd"));
+    cmdAdd->setGeometry(Design(10035, 1770, 840, 315));
+    auto* cmdEdit = new QPushButton(QStringLiteral(u"更新"), side);
+    cmdEdit->setObjectName(QStringLiteral(u"cmdEdit"));
+    cmdEdit->setGeometry(Design(10920, 1770, 840, 315));
+
+    connect(cmdAdd, &QPushButton::clicked, this, &MsInfoPanel::addClicked);
+    connect(cmdEdit, &QPushButton::clicked, this, &MsInfoPanel::editClicked);
+    connect(cmbShield_, &QComboBox::currentIndexChanged, this, [this] { OnShieldChanged(); });
+    connect(cmbReconstruct_, &QComboBox::currentIndexChanged, this,
+            [this] { OnReconstructChanged(); });
+    connect(grdMsInfo_, &QAbstractItemView::doubleClicked, this,
+            [this] { OnWeaponDoubleClicked(); });
+}
+
+void MsInfoPanel::SetMsData(const QString& msNo, bool updatePreemptive) {
+    ShowMsData(catalogue_.GetMsData(msNo), updatePreemptive);
+}
+
+void MsInfoPanel::ShowMsData(const typMsData& record, bool updatePreemptive) {
+    lblMsName_->setText(record.MsName);
+    if (record.MsName.isEmpty()) return;
+
+    grdMsInfo_->setUpdatesEnabled(false);
+    lblHp_->setText(num::NumberText(num::Val(record.Hp) + record.HpPlus));
+    lblWeight_->setText(record.Weight);
+    lblRepair_->setText(record.Repair);
+    lblArmor_->setText(num::NumberText(num::Val(record.Armor) + record.ArmorPlus));
+    if (updatePreemptive) lblPreemptive_->setText(num::NumberText(PreemptiveShown(record)));
+    moveNumber_ = num::NumberText(num::Val(record.Move) + record.MovePlus);
+    lblMove_->setText(record.MoveType + moveNumber_);
+    lblSupply_->setText(record.Supply);
+    lblSale_->setText(record.Restriction);
+    weapons_->SetWeapons(record.Weapon);
+    grdMsInfo_->setUpdatesEnabled(true);
+}
+
+void MsInfoPanel::ClearMsData() {
+    for (QLabel* label : {lblMsName_, lblHp_, lblArmor_, lblMove_, lblWeight_, lblAway_,
+                          lblSupply_, lblRepair_, lblPreemptive_, lblSale_})
+        label->clear();
+    moveNumber_.clear();
+    weapons_->ClearData();
+    weapons_->SetTints({});
+    grdMsInfo_->setCurrentIndex(weapons_->index(0, WeaponTableModel::ColName));
+}
+
+void MsInfoPanel::ColorMsInfo() {
+    const int row = CurrentWeaponRow();
+    grdMsInfo_->setUpdatesEnabled(false);
+    std::array<bool, kWeaponCount> tinted{};
+    for (int k = 0; k < kWeaponCount; ++k) {
+        tinted[k] = weapons_->Text(k, WeaponTableModel::ColEquipped) == Marked() ||
+                    weapons_->Text(k, WeaponTableModel::ColDetach) == u"×";
+    }
+    weapons_->SetTints(tinted);
+    // The current row shows selected across the table again.
+    if (row >= 1) grdMsInfo_->setCurrentIndex(weapons_->index(row - 1, WeaponTableModel::ColName));
+    grdMsInfo_->setUpdatesEnabled(true);
+}
+
+void MsInfoPanel::ShowListUnit(const QString& msNo) {
+    SetMsData(msNo, false);
+    curMsData_ = catalogue_.GetMsData(msNo);
+
+    // The lists are set while disabled, so their own handling does no work.
+    cmbShield_->setEnabled(false);
+    if (curMsData_.Shield == u"○") {
+        cmbShield_->setCurrentIndex(1);
+        cmbShield_->setEnabled(true);
+    } else {
+        cmbShield_->setCurrentIndex(0);
+    }
+    cmbReconstruct_->setEnabled(false);
+    cmbReconstruct_->setCurrentIndex(0);
+    cmbReconstruct_->setEnabled(true);
+
+    CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
+    Q_EMIT pictureNeeded();
+    // The list shows the catalogue's own evasion and pre-emption.
+    lblAway_->setText(num::NumberText(num::Val(curMsData_.AwayBase)));
+    lblPreemptive_->setText(num::NumberText(num::Val(curMsData_.PreemptiveBase)));
+    ColorMsInfo();
+}
+
+void MsInfoPanel::ShowFormationUnit(const QString& msNo, const QString& shieldCell,
+                                    const QString& modificationCell, const QString& weaponCell) {
+    SetMsData(msNo, false);
+    curMsData_ = catalogue_.GetMsData(msNo);
+
+    // The stored row goes into both places that hold the equipped row; 0 equips none.
+    const double equippedRow = num::Val(weaponCell);
+    for (int row = 1; row <= kWeaponCount; ++row) {
+        const QString flag = equippedRow == row ? Marked() : QStringLiteral(u"0");
+        curMsData_.Weapon[row - 1].Equipped = flag;
+        weapons_->SetText(row - 1, WeaponTableModel::ColEquipped, flag);
+    }
+    ColorMsInfo();
+
+    // The stored modification runs its list handling exactly once, changed index or not; a code
+    // that no entry carries leaves the list as it is.
+    const double code = num::Val(modificationCell);
+    for (int i = 0; i < cmbReconstruct_->count(); ++i) {
+        if (cmbReconstruct_->itemData(i).toInt() != code) continue;
+        {
+            const QSignalBlocker blocker(cmbReconstruct_);
+            cmbReconstruct_->setCurrentIndex(i);
+        }
+        OnReconstructChanged();
+        break;
+    }
+
+    // Any stored position other than 0 means the shield is fitted: the list has two entries,
+    // and a hand-edited value must not leave it without a valid one.
+    cmbShield_->setEnabled(false);
+    if (curMsData_.Shield == u"○") {
+        cmbShield_->setCurrentIndex(num::Whole(num::Val(shieldCell)) != 0 ? 1 : 0);
+        cmbShield_->setEnabled(true);
+    } else {
+        cmbShield_->setCurrentIndex(0);
+    }
+
+    CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
+    Q_EMIT pictureNeeded();
+    ShowAwayAndPreemptive();
+}
+
+const typMsData& MsInfoPanel::CurMsData() const { return curMsData_; }
+
+int MsInfoPanel::ShieldChoice() const { return cmbShield_->currentIndex(); }
+
+int MsInfoPanel::ModificationCode() const { return cmbReconstruct_->currentData().toInt(); }
+
+int MsInfoPanel::EquippedRow() const {
+    int equipped = 0;
+    for (int row = 1; row <= kWeaponCount; ++row)
+        if (weapons_->Text(row - 1, WeaponTableModel::ColEquipped) == Marked()) equipped = row;
+    return equipped;
+}
+
+QStringList MsInfoPanel::EquippedColumn() const {
+    QStringList column;
+    for (int k = 0; k < kWeaponCount; ++k)
+        column << weapons_->Text(k, WeaponTableModel::ColEquipped);
+    return column;
+}
+
+PanelFigures MsInfoPanel::Figures() const {
+    PanelFigures figures;
+    figures.msName = lblMsName_->text();
+    figures.hp = lblHp_->text();
+    figures.armor = lblArmor_->text();
+    figures.away = lblAway_->text();
+    figures.preemptive = lblPreemptive_->text();
+    figures.move = lblMove_->text();
+    figures.moveNumber = moveNumber_;
+    figures.sale = lblSale_->text();
+    figures.repair = lblRepair_->text();
+    return figures;
+}
+
+int MsInfoPanel::CurrentWeaponRow() const {
+    const QModelIndex current = grdMsInfo_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void MsInfoPanel::ShowAwayAndPreemptive() {
+    lblAway_->setText(num::NumberText(AwayShown(curMsData_)));
+    lblPreemptive_->setText(num::NumberText(PreemptiveShown(curMsData_)));
+}
+
+void MsInfoPanel::OnWeaponDoubleClicked() {
+    try {
+        ChooseWeapon();
+    } catch (const std::exception& e) {
+        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
+                         MsgStyle::Information);
+        platform_.EndProgram();
+    }
+}
+
+void MsInfoPanel::ChooseWeapon() {
+    // The row acted on is the one the double-click's first click made current. Weapon A is
+    // never chosen this way.
+    const int row = CurrentWeaponRow();
+    if (row < 2) return;
+    if (weapons_->Text(row - 1, WeaponTableModel::ColEquipped) == Marked() ||
+        weapons_->Text(row - 1, WeaponTableModel::ColOption) != Marked())
+        return;
+
+    for (int k = 0; k < kWeaponCount; ++k) {
+        weapons_->SetText(k, WeaponTableModel::ColEquipped, QStringLiteral(u"0"));
+        curMsData_.Weapon[k].Equipped = QStringLiteral(u"0");
+    }
+    curMsData_.Weapon[row - 1].Equipped = Marked();
+    weapons_->SetText(row - 1, WeaponTableModel::ColEquipped, Marked());
+    ColorMsInfo();
+
+    CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
+    Q_EMIT pictureNeeded();
+    ShowAwayAndPreemptive();
+}
+
+void MsInfoPanel::OnReconstructChanged() {
+    if (curMsData_.MsName.isEmpty()) return;
+    // A disabled list still recomputes the record; only the screen stays as it is.
+    const bool ok = CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
+    if (!cmbReconstruct_->isEnabled() || !ok) return;
+    ShowMsData(curMsData_, true);
+    Q_EMIT pictureNeeded();
+    ShowAwayAndPreemptive();
+}
+
+void MsInfoPanel::OnShieldChanged() {
+    if (curMsData_.MsName.isEmpty() || !cmbShield_->isEnabled()) return;
+    CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
+    Q_EMIT pictureNeeded();
+    ShowAwayAndPreemptive();
+}
+
+}  // namespace velmora

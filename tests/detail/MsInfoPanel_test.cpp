@@ -1,0 +1,267 @@
+#include "detail/MsInfoPanel.h"
+
+#include "support/ScriptedPlatform.h"
+#include "browser/GridView.h"
+#include "catalogue/clsMsData.h"
+#include "detail/WeaponTableModel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace velmora {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// A catalogue line: unit fields by column, then weapons as "name/power/shots/detach" (ranges
+// 5, -, -1, nd), then the shield column.
+QString Line(const QStringList& unit, const QStringList& weapons, const QString& shield) {
+    QStringList fields = unit;
+    for (int k = 0; k < kWeaponCount; ++k) {
+        const QStringList w = k < weapons.size() ? weapons[k].split(u'/')
+                                                 : QStringList{u"nd"_s, u"0"_s, u"0"_s, u"－"_s};
+        fields << w[0] << u"B"_s << w[1] << w[2] << u"5"_s << u"－"_s << u"-1"_s << u"nd"_s
+               << u"○"_s << w[3];
+    }
+    fields << shield;
+    return fields.join(u',');
+}
+
+// Unit 1: shield (load 3), evasion 20 and pre-emption 15 as catalogued; B is fixed ("×"),
+// C (load 5, equipped by default), D (load 2) and E ("装備を外す") form one choice group.
+// Unit 2 has no shield; its weapon A is "装備を外す" and B (load 4) is equipped.
+QByteArray Catalogue() {
+    const QString header = u"no,army,name"_s;
+    const QString one = Line({u"1"_s, u"EFSF"_s, u"試作機"_s, QString(), u"03524"_s,
+                              u"ms/aa_bb_cc.img"_s, u"1"_s, u"4"_s, u"300"_s, u"10"_s,
+                              u"20"_s, u"15"_s, u"地上3"_s, u"100"_s, QString(), u"限定"_s,
+                              u"50"_s},
+                             {u"ライフル/120/2/－"_s, u"バルカン/－/3/×"_s, u"バズーカ/80/1/○"_s,
+                              u"ジャベリン/60/1/○"_s, u"装備を外す/－/－/－"_s},
+                             u"○"_s);
+    const QString two = Line({u"2"_s, u"ZEON"_s, u"量産機"_s, QString(), u"044"_s,
+                              u"ms/dd_ee_ff.img"_s, u"1"_s, u"2"_s, u"200"_s, u"8"_s,
+                              u"12"_s, u"9"_s, u"宇宙2"_s, u"80"_s, QString(), u"－"_s,
+                              u"30"_s},
+                             {u"装備を外す/－/－/－"_s, u"ヒート/50/1/○"_s}, u"－"_s);
+    return (QStringList{header, one, two}.join(u"\r\n")).toUtf8();
+}
+
+class MsInfoPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(catalogue.LoadFromBytes(Catalogue()).ok());
+        panel = std::make_unique<MsInfoPanel>(catalogue, platform);
+        panel->resize(793, 146);
+        panel->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
+        grid = panel->findChild<GridView*>(u"grdMsInfo"_s);
+        shield = panel->findChild<QComboBox*>(u"cmbShield"_s);
+        modification = panel->findChild<QComboBox*>(u"cmbReconstruct"_s);
+        ASSERT_TRUE(grid && shield && modification);
+    }
+
+    QString Label(const QString& name) const {
+        return panel->findChild<QLabel*>(name)->text();
+    }
+    QString Cell(int row, int column) const {
+        return grid->model()->index(row - 1, column).data().toString();
+    }
+    QColor Tint(int row) const {
+        return grid->model()->index(row - 1, 1).data(Qt::BackgroundRole).value<QColor>();
+    }
+    // A user's double-click: press and release, then the double-click and its release.
+    void DoubleClick(int row) {
+        const QPoint at = grid->visualRect(grid->model()->index(row - 1, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    clsMsData catalogue;
+    test::ScriptedPlatform platform;
+    std::unique_ptr<MsInfoPanel> panel;
+    GridView* grid = nullptr;
+    QComboBox* shield = nullptr;
+    QComboBox* modification = nullptr;
+};
+
+TEST_F(MsInfoPanelTest, StartsEmptyWithBothListsOnTheirFirstEntry) {
+    EXPECT_EQ(panel->title(), u"詳細");
+    EXPECT_EQ(Label(u"lblHp"_s), u"");
+    EXPECT_EQ(Label(u"lblCaption_21"_s), u"回避");
+    EXPECT_EQ(Cell(1, 0), u"武器Ａ");
+    EXPECT_EQ(Cell(1, 1), u"");
+    EXPECT_EQ(shield->currentIndex(), 0);
+    EXPECT_EQ(modification->count(), 9);
+    EXPECT_EQ(modification->itemData(8).toInt(), 8);
+    EXPECT_TRUE(panel->CurMsData().MsName.isEmpty());
+    EXPECT_TRUE(panel->findChild<QLabel*>(u"lblSale"_s)->font().bold());
+}
+
+TEST_F(MsInfoPanelTest, ListUnitShowsCatalogueFiguresWeaponsAndDefaultChoices) {
+    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    panel->ShowListUnit(u"1"_s);
+    EXPECT_EQ(pictures.count(), 1);
+    const PanelFigures figures = panel->Figures();
+    EXPECT_EQ(figures.hp, u"300");
+    EXPECT_EQ(figures.move, u"地上3");
+    EXPECT_EQ(figures.moveNumber, u"3");
+    EXPECT_EQ(figures.sale, u"限定生産");
+    EXPECT_EQ(figures.away, u"20");
+    EXPECT_EQ(figures.preemptive, u"15");
+    EXPECT_EQ(Cell(1, 2), u"120x2");
+    EXPECT_EQ(Cell(2, 2), u"0x3");
+    EXPECT_EQ(Cell(2, 3), u"--");
+    EXPECT_EQ(Cell(1, 4), u"+5");
+    EXPECT_EQ(Cell(1, 5), u"--");
+    EXPECT_EQ(Cell(1, 6), u"+-1");
+    EXPECT_EQ(shield->currentIndex(), 1);
+    EXPECT_TRUE(shield->isEnabled());
+    EXPECT_EQ(panel->CurMsData().ShieldLoadNow, u"3");
+    EXPECT_EQ(panel->EquippedRow(), 3);
+    EXPECT_EQ(Tint(2), QColor(196, 220, 253));  // "×" row
+    EXPECT_EQ(Tint(3), QColor(196, 220, 253));  // equipped row
+    EXPECT_EQ(Tint(4), QColor(255, 255, 255));
+
+    modification->setCurrentIndex(4);
+    panel->ShowListUnit(u"2"_s);
+    EXPECT_EQ(shield->currentIndex(), 0);
+    EXPECT_FALSE(shield->isEnabled());
+    EXPECT_EQ(modification->currentIndex(), 0);
+    EXPECT_TRUE(modification->isEnabled());
+    EXPECT_EQ(panel->CurMsData().ShieldLoadNow, u"0");
+    EXPECT_EQ(Tint(2), QColor(196, 220, 253));
+    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
+}
+
+TEST_F(MsInfoPanelTest, ModificationChangesHpAndEvasionAndDefaultRestoresThem) {
+    modification->setCurrentIndex(1);  // no unit on display: nothing happens
+    EXPECT_EQ(Label(u"lblHp"_s), u"");
+    modification->setCurrentIndex(0);
+
+    panel->ShowListUnit(u"1"_s);
+    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    modification->setCurrentIndex(1);
+    EXPECT_EQ(Label(u"lblHp"_s), u"276");
+    EXPECT_EQ(Label(u"lblAway"_s), u"28");
+    EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
+    EXPECT_EQ(pictures.count(), 1);
+    modification->setCurrentIndex(0);
+    EXPECT_EQ(Label(u"lblHp"_s), u"300");
+    EXPECT_EQ(Label(u"lblAway"_s), u"20");
+}
+
+TEST_F(MsInfoPanelTest, ShieldChoiceMovesEvasionAndPreemptionOnly) {
+    panel->ShowListUnit(u"1"_s);
+    modification->setCurrentIndex(1);
+    panel->findChild<QLabel*>(u"lblHp"_s)->setText(u"marker"_s);
+    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    shield->setCurrentIndex(0);
+    EXPECT_EQ(Label(u"lblAway"_s), u"31");
+    EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
+    EXPECT_EQ(Label(u"lblHp"_s), u"marker");
+    EXPECT_EQ(pictures.count(), 1);
+    shield->setCurrentIndex(1);
+    EXPECT_EQ(Label(u"lblAway"_s), u"28");
+    EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
+}
+
+TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
+    panel->ShowListUnit(u"2"_s);
+    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    DoubleClick(1);  // weapon A is an option but never chosen this way
+    EXPECT_EQ(panel->EquippedRow(), 2);
+
+    panel->ShowListUnit(u"1"_s);
+    pictures.clear();
+    DoubleClick(3);  // already equipped
+    DoubleClick(6);  // not an option
+    EXPECT_EQ(pictures.count(), 0);
+    EXPECT_EQ(Label(u"lblAway"_s), u"20");
+
+    DoubleClick(4);
+    EXPECT_EQ(pictures.count(), 1);
+    EXPECT_EQ(panel->EquippedColumn(),
+              (QStringList{u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(panel->CurMsData().Weapon[3].Equipped, u"1");
+    EXPECT_EQ(panel->CurMsData().Weapon[2].Equipped, u"0");
+    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
+    EXPECT_EQ(Tint(4), QColor(196, 220, 253));
+    EXPECT_EQ(Tint(2), QColor(196, 220, 253));
+    EXPECT_EQ(Label(u"lblAway"_s), u"23");
+    EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
+    EXPECT_EQ(grid->currentIndex().row(), 3);
+
+    DoubleClick(5);  // "装備を外す"
+    EXPECT_EQ(Label(u"lblAway"_s), u"25");
+    EXPECT_EQ(Label(u"lblPreemptive"_s), u"17");
+}
+
+TEST_F(MsInfoPanelTest, FailureWhileChoosingAWeaponIsShownAndEndsTheProgram) {
+    panel->ShowListUnit(u"1"_s);
+    QObject::connect(panel.get(), &MsInfoPanel::pictureNeeded, panel.get(),
+                     [] { throw std::runtime_error("picture failed"); });
+    DoubleClick(4);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, u"picture failed");
+    EXPECT_EQ(platform.messages[0].title, u"エラー");
+    EXPECT_EQ(platform.endProgramCalls, 1);
+}
+
+TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
+    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    panel->ShowFormationUnit(u"1"_s, u"1"_s, u"1"_s, u"4"_s);
+    EXPECT_EQ(pictures.count(), 2);  // the modification handling, then the final refresh
+    EXPECT_EQ(modification->currentIndex(), 1);
+    EXPECT_EQ(shield->currentIndex(), 1);
+    EXPECT_EQ(panel->EquippedRow(), 4);
+    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
+    EXPECT_EQ(Label(u"lblHp"_s), u"276");
+    EXPECT_EQ(Label(u"lblAway"_s), u"31");
+    EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
+
+    // Same code again: its handling still runs once; a damaged shield value means fitted.
+    pictures.clear();
+    panel->ShowFormationUnit(u"1"_s, u"2"_s, u"1"_s, u"0"_s);
+    EXPECT_EQ(pictures.count(), 2);
+    EXPECT_EQ(shield->currentIndex(), 1);
+    EXPECT_EQ(panel->EquippedRow(), 0);
+    EXPECT_EQ(panel->CurMsData().EquipPreemptive, 0);
+    EXPECT_EQ(Label(u"lblAway"_s), u"33");
+
+    // A code no entry carries keeps the previous entry, whose code applies.
+    modification->setCurrentIndex(2);
+    pictures.clear();
+    panel->ShowFormationUnit(u"2"_s, u"1"_s, u"9"_s, u"2"_s);
+    EXPECT_EQ(pictures.count(), 1);
+    EXPECT_EQ(modification->currentIndex(), 2);
+    EXPECT_EQ(panel->CurMsData().ArmorPlus, -3);
+    EXPECT_EQ(shield->currentIndex(), 0);
+    EXPECT_FALSE(shield->isEnabled());
+}
+
+TEST_F(MsInfoPanelTest, ClearingEmptiesLabelsAndCellsButKeepsTheUnitRecord) {
+    panel->ShowListUnit(u"1"_s);
+    panel->SetMsData(u"99"_s, false);  // unknown unit: only the name goes
+    EXPECT_EQ(Label(u"lblMsName"_s), u"");
+    EXPECT_EQ(Label(u"lblHp"_s), u"300");
+
+    panel->ClearMsData();
+    const PanelFigures figures = panel->Figures();
+    EXPECT_EQ(figures.hp + figures.away + figures.move + figures.moveNumber + figures.sale, u"");
+    EXPECT_EQ(Cell(7, 0), u"武器Ｇ");
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), u"武器名");
+    for (int row = 1; row <= 7; ++row) {
+        EXPECT_EQ(Cell(row, 11), u"");
+        EXPECT_EQ(Tint(row), QColor(255, 255, 255));
+    }
+    EXPECT_EQ(panel->CurMsData().MsName, u"試作機");
+}
+
+}  // namespace
+}  // namespace velmora
