@@ -1,0 +1,254 @@
+#include "app/StartUp.h"
+
+#include "ProgramFolderFixture.h"
+#include "app/SettingsFile.h"
+#include "catalogue/clsMsData.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+#include <limits>
+#include <stdexcept>
+
+namespace velmora {
+namespace {
+
+using test::CatalogueBytes;
+using test::ScriptedPlatform;
+using test::SettingsBytes;
+using test::TestFolder;
+using test::UnitLine;
+
+QString S(const char16_t* text) { return QString::fromUtf16(text); }
+
+const QString kPrompt = S(u"QELのインストールフォルダを指定してください。\r\n"
+                          u"[例]\"C:\\Program Files\\Toveri\\QEL2\"");
+
+// Pure pieces
+
+TEST(StartUpWholeSetting, readsTheLeadingNumberRoundedWithHalvesToEven) {
+    EXPECT_EQ(StartUp::WholeSetting(S(u"7.5")), 8);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"6.5")), 6);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"7.6")), 8);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"-1")), -1);
+    EXPECT_EQ(StartUp::WholeSetting(S(u" 12x")), 12);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"abc")), 0);
+    EXPECT_EQ(StartUp::WholeSetting(QString()), 0);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"2147483647")), std::numeric_limits<int>::max());
+    EXPECT_EQ(StartUp::WholeSetting(S(u"-2147483648")), std::numeric_limits<int>::min());
+}
+
+TEST(StartUpWholeSetting, beyondThirtyTwoBits_givesNoValue) {
+    EXPECT_EQ(StartUp::WholeSetting(S(u"2147483648")), std::nullopt);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"-2147483649")), std::nullopt);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"2147483647.5")), std::nullopt);  // rounds to 2^31
+    EXPECT_EQ(StartUp::WholeSetting(S(u"99999999999999999999")), std::nullopt);
+    EXPECT_EQ(StartUp::WholeSetting(S(u"1e300")), std::nullopt);
+}
+
+TEST(StartUpFolderPrompt, isTheInstructionThenTheQuotedExampleOnASecondLine) {
+    EXPECT_EQ(StartUp::FolderPrompt(), kPrompt);
+    EXPECT_EQ(StartUp::FolderPrompt().split(S(u"\r\n")).size(), 2);
+}
+
+TEST(StartUpFolderTest, onlyAFolderHoldingAnOrdinaryFileCounts) {
+    TestFolder folder;
+    EXPECT_FALSE(StartUp::HasOrdinaryFile(folder.FilePath(S(u"missing"))));
+    folder.MakeFolder(S(u"empty"));
+    EXPECT_FALSE(StartUp::HasOrdinaryFile(folder.FilePath(S(u"empty"))));
+    folder.MakeFolder(S(u"folders/inner"));
+    EXPECT_FALSE(StartUp::HasOrdinaryFile(folder.FilePath(S(u"folders"))));
+    folder.Write(S(u"hidden/.picture.img"), "x");
+    EXPECT_FALSE(StartUp::HasOrdinaryFile(folder.FilePath(S(u"hidden"))));
+    const QString file = folder.Write(S(u"full/a.img"), "x");
+    EXPECT_TRUE(StartUp::HasOrdinaryFile(folder.FilePath(S(u"full"))));
+    EXPECT_TRUE(StartUp::HasOrdinaryFile(folder.FilePath(S(u"full/"))));
+    EXPECT_FALSE(StartUp::HasOrdinaryFile(file));
+}
+
+TEST(StartUpPicturePaths, areBuiltUnderTheInstallFolder) {
+    EXPECT_EQ(StartUp::StatusPicturePath(S(u"/games/QEL")), S(u"/games/QEL/Image/Ms_status/"));
+    EXPECT_EQ(StartUp::FacePicturePath(S(u"/games/QEL")), S(u"/games/QEL/Image/MsLFace/"));
+    // An empty setting points at the root, where the pictures are normally missing.
+    EXPECT_EQ(StartUp::StatusPicturePath(QString()), S(u"/Image/Ms_status/"));
+}
+
+// The start-up sequence
+
+class StartUpTest : public ::testing::Test {
+protected:
+    StartUpTest() : platform_(folder_.Path()), settings_(folder_.FilePath(S(u"setting.ini"))) {}
+
+    void WriteCatalogue() {
+        folder_.Write(S(u"unitdata.csv"),
+                      CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4"))}));
+    }
+    void WriteSettings(const QStringList& lines) {
+        folder_.Write(S(u"setting.ini"), SettingsBytes(lines));
+    }
+    std::optional<StartUpResult> Run() { return StartUp(platform_, catalogue_, settings_).Run(nullptr); }
+    QString PathSetting() const { return settings_.Read(S(u"Setting"), S(u"path")); }
+
+    TestFolder folder_;
+    ScriptedPlatform platform_;
+    clsMsData catalogue_;
+    SettingsFile settings_;
+};
+
+TEST_F(StartUpTest, catalogueMissing_showsOnlyItsMessageAndEnds) {
+    // setting.ini is missing too: its message must not follow the first one.
+    const auto result = Run();
+    EXPECT_FALSE(result);
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text, S(u"機体データファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
+    EXPECT_EQ(platform_.messages[0].style, MsgStyle::Information);
+    EXPECT_TRUE(platform_.folderPrompts.isEmpty());
+    EXPECT_EQ(platform_.endProgramCalls, 0);
+}
+
+TEST_F(StartUpTest, catalogueIsAFolder_countsAsMissing) {
+    folder_.MakeFolder(S(u"unitdata.csv"));
+    WriteSettings({S(u"[Setting]")});
+    EXPECT_FALSE(Run());
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text, S(u"機体データファイルが見つかりません。"));
+}
+
+TEST_F(StartUpTest, settingsMissing_showsItsMessageAfterLoadingTheCatalogue) {
+    WriteCatalogue();
+    EXPECT_FALSE(Run());
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text, S(u"設定ファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
+    EXPECT_EQ(catalogue_.UnitCount(), 1);
+    EXPECT_TRUE(platform_.folderPrompts.isEmpty());
+}
+
+TEST_F(StartUpTest, malformedCatalogueLine_showsAMessageNamingTheLineAndEnds) {
+    QString shortLine = UnitLine(S(u"002"), S(u"ZEON"), S(u"ザルガ"), S(u"4"));
+    shortLine.truncate(shortLine.lastIndexOf(u','));  // 87 fields
+    folder_.Write(S(u"unitdata.csv"),
+                  CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
+                                  shortLine}));
+    WriteSettings({S(u"[Setting]")});
+    EXPECT_FALSE(Run());
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_TRUE(platform_.messages[0].text.contains(S(u"unitdata.csv")));
+    EXPECT_TRUE(platform_.messages[0].text.contains(S(u"3 行目")));
+    EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
+    EXPECT_TRUE(platform_.folderPrompts.isEmpty());
+}
+
+TEST_F(StartUpTest, picturesFound_noPromptAndThePathsComeFromTheSetting) {
+    WriteCatalogue();
+    const QString game = test::MakeInstallFolder(folder_);
+    WriteSettings({S(u"[Setting]"), S(u"path=") + game});
+    const auto result = Run();
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_TRUE(platform_.folderPrompts.isEmpty());
+    EXPECT_EQ(result->msStatusPath, game + S(u"/Image/Ms_status/"));
+}
+
+TEST_F(StartUpTest, pathEmpty_promptsAndAnAnswerIsWrittenUnderPath) {
+    WriteCatalogue();
+    WriteSettings({S(u"[Setting]"), S(u"path="), S(u"class=3")});
+    platform_.folderAnswers.push_back(S(u"/games/QEL2"));
+    const auto result = Run();
+    ASSERT_TRUE(result);
+    ASSERT_EQ(platform_.folderPrompts.size(), 1);
+    EXPECT_EQ(platform_.folderPrompts[0], kPrompt);
+    EXPECT_EQ(PathSetting(), S(u"/games/QEL2"));
+    EXPECT_EQ(result->msStatusPath, S(u"/games/QEL2/Image/Ms_status/"));
+    EXPECT_EQ(settings_.Read(S(u"Setting"), S(u"class")), S(u"3"));
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(StartUpTest, promptCancelled_leavesPathAsItWasAndStartUpCompletes) {
+    WriteCatalogue();
+    const QByteArray before = SettingsBytes({S(u"[Setting]"), S(u"path=/nowhere/QEL")});
+    folder_.Write(S(u"setting.ini"), before);
+    const auto result = Run();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(platform_.folderPrompts.size(), 1);
+    EXPECT_EQ(folder_.Read(S(u"setting.ini")), before);
+    EXPECT_EQ(result->msStatusPath, S(u"/nowhere/QEL/Image/Ms_status/"));
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(StartUpTest, promptFailing_countsAsCancelled) {
+    struct ThrowingPlatform : ScriptedPlatform {
+        using ScriptedPlatform::ScriptedPlatform;
+        QString BrowseFolder(QWidget*, const QString&) override {
+            throw std::runtime_error("no folder dialog");
+        }
+    } platform(folder_.Path());
+    WriteCatalogue();
+    WriteSettings({S(u"[Setting]"), S(u"path=")});
+    const auto result = StartUp(platform, catalogue_, settings_).Run(nullptr);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(PathSetting(), QString());
+}
+
+TEST_F(StartUpTest, emptyPictureFolders_countAsMissing) {
+    WriteCatalogue();
+    folder_.MakeFolder(S(u"game/Image/Ms_status"));
+    folder_.Write(S(u"game/Image/MsLFace/face.img"), "x");
+    WriteSettings({S(u"[Setting]"), S(u"path=") + folder_.FilePath(S(u"game"))});
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(platform_.folderPrompts.size(), 1);
+
+    // The face folder alone empty asks as well.
+    TestFolder other;
+    other.Write(S(u"Image/Ms_status/a.img"), "x");
+    other.MakeFolder(S(u"Image/MsLFace"));
+    WriteSettings({S(u"[Setting]"), S(u"path=") + other.Path()});
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(platform_.folderPrompts.size(), 2);
+}
+
+TEST_F(StartUpTest, answerTheSettingsFileCannotHold_isReportedAndStillUsed) {
+    WriteCatalogue();
+    const QByteArray before = SettingsBytes({S(u"[Setting]"), S(u"path=")});
+    folder_.Write(S(u"setting.ini"), before);
+    const QString korean = S(u"/게임/QEL");  // Hangul has no code page 932 form
+    platform_.folderAnswers.push_back(korean);
+    const auto result = Run();
+    ASSERT_TRUE(result);
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
+    EXPECT_FALSE(platform_.messages[0].text.isEmpty());
+    EXPECT_EQ(folder_.Read(S(u"setting.ini")), before);
+    EXPECT_EQ(result->msStatusPath, korean + S(u"/Image/Ms_status/"));
+}
+
+TEST_F(StartUpTest, commanderSettings_areHandedOnAsWholeNumbers) {
+    WriteCatalogue();
+    WriteSettings({S(u"[Setting]"), S(u"path=") + test::MakeInstallFolder(folder_),
+                   S(u"class=6"), S(u"level=7.5"), S(u"decoration=-1"),
+                   S(u"skill=99999999999")});
+    const auto result = Run();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->rank, 6);
+    EXPECT_EQ(result->level, 8);
+    EXPECT_EQ(result->decoration, -1);
+    EXPECT_EQ(result->skill, std::nullopt);
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(StartUpTest, commanderSettingsMissing_readAsZero) {
+    WriteCatalogue();
+    WriteSettings({S(u"[Setting]"), S(u"path=") + test::MakeInstallFolder(folder_)});
+    const auto result = Run();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->rank, 0);
+    EXPECT_EQ(result->level, 0);
+    EXPECT_EQ(result->decoration, 0);
+    EXPECT_EQ(result->skill, 0);
+}
+
+}  // namespace
+}  // namespace velmora
