@@ -1,0 +1,148 @@
+#include "formation/FormationRules.h"
+
+#include "catalogue/NumberText.h"
+#include "catalogue/clsMsData.h"
+
+namespace velmora {
+
+namespace {
+
+QString Lowered(const QString& capacity, double by) {
+    return num::NumberText(num::Val(capacity) - by);
+}
+
+// Rows with the same text in the compared column share the mark of a marked row.
+void SpreadTies(const std::vector<FormationRow>& rows, std::vector<FormationMarks>& marks,
+                int column, QString FormationMarks::*mark) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i][column] == rows[k][column] && marks[k].*mark == MarkText())
+                marks[i].*mark = MarkText();
+        }
+    }
+}
+
+std::vector<FormationMarks> Markers(const std::vector<FormationRow>& rows,
+                                    const clsMsData& catalogue) {
+    std::vector<FormationMarks> marks(rows.size());
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    double lowestHp = 9999;
+    double highestHp = 0;
+    double highestLoad = 0;
+    std::size_t lowRow = kNone;
+    std::size_t highRow = kNone;
+    std::size_t loadRow = kNone;
+
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const FormationRow& row = rows[k];
+        const typMsData* unit = catalogue.FindMsData(row[kColMsNo]);
+        if (unit && !unit->MsName.isEmpty()) {
+            // A unit without a catalogue HP cannot be compared by HP.
+            if (!unit->Hp.isEmpty() && unit->Hp != u"nd") {
+                const double hp = num::Val(row[kColHp]);
+                if (hp < lowestHp) {
+                    lowRow = k;
+                    lowestHp = num::Whole(hp);
+                }
+                if (hp > highestHp) {
+                    highRow = k;
+                    highestHp = num::Whole(hp);
+                }
+            }
+            for (const typWeapon& weapon : unit->Weapon) {
+                if (num::IsNumeric(weapon.Range4)) marks[k].support = MarkText();
+            }
+        }
+        const double load = num::Val(row[kColWeight]);
+        if (load > highestLoad) {
+            loadRow = k;
+            highestLoad = num::Whole(load);
+        }
+    }
+    if (lowRow != kNone) marks[lowRow].lowHp = MarkText();
+    if (highRow != kNone) marks[highRow].highHp = MarkText();
+    if (loadRow != kNone) marks[loadRow].strong = MarkText();
+
+    SpreadTies(rows, marks, kColHp, &FormationMarks::lowHp);
+    SpreadTies(rows, marks, kColHp, &FormationMarks::highHp);
+    SpreadTies(rows, marks, kColWeight, &FormationMarks::strong);
+    return marks;
+}
+
+}  // namespace
+
+UnitCategory CategoryOf(const QString& code) {
+    if (code == u"限定" || code == u"限N") return UnitCategory::Limited;
+    if (code == u"専用") return UnitCategory::Exclusive;
+    if (code == u"一機") return UnitCategory::OneUnit;
+    return UnitCategory::Other;
+}
+
+QString CapacityText(const Commander& commander, const QString& previousCapacity) {
+    if (!commander.rank) return previousCapacity;
+    return num::NumberText(double(commander.level) + *commander.rank + 47 +
+                           commander.decoration);
+}
+
+FormationResult CalcFormationRules(const Commander& commander, const QString& previousCapacity,
+                                   const std::vector<FormationRow>& rows,
+                                   const clsMsData& catalogue) {
+    FormationResult result;
+    result.capacity = CapacityText(commander, previousCapacity);
+
+    double load = 0;
+    double repair = 300;
+    for (const FormationRow& row : rows) {
+        load = num::Whole(load + num::Val(row[kColWeight]));
+        repair = num::Whole(repair + num::Val(row[kColRepair]));
+        switch (CategoryOf(row[kColCategory])) {
+        case UnitCategory::Limited: ++result.limited; break;
+        case UnitCategory::Exclusive: ++result.exclusive; break;
+        case UnitCategory::OneUnit: ++result.oneUnit; break;
+        case UnitCategory::Other: break;
+        }
+    }
+    result.load = num::NumberText(load);
+    result.repair = num::NumberText(repair);
+    result.marks = Markers(rows, catalogue);
+
+    const int skill = commander.skill;
+    if (skill == 0 && result.limited > 3) {
+        result.verdict = QStringLiteral(u"搭載解除スキルがありません。限定生産機は３機までです。");
+        result.capacityRed = true;
+        return result;
+    }
+    if (skill < 2 && result.limited >= 3) {
+        result.capacity = Lowered(result.capacity, 2);
+        result.capacityRed = true;
+    }
+    if (result.oneUnit > 2) {
+        result.verdict = QStringLiteral(u"一機制限機は二機までです。");
+        return result;
+    }
+    if (result.oneUnit == 2) {
+        switch (skill) {
+        case 0:
+            result.verdict =
+                QStringLiteral(u"搭載解除スキルを持っていません。一機制限機は一機までです。");
+            return result;
+        case 1: result.capacity = Lowered(result.capacity, 6); break;
+        case 2: result.capacity = Lowered(result.capacity, 4); break;
+        case 3: result.capacity = Lowered(result.capacity, 2); break;
+        default: break;
+        }
+    }
+
+    const double remaining = num::Whole(num::Val(result.capacity) - num::Val(result.load));
+    if (remaining < 0) {
+        result.verdict = QStringLiteral(u"搭載オーバーです。");
+        result.capacityRed = true;
+    } else {
+        result.verdict = QStringLiteral(u"残り搭載 ") + num::NumberText(remaining);
+    }
+    if (commander.rank == 0 && result.exclusive > 0)
+        result.verdict = QStringLiteral(u"少尉は制限機を配備することが出来ません。");
+    return result;
+}
+
+}  // namespace velmora

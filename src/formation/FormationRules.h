@@ -1,0 +1,66 @@
+#pragma once
+
+#include "formation/FormationColumns.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The commander's carrying capacity and the formation's totals, verdict and marker columns,
+// recomputed from scratch from the commander and the formation rows. Rules are reported, never
+// enforced: the result only says what to show.
+namespace velmora {
+
+class clsMsData;
+
+struct Commander {
+    std::optional<int> rank;  // 0 "少尉" to 5 "大佐"; none while no rank is selected
+    int level = 1;
+    int decoration = 0;
+    int skill = 0;
+};
+
+enum class UnitCategory { Other, Limited, Exclusive, OneUnit };
+
+// The category counted for a grid category code (column 9): "限定" and "限N" are limited,
+// "専用" exclusive, "一機" one-unit restricted, everything else none of them.
+UnitCategory CategoryOf(const QString& code);
+
+// level + rank + 47 + decoration; the previous capacity text while no rank is selected.
+QString CapacityText(const Commander& commander, const QString& previousCapacity);
+
+inline const QString& MarkText() {
+    static const QString mark = QStringLiteral(u"○");
+    return mark;
+}
+
+// Columns 11 to 14 of one row: "○" or empty.
+struct FormationMarks {
+    QString lowHp;
+    QString highHp;
+    QString strong;
+    QString support;
+
+    bool operator==(const FormationMarks&) const = default;
+};
+
+struct FormationResult {
+    QString capacity;  // lblTotalWeight, penalties included
+    bool capacityRed = false;
+    QString load;    // lblMyWeight
+    QString repair;  // lblTotalRepair
+    int limited = 0;    // lblRestriction
+    int exclusive = 0;
+    int oneUnit = 0;    // lblPersonal
+    QString verdict;    // the status bar's first panel
+    std::vector<FormationMarks> marks;  // one per row, in row order
+};
+
+// The rules over the rows' columns 0, 2, 3, 9 and 10. previousCapacity is the capacity before
+// any penalty, used while no rank is selected. Units are looked up in the catalogue for the HP
+// and range-4 markers only.
+FormationResult CalcFormationRules(const Commander& commander, const QString& previousCapacity,
+                                   const std::vector<FormationRow>& rows,
+                                   const clsMsData& catalogue);
+
+}  // namespace velmora
