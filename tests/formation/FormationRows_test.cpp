@@ -1,0 +1,168 @@
+#include "formation/FormationRows.h"
+
+#include "FormationFixtures.h"
+#include "catalogue/NumberText.h"
+#include "detail/Reconstruct.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::FormationCatalogue;
+using test::FormationUnitLine;
+
+// A unit with a shield of load 3 and a choice of two options: weapon B takes a place in the load
+// code without being an option, weapon C (load 5) is equipped by default, weapon D (load 4) is
+// the other choice. Evasion 30 and pre-emption 20 as the catalogue gives them.
+QString OptionUnit() {
+    std::map<int, QString> columns{{4, QStringLiteral("0354")},
+                                   {12, QStringLiteral(u"地上9")},
+                                   {15, QStringLiteral(u"限定")},
+                                   {87, QStringLiteral(u"○")}};
+    const auto weapon = [](const QString& name, const QString& detach) {
+        return QStringList{name,
+                           QStringLiteral("B"),
+                           QStringLiteral("10"),
+                           QStringLiteral("1"),
+                           QStringLiteral("0"),
+                           QStringLiteral("0"),
+                           QStringLiteral("0"),
+                           QStringLiteral("nd"),
+                           QStringLiteral(u"○"),
+                           detach};
+    };
+    test::PutWeapon(columns, 0, weapon(QStringLiteral("fixed"), QStringLiteral(u"－")));
+    test::PutWeapon(columns, 1, weapon(QStringLiteral("arm"), QStringLiteral(u"×")));
+    test::PutWeapon(columns, 2, weapon(QStringLiteral("rifle"), QStringLiteral(u"○")));
+    test::PutWeapon(columns, 3, weapon(QStringLiteral("bazooka"), QStringLiteral(u"○")));
+    return FormationUnitLine(QStringLiteral("M1"), QStringLiteral("Option"), columns);
+}
+
+class RebuiltRows : public ::testing::Test {
+protected:
+    RebuiltRows() : catalogue_(FormationCatalogue({OptionUnit()})) {}
+
+    FormationRow Row(const QString& shield, const QString& code, const QString& weapon) const {
+        return RebuiltRow(catalogue_, QStringLiteral("M1"), shield, code, weapon);
+    }
+
+    // What the detail panel shows for the unit with these choices.
+    QString PanelPreemptive(int shield, int code, int weaponRow) const {
+        typMsData unit = catalogue_.GetMsData(QStringLiteral("M1"));
+        for (int t = 1; t <= kWeaponCount; ++t)
+            unit.Weapon[std::size_t(t - 1)].Equipped = t == weaponRow ? QStringLiteral("1")
+                                                                      : QStringLiteral("0");
+        CalcReconstruct(unit, shield, code);
+        return num::NumberText(PreemptiveShown(unit));
+    }
+
+    clsMsData catalogue_;
+};
+
+TEST_F(RebuiltRows, StoredChoicesApplied_cellsAsTheDetailPanelShowsThem) {
+    const FormationRow row = Row(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
+    EXPECT_EQ(row[kColMsNo], QStringLiteral("M1"));
+    EXPECT_EQ(row[kColName], QStringLiteral("Option"));
+    EXPECT_EQ(row[kColWeight], QStringLiteral("20"));
+    EXPECT_EQ(row[kColHp], QStringLiteral("76"));
+    EXPECT_EQ(row[kColArmor], QStringLiteral("10"));
+    // Catalogue 30 with rifle and shield; rifle -5, shield -3, modification +8.
+    EXPECT_EQ(row[kColAway], QStringLiteral("38"));
+    EXPECT_EQ(row[kColPreemptive], QStringLiteral("20"));
+    EXPECT_EQ(row[kColPreemptive], PanelPreemptive(1, 1, 3));
+    EXPECT_EQ(row[kColMove], QStringLiteral(u"地9"));
+    EXPECT_EQ(row[kColUnused], QString());
+    EXPECT_EQ(row[kColCategory], QStringLiteral(u"限定"));
+    EXPECT_EQ(row[kColRepair], QStringLiteral("10"));
+    for (int c = kColLowHp; c <= kColSupport; ++c) EXPECT_EQ(row[c], QString()) << c;
+    EXPECT_EQ(row[kColShield], QStringLiteral("1"));
+    EXPECT_EQ(row[kColModification], QStringLiteral("1"));
+    EXPECT_EQ(row[kColWeapon], QStringLiteral("3"));
+}
+
+TEST_F(RebuiltRows, PreemptionEqualsThePanelForEveryChoice) {
+    for (int shield : {0, 1})
+        for (int code = 0; code <= 8; ++code)
+            for (int weapon : {0, 3, 4}) {
+                const FormationRow row =
+                    Row(QString::number(shield), QString::number(code), QString::number(weapon));
+                EXPECT_EQ(row[kColPreemptive], PanelPreemptive(shield, code, weapon))
+                    << shield << ' ' << code << ' ' << weapon;
+            }
+}
+
+TEST_F(RebuiltRows, WeaponEntryZero_noOptionEquipped_evenWhereTheCatalogueEquipsOne) {
+    const FormationRow none = Row(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+    EXPECT_EQ(none[kColAway], QStringLiteral("38"));        // 30 + rifle 5 + shield 3 added back
+    EXPECT_EQ(none[kColPreemptive], QStringLiteral("23"));  // 20 + 5 \ 2 + 3 \ 2
+    const FormationRow other = Row(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("4"));
+    EXPECT_EQ(other[kColAway], QStringLiteral("34"));
+    EXPECT_EQ(other[kColPreemptive], QStringLiteral("21"));
+}
+
+TEST_F(RebuiltRows, MoveReachingTwoDigits_showsTheWholeNumber) {
+    EXPECT_EQ(Row(QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("3"))[kColMove],
+              QStringLiteral(u"地10"));
+    EXPECT_EQ(MoveCell(QStringLiteral(u"地上10"), QStringLiteral("10")), QStringLiteral(u"地10"));
+    EXPECT_EQ(MoveCell(QString(), QString()), QString());
+}
+
+TEST_F(RebuiltRows, NonNumericEntries_countAsZero_butAreKeptAsStored) {
+    const FormationRow row = Row(QStringLiteral("x"), QStringLiteral("abc"), QString());
+    EXPECT_EQ(row[kColHp], QStringLiteral("100"));
+    EXPECT_EQ(row[kColAway], QStringLiteral("38"));
+    EXPECT_EQ(row[kColShield], QStringLiteral("x"));
+    EXPECT_EQ(row[kColModification], QStringLiteral("abc"));
+    EXPECT_EQ(row[kColWeapon], QString());
+    // Entries far beyond any code neither crash nor pass for a known modification.
+    const FormationRow huge = Row(QStringLiteral("1e30"), QStringLiteral("1e30"), QStringLiteral("1e30"));
+    EXPECT_EQ(huge[kColHp], QStringLiteral("100"));
+    EXPECT_EQ(huge[kColAway], QStringLiteral("35"));  // shield fitted, no option
+}
+
+TEST_F(RebuiltRows, UnknownUnit_emptyTextCells_numbersHoldOnlyTheModification) {
+    const FormationRow row = RebuiltRow(catalogue_, QStringLiteral("nope"), QStringLiteral("1"),
+                                        QStringLiteral("1"), QStringLiteral("2"));
+    for (int c : {kColMsNo, kColName, kColWeight, kColCategory, kColRepair})
+        EXPECT_EQ(row[c], QString()) << c;
+    EXPECT_EQ(row[kColHp], QStringLiteral("-24"));
+    EXPECT_EQ(row[kColAway], QStringLiteral("8"));
+    EXPECT_EQ(row[kColMove], QStringLiteral("0"));
+    EXPECT_EQ(row[kColWeapon], QStringLiteral("2"));
+}
+
+TEST(FormationLists, ListsOfRows_oneEntryPerRowInOrder_repeatsKept) {
+    std::vector<FormationRow> rows(3);
+    const QString numbers[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A")};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i][kColMsNo] = numbers[i];
+        rows[i][kColShield] = QString::number(i % 2);
+        rows[i][kColModification] = QString::number(i + 4);
+        rows[i][kColWeapon] = QString::number(i);
+    }
+    const FormationLists lists = ListsOfRows(rows);
+    EXPECT_EQ(lists.Joined(), QStringLiteral("A,B,A\t0,1,0\t4,5,6\t0,1,2"));
+    EXPECT_EQ(ListsOfRows({}).Joined(), QStringLiteral("\t\t\t"));
+    EXPECT_EQ(ListsOfRows({rows[1]}).Joined(), QStringLiteral("B\t1\t5\t1"));
+}
+
+TEST(FormationText, MadeAndSplitBack) {
+    const QDateTime when(QDate(2026, 2, 3), QTime(9, 5, 59));
+    EXPECT_EQ(MakeFormationText(QStringLiteral(u"デフォルト編成"), when, FormationLists{}),
+              QStringLiteral(u"デフォルト編成\t02.03 09:05\t\t\t\t"));
+    EXPECT_EQ(FormatStamp(QDateTime(QDate(2026, 12, 31), QTime(23, 59))),
+              QStringLiteral("12.31 23:59"));
+
+    const QString text = QStringLiteral(u"c\t01.01 00:00\tA,B\t0,1\t2,3\t4,5\textra");
+    EXPECT_EQ(ListsOfFormationText(text), QStringLiteral("A,B\t0,1\t2,3\t4,5"));
+    EXPECT_EQ(ListsOfFormationText(QStringLiteral(u"c\tstamp")), QStringLiteral("\t\t\t"));
+    const FormationLists parsed = FormationLists::Parse(QStringLiteral("A,B\t0"));
+    EXPECT_EQ(parsed.msNos, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(parsed.shields, QStringList{QStringLiteral("0")});
+    EXPECT_TRUE(parsed.modifications.isEmpty());
+    EXPECT_TRUE(parsed.weapons.isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora
