@@ -1,0 +1,130 @@
+#include "formation/FormationModel.h"
+
+#include "catalogue/NumberText.h"
+
+#include <array>
+
+namespace velmora {
+
+namespace {
+
+struct ColumnLayout {
+    const char16_t* header;
+    int widthTwips;
+    Qt::Alignment headerAlignment;  // 0: the grid's default
+    Qt::Alignment cellAlignment;    // 0: the grid's default
+};
+
+constexpr Qt::Alignment kDefault{};
+constexpr Qt::Alignment kLeft = Qt::AlignLeft;
+constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
+
+const std::array<ColumnLayout, kFormationColumnCount>& Layout() {
+    static const std::array<ColumnLayout, kFormationColumnCount> layout{{
+        {u"", 0, kDefault, kDefault},
+        {u"機体名称", 2715, kDefault, kLeft},
+        {u"搭載", 540, kCentre, kDefault},
+        {u"ＨＰ", 540, kCentre, kDefault},
+        {u"装甲", 540, kCentre, kDefault},
+        {u"回避", 540, kCentre, kDefault},
+        {u"先制", 540, kCentre, kDefault},
+        {u"移動", 540, kCentre, kCentre},
+        {u"", 0, kDefault, kDefault},
+        {u"制限", 540, kDefault, kCentre},
+        {u"", 0, kDefault, kDefault},
+        {u"低HP", 540, kDefault, kCentre},
+        {u"高HP", 540, kDefault, kCentre},
+        {u"強MS", 540, kDefault, kCentre},
+        {u"支援", 540, kDefault, kCentre},
+        {u"盾", 0, kDefault, kDefault},
+        {u"改造", 0, kDefault, kDefault},
+        {u"武器", 0, kDefault, kDefault},
+    }};
+    return layout;
+}
+
+bool ValidColumn(int column) { return column >= 0 && column < kFormationColumnCount; }
+
+// The grid's default places numbers on the right and other text on the left.
+Qt::Alignment Aligned(Qt::Alignment alignment, const QString& text) {
+    if (alignment == kDefault) alignment = num::IsNumeric(text) ? Qt::AlignRight : Qt::AlignLeft;
+    return alignment | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+FormationModel::FormationModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int FormationModel::ColumnWidthTwips(int column) {
+    return ValidColumn(column) ? Layout()[std::size_t(column)].widthTwips : 0;
+}
+
+int FormationModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int FormationModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kFormationColumnCount;
+}
+
+QVariant FormationModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const QString& text = rows_[std::size_t(index.row())][std::size_t(index.column())];
+    switch (role) {
+    case Qt::DisplayRole: return text;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(
+            Aligned(Layout()[std::size_t(index.column())].cellAlignment, text));
+    default: return QVariant();
+    }
+}
+
+QVariant FormationModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || !ValidColumn(section)) return QVariant();
+    const ColumnLayout& column = Layout()[std::size_t(section)];
+    const QString header = QString::fromUtf16(column.header);
+    switch (role) {
+    case Qt::DisplayRole: return header;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Aligned(column.headerAlignment, header));
+    default: return QVariant();
+    }
+}
+
+QString FormationModel::Cell(int row, int column) const {
+    if (row < 0 || row >= int(rows_.size()) || !ValidColumn(column)) return QString();
+    return rows_[std::size_t(row)][std::size_t(column)];
+}
+
+void FormationModel::AppendRow(const FormationRow& row) {
+    const int at = int(rows_.size());
+    beginInsertRows(QModelIndex(), at, at);
+    rows_.push_back(row);
+    endInsertRows();
+}
+
+void FormationModel::RemoveRow(int row) {
+    if (row < 0 || row >= int(rows_.size())) return;
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.erase(rows_.begin() + row);
+    endRemoveRows();
+}
+
+void FormationModel::SetCell(int row, int column, const QString& text) {
+    if (row < 0 || row >= int(rows_.size()) || !ValidColumn(column)) return;
+    QString& cell = rows_[std::size_t(row)][std::size_t(column)];
+    if (cell == text) return;
+    cell = text;
+    const QModelIndex changed = index(row, column);
+    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::TextAlignmentRole});
+}
+
+void FormationModel::Clear() {
+    if (rows_.empty()) return;
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+}  // namespace velmora
