@@ -1,14 +1,23 @@
 #pragma once
 
 #include "detail/MsInfoPanel.h"
+#include "formation/FormationRules.h"
+#include "formation/FormationText.h"
 
 #include <QGroupBox>
 #include <QString>
 #include <optional>
 
+class QComboBox;
+class QLabel;
+class QPushButton;
+
 namespace velmora {
 
 class clsMsData;
+class CommanderSpinBox;
+class FormationModel;
+class GridView;
 class Platform;
 class SettingsFile;
 
@@ -49,6 +58,7 @@ public:
     int RowCount() const;  // grid numbering, header included
     int CurrentRow() const;
     QString Cell(int row, int column) const;
+    FormationLists Lists() const;  // columns 0, 15, 16 and 17 of the unit rows
 
 Q_SIGNALS:
     // The verdict for the status bar's first panel.
@@ -59,6 +69,47 @@ Q_SIGNALS:
                       const QString& modificationCell, const QString& weaponCell);
     // Removing a unit left no current row: the detail panel must be cleared.
     void detailClearRequested();
+
+private:
+    void BuildControls();
+    Commander CurrentCommander() const;
+    void WriteCommander(const Commander& commander);
+    void ShowResult(const FormationResult& result);
+    void StepCommander(CommanderSpinBox* spinner, QLabel* label);
+    void RemoveCurrentRow();
+    void OpenSavedFormations();
+    void MakeCurrent(int modelRow);
+    template <typename Action>
+    void RunTrapped(Action action);
+
+    const clsMsData& catalogue_;
+    SettingsFile& settings_;
+    Platform& platform_;
+
+    FormationModel* model_ = nullptr;
+    GridView* grdFormation_ = nullptr;
+    QComboBox* cmbClass_ = nullptr;
+    CommanderSpinBox* upLevel_ = nullptr;
+    CommanderSpinBox* upDecoration_ = nullptr;
+    CommanderSpinBox* upSkill_ = nullptr;
+    QLabel* lblLevel_ = nullptr;
+    QLabel* lblDecoration_ = nullptr;
+    QLabel* lblSkill_ = nullptr;
+    QLabel* lblMyWeight_ = nullptr;
+    QLabel* lblTotalWeight_ = nullptr;
+    QLabel* lblPersonal_ = nullptr;
+    QLabel* lblTotalRepair_ = nullptr;
+    QLabel* lblRestriction_ = nullptr;
+    QPushButton* cmdSaveLoad_ = nullptr;
+
+    // The capacity before any penalty: the penalties never accumulate, also while no rank is
+    // selected and the previous capacity stands.
+    QString baseCapacity_;
+    // Set while the program itself moves the current row: the row change is not the user's.
+    bool movingRow_ = false;
+    // A failed save of the commander settings is reported once until a save succeeds again,
+    // since every recompute (a row selection, the focus) saves them.
+    bool commanderFailureShown_ = false;
 };
 
 }  // namespace velmora

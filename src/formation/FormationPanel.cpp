@@ -1,0 +1,474 @@
+#include "formation/FormationPanel.h"
+
+#include "app/Platform.h"
+#include "app/SettingsFile.h"
+#include "browser/GridView.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/clsMsData.h"
+#include "formation/CommanderSpinBox.h"
+#include "formation/FormationModel.h"
+#include "formation/FormationRows.h"
+#include "formation/frmSaveData.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <cmath>
+#include <exception>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kMaxUnits = 7;
+constexpr int kTwipsPerPixel = 15;
+// The right-hand column's origin in the frame's design, in twips.
+constexpr int kColumnLeft = 8880;
+constexpr int kColumnTop = 225;
+constexpr int kColumnWidth = 11895 - kColumnLeft;
+constexpr int kColumnHeight = 2190 - kColumnTop;
+
+const QString& SettingSection() {
+    static const QString section = QStringLiteral("Setting");
+    return section;
+}
+
+int Px(int twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+
+// Places a control at its design position (twips, relative to its container's design origin);
+// a label never gets less room than its text needs.
+void Place(QWidget* widget, int left, int top, int width, int height) {
+    QSize size(Px(width), Px(height));
+    if (qobject_cast<QLabel*>(widget)) size = size.expandedTo(widget->sizeHint());
+    widget->setGeometry(QRect(QPoint(Px(left), Px(top)), size));
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
+                  Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+// A box with a plain back colour holding value labels (Picture1 to 3, pcbBox_0 to 3).
+QFrame* MakeBox(QWidget* parent, const QString& name, const QColor& colour) {
+    auto* box = new QFrame(parent);
+    box->setObjectName(name);
+    box->setFrameShape(QFrame::Panel);
+    box->setFrameShadow(QFrame::Sunken);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, colour);
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+CommanderSpinBox* MakeSpinner(QWidget* parent, const QString& name, int minimum, int maximum) {
+    auto* spinner = new CommanderSpinBox(parent);
+    spinner->setObjectName(name);
+    spinner->setRange(minimum, maximum);
+    spinner->setValue(minimum);
+    return spinner;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& settings,
+                               Platform& platform, QWidget* parent)
+    : QGroupBox(QStringLiteral(u"編成"), parent),
+      catalogue_(catalogue),
+      settings_(settings),
+      platform_(platform) {
+    setObjectName(QStringLiteral("fraFormation"));
+    BuildControls();
+    baseCapacity_ = lblTotalWeight_->text();
+
+    connect(cmbClass_, &QComboBox::currentIndexChanged, this, [this] { CalcFormation(); });
+    connect(upLevel_, &CommanderSpinBox::stepped, this,
+            [this] { StepCommander(upLevel_, lblLevel_); });
+    connect(upDecoration_, &CommanderSpinBox::stepped, this,
+            [this] { StepCommander(upDecoration_, lblDecoration_); });
+    connect(upSkill_, &CommanderSpinBox::stepped, this,
+            [this] { StepCommander(upSkill_, lblSkill_); });
+    connect(grdFormation_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] {
+                if (!movingRow_) SelectFormationRow();
+            });
+    connect(grdFormation_, &GridView::focusGained, this, [this] { SelectFormationRow(); });
+    connect(grdFormation_, &QAbstractItemView::doubleClicked, this,
+            [this] { RunTrapped([this] { RemoveCurrentRow(); }); });
+    connect(cmdSaveLoad_, &QPushButton::clicked, this, [this] { OpenSavedFormations(); });
+}
+
+void FormationPanel::BuildControls() {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(5, 2, 5, 5);
+    layout->setSpacing(5);
+
+    model_ = new FormationModel(this);
+    grdFormation_ = new GridView(this);
+    grdFormation_->setObjectName(QStringLiteral("grdFormation"));
+    grdFormation_->setModel(model_);
+    for (int c = 0; c < kFormationColumnCount; ++c) {
+        const int width = FormationModel::ColumnWidthTwips(c);
+        if (width == 0)
+            grdFormation_->setColumnHidden(c, true);
+        else
+            grdFormation_->setColumnWidth(c, Px(width));
+    }
+    layout->addWidget(grdFormation_, 1);
+
+    auto* column = new QWidget(this);
+    column->setFixedSize(Px(kColumnWidth), Px(kColumnHeight));
+    layout->addWidget(column, 0, Qt::AlignTop);
+    // Design positions inside the frame, moved to the column's origin.
+    const auto place = [](QWidget* widget, int left, int top, int width, int height) {
+        Place(widget, left - kColumnLeft, top - kColumnTop, width, height);
+    };
+    const QColor white(255, 255, 255);
+    const QColor grey(224, 224, 224);
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_0"), QStringLiteral(u"階級")), 8895, 270,
+          360, 180);
+    cmbClass_ = new QComboBox(column);
+    cmbClass_->setObjectName(QStringLiteral("cmbClass"));
+    const QStringList ranks{QStringLiteral(u"少尉"), QStringLiteral(u"中尉"),
+                            QStringLiteral(u"大尉"), QStringLiteral(u"少佐"),
+                            QStringLiteral(u"中佐"), QStringLiteral(u"大佐")};
+    for (int i = 0; i < ranks.size(); ++i) cmbClass_->addItem(ranks[i], i);
+    cmbClass_->setCurrentIndex(-1);
+    place(cmbClass_, 9360, 225, 810, 300);
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_3"), QStringLiteral(u"レベル")), 10290,
+          285, 540, 180);
+    QFrame* picture1 = MakeBox(column, QStringLiteral("Picture1"), white);
+    place(picture1, 11100, 240, 630, 300);
+    lblLevel_ = MakeLabel(picture1, QStringLiteral("lblLevel"), QStringLiteral("1"),
+                          Qt::AlignRight);
+    Place(lblLevel_, 30, 15, 300, 255);
+    upLevel_ = MakeSpinner(picture1, QStringLiteral("upLevel"), 1, 99);
+    Place(upLevel_, 330, -15, 240, 255);
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_1"), QStringLiteral(u"勲章")), 8895, 615,
+          360, 180);
+    QFrame* picture2 = MakeBox(column, QStringLiteral("Picture2"), white);
+    place(picture2, 9360, 555, 810, 300);
+    lblDecoration_ = MakeLabel(picture2, QStringLiteral("lblDecoration"), QStringLiteral("0"),
+                               Qt::AlignRight);
+    Place(lblDecoration_, 30, 15, 480, 255);
+    upDecoration_ = MakeSpinner(column, QStringLiteral("upDecoration"), 0, 99);
+    place(upDecoration_, 9900, 585, 240, 240);
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_2"), QStringLiteral(u"搭載解除")), 10290,
+          630, 720, 180);
+    QFrame* picture3 = MakeBox(column, QStringLiteral("Picture3"), white);
+    place(picture3, 11100, 570, 630, 300);
+    lblSkill_ = MakeLabel(picture3, QStringLiteral("lblSkill"), QStringLiteral("0"),
+                          Qt::AlignRight);
+    Place(lblSkill_, 30, 15, 300, 255);
+    upSkill_ = MakeSpinner(column, QStringLiteral("upSkill"), 0, 3);
+    place(upSkill_, 11460, 600, 240, 240);
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_16"), QStringLiteral(u"搭載")), 8895, 1035,
+          360, 180);
+    QFrame* loadBox = MakeBox(column, QStringLiteral("pcbBox_0"), grey);
+    place(loadBox, 9360, 990, 795, 285);
+    lblMyWeight_ = MakeLabel(loadBox, QStringLiteral("lblMyWeight"), QStringLiteral("0"),
+                             Qt::AlignRight);
+    Place(lblMyWeight_, 15, 15, 330, 255);
+    Place(MakeLabel(loadBox, QStringLiteral("lblCaption_17"), QStringLiteral("/")), 360, 15, 120,
+          255);
+    lblTotalWeight_ = MakeLabel(loadBox, QStringLiteral("lblTotalWeight"), QStringLiteral("99"));
+    Place(lblTotalWeight_, 480, 15, 300, 255);
+    SetTextColour(lblTotalWeight_, QColor(0, 0, 0));
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_20"), QStringLiteral(u"一機制限")), 10290,
+          1050, 720, 180);
+    QFrame* personalBox = MakeBox(column, QStringLiteral("pcbBox_1"), grey);
+    place(personalBox, 11100, 990, 360, 285);
+    lblPersonal_ = MakeLabel(personalBox, QStringLiteral("lblPersonal"), QStringLiteral("0"),
+                             Qt::AlignHCenter);
+    Place(lblPersonal_, 15, 15, 330, 255);
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_18"), QStringLiteral(u"修理")), 8895, 1365,
+          360, 180);
+    QFrame* repairBox = MakeBox(column, QStringLiteral("pcbBox_3"), grey);
+    place(repairBox, 9360, 1320, 795, 285);
+    lblTotalRepair_ = MakeLabel(repairBox, QStringLiteral("lblTotalRepair"),
+                                QStringLiteral("300"), Qt::AlignRight);
+    Place(lblTotalRepair_, 15, 15, 720, 255);
+
+    place(MakeLabel(column, QStringLiteral("lblCaption_19"), QStringLiteral(u"制限機")), 10290,
+          1380, 540, 180);
+    QFrame* restrictionBox = MakeBox(column, QStringLiteral("pcbBox_2"), grey);
+    place(restrictionBox, 11100, 1320, 375, 285);
+    lblRestriction_ = MakeLabel(restrictionBox, QStringLiteral("lblRestriction"),
+                                QStringLiteral("0"), Qt::AlignHCenter);
+    Place(lblRestriction_, 15, 15, 345, 255);
+
+    cmdSaveLoad_ = new QPushButton(QStringLiteral(u"セーブ／ロード"), column);
+    cmdSaveLoad_->setObjectName(QStringLiteral("cmdSaveLoad"));
+    place(cmdSaveLoad_, 8895, 1755, 2850, 345);
+}
+
+template <typename Action>
+void FormationPanel::RunTrapped(Action action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
+                         MsgStyle::Information);
+        platform_.EndProgram();
+    }
+}
+
+void FormationPanel::RestoreCommander(std::optional<int> rank, std::optional<int> level,
+                                      std::optional<int> decoration, std::optional<int> skill) {
+    // The spinners first, so that the recompute the rank selection runs stores these values.
+    const auto restore = [](CommanderSpinBox* spinner, QLabel* label, std::optional<int> value,
+                            int lowest) {
+        const int shown =
+            value && *value >= lowest && *value <= spinner->maximum() ? *value
+                                                                      : spinner->minimum();
+        spinner->setValue(shown);
+        label->setText(QString::number(shown));
+    };
+    restore(upLevel_, lblLevel_, level, 1);
+    restore(upDecoration_, lblDecoration_, decoration, 0);
+    restore(upSkill_, lblSkill_, skill, 1);
+
+    const int index = rank && *rank >= 0 && *rank < cmbClass_->count() ? *rank : 0;
+    if (cmbClass_->currentIndex() == index)
+        CalcFormation();
+    else
+        cmbClass_->setCurrentIndex(index);
+}
+
+Commander FormationPanel::CurrentCommander() const {
+    Commander commander;
+    if (cmbClass_->currentIndex() >= 0) commander.rank = cmbClass_->currentData().toInt();
+    commander.level = upLevel_->value();
+    commander.decoration = upDecoration_->value();
+    commander.skill = upSkill_->value();
+    return commander;
+}
+
+void FormationPanel::WriteCommander(const Commander& commander) {
+    if (!commander.rank || !settings_.Exists()) return;
+    const std::pair<QString, int> keys[] = {
+        {QStringLiteral("class"), *commander.rank},
+        {QStringLiteral("level"), commander.level},
+        {QStringLiteral("decoration"), commander.decoration},
+        {QStringLiteral("skill"), commander.skill},
+    };
+    for (const auto& [key, value] : keys) {
+        const Status written = settings_.Write(QString::number(value), SettingSection(), key);
+        if (!written) {
+            if (!commanderFailureShown_) {
+                commanderFailureShown_ = true;
+                platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"),
+                                 MsgStyle::Information);
+            }
+            return;
+        }
+    }
+    commanderFailureShown_ = false;
+}
+
+void FormationPanel::CalcFormation() {
+    const Commander commander = CurrentCommander();
+    baseCapacity_ = CapacityText(commander, baseCapacity_);
+    WriteCommander(commander);
+    ShowResult(CalcFormationRules(commander, baseCapacity_, model_->Rows(), catalogue_));
+}
+
+void FormationPanel::ShowResult(const FormationResult& result) {
+    lblTotalWeight_->setText(result.capacity);
+    SetTextColour(lblTotalWeight_, result.capacityRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    lblMyWeight_->setText(result.load);
+    lblTotalRepair_->setText(result.repair);
+    lblRestriction_->setText(QString::number(result.limited));
+    lblPersonal_->setText(QString::number(result.oneUnit));
+    for (std::size_t k = 0; k < result.marks.size(); ++k) {
+        const FormationMarks& marks = result.marks[k];
+        const int row = int(k);
+        model_->SetCell(row, kColLowHp, marks.lowHp);
+        model_->SetCell(row, kColHighHp, marks.highHp);
+        model_->SetCell(row, kColStrong, marks.strong);
+        model_->SetCell(row, kColSupport, marks.support);
+    }
+    Q_EMIT verdictChanged(result.verdict);
+}
+
+void FormationPanel::StepCommander(CommanderSpinBox* spinner, QLabel* label) {
+    label->setText(QString::number(spinner->value()));
+    CalcFormation();
+}
+
+void FormationPanel::AddUnit(const FormationRowSource& source) {
+    RunTrapped([&] {
+        if (model_->rowCount() >= kMaxUnits) return;
+        const PanelFigures& figures = source.figures;
+        FormationRow row;
+        row[kColMsNo] = source.msNo;
+        row[kColName] = source.msName;
+        row[kColWeight] = source.weight;
+        row[kColHp] = figures.hp;
+        row[kColArmor] = figures.armor;
+        row[kColAway] = figures.away;
+        row[kColPreemptive] = figures.preemptive;
+        row[kColMove] = MoveCell(figures.move, figures.moveNumber);
+        row[kColCategory] = figures.sale.left(2);
+        row[kColRepair] = figures.repair;
+        row[kColShield] = QString::number(source.shieldChoice);
+        row[kColModification] = QString::number(source.modificationCode);
+        row[kColWeapon] = QString::number(source.equippedRow);
+        model_->AppendRow(row);
+        CalcFormation();
+        SaveDefaultFormation();
+        const int current = CurrentRow();
+        if (current >= 1) MakeCurrent(current - 1);
+    });
+}
+
+void FormationPanel::UpdateCurrentRow(const PanelFigures& figures, int shieldChoice,
+                                      int modificationCode, int equippedRow) {
+    const int current = CurrentRow();
+    if (current < 1 || model_->rowCount() == 0) return;
+    const int row = current - 1;
+    if (figures.msName != model_->Cell(row, kColName)) return;
+    model_->SetCell(row, kColHp, figures.hp);
+    model_->SetCell(row, kColArmor, figures.armor);
+    model_->SetCell(row, kColAway, figures.away);
+    model_->SetCell(row, kColPreemptive, figures.preemptive);
+    model_->SetCell(row, kColMove, MoveCell(figures.move, figures.moveNumber));
+    model_->SetCell(row, kColShield, QString::number(shieldChoice));
+    model_->SetCell(row, kColModification, QString::number(modificationCode));
+    model_->SetCell(row, kColWeapon, QString::number(equippedRow));
+    CalcFormation();
+    SaveDefaultFormation();
+}
+
+void FormationPanel::RemoveCurrentRow() {
+    const int current = CurrentRow();
+    if (current < 1 || model_->rowCount() == 0) return;
+    const int removed = current - 1;
+    {
+        // The selection moves while the row goes; the unit shown is chosen afterwards.
+        const QScopedValueRollback quiet(movingRow_, true);
+        model_->RemoveRow(removed);
+    }
+    if (model_->rowCount() > 0) {
+        // The row that moved into the gap, or the new last row.
+        MakeCurrent(qMin(removed, model_->rowCount() - 1));
+        SelectFormationRow();
+    } else {
+        Q_EMIT detailClearRequested();
+        CalcFormation();
+    }
+    SaveDefaultFormation();
+}
+
+void FormationPanel::MakeCurrent(int modelRow) {
+    const QScopedValueRollback quiet(movingRow_, true);
+    grdFormation_->selectionModel()->setCurrentIndex(
+        model_->index(modelRow, kColName),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void FormationPanel::SelectFormationRow() {
+    if (!grdFormation_->isEnabled()) return;
+    const int current = CurrentRow();
+    if (current < 1 || model_->rowCount() == 0) return;
+    const int row = current - 1;
+    Q_EMIT unitSelected(model_->Cell(row, kColMsNo), model_->Cell(row, kColShield),
+                        model_->Cell(row, kColModification), model_->Cell(row, kColWeapon));
+    CalcFormation();
+}
+
+void FormationPanel::SaveDefaultFormation() {
+    if (!settings_.Exists()) return;
+    const QString text =
+        MakeFormationText(QStringLiteral(u"デフォルト編成"), platform_.Now(), Lists());
+    const Status written = settings_.Write(text, SettingSection(), QStringLiteral("defaultformation"));
+    if (!written)
+        platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"),
+                         MsgStyle::Information);
+}
+
+void FormationPanel::LoadDefaultFormation() {
+    const QString text = settings_.Read(SettingSection(), QStringLiteral("defaultformation"));
+    if (text.isEmpty()) return;
+    ApplyFormationLists(ListsOfFormationText(text));
+}
+
+bool FormationPanel::ApplyFormationLists(const QString& fourLists) {
+    grdFormation_->setEnabled(false);
+    model_->Clear();
+    CalcFormation();
+
+    // A failure keeps the rows made so far and leaves the formation editable.
+    const auto fail = [this](const QString& message) {
+        platform_.MsgBox(this, message, QStringLiteral(u"エラー"), MsgStyle::Information);
+        grdFormation_->setEnabled(true);
+        CalcFormation();
+        return false;
+    };
+    try {
+        const FormationLists lists = FormationLists::Parse(fourLists);
+        for (qsizetype i = 0; i < lists.msNos.size(); ++i) {
+            if (i >= lists.shields.size() || i >= lists.modifications.size() ||
+                i >= lists.weapons.size())
+                return fail(QStringLiteral(u"インデックスが有効範囲にありません。"));
+            model_->AppendRow(RebuiltRow(catalogue_, lists.msNos[i], lists.shields[i],
+                                         lists.modifications[i], lists.weapons[i]));
+        }
+    } catch (const std::exception& e) {
+        return fail(QString::fromLocal8Bit(e.what()));
+    }
+
+    if (model_->rowCount() > 0) {
+        MakeCurrent(0);
+        grdFormation_->setEnabled(true);
+        SelectFormationRow();
+        CalcFormation();
+    }
+    grdFormation_->setEnabled(true);
+    return true;
+}
+
+void FormationPanel::OpenSavedFormations() {
+    frmSaveData dialog(catalogue_, settings_, platform_, Lists(), window());
+    dialog.exec();
+    if (dialog.Tag().isEmpty()) return;
+    if (ApplyFormationLists(dialog.Tag()) && model_->rowCount() > 0) SaveDefaultFormation();
+}
+
+int FormationPanel::RowCount() const { return model_->rowCount() + 1; }
+
+int FormationPanel::CurrentRow() const {
+    const QModelIndex current = grdFormation_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+QString FormationPanel::Cell(int row, int column) const {
+    if (row == 0) return model_->headerData(column, Qt::Horizontal).toString();
+    return model_->Cell(row - 1, column);
+}
+
+FormationLists FormationPanel::Lists() const { return ListsOfRows(model_->Rows()); }
+
+}  // namespace velmora

@@ -1,0 +1,461 @@
+#include "formation/FormationPanel.h"
+
+#include "FormationFixtures.h"
+#include "app/SettingsFile.h"
+#include "browser/GridView.h"
+#include "formation/CommanderSpinBox.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestFolder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace velmora {
+namespace {
+
+using test::FormationCatalogue;
+using test::FormationUnitLine;
+
+const QString kSetting = QStringLiteral("Setting");
+const QString kStamp = QStringLiteral(u"デフォルト編成\t02.03 09:05\t");
+
+class FormationPanelTest : public ::testing::Test {
+protected:
+    FormationPanelTest()
+        : settings_(folder_.Write(QStringLiteral("setting.ini"), "[Setting]\r\npath=\r\n")),
+          platform_(folder_.Path()),
+          catalogue_(FormationCatalogue({
+              FormationUnitLine(QStringLiteral("A"), QStringLiteral("Alpha")),
+              FormationUnitLine(QStringLiteral("B"), QStringLiteral("Bravo"),
+                                {{7, QStringLiteral("25")}, {8, QStringLiteral("150")}}),
+              FormationUnitLine(QStringLiteral("C"), QStringLiteral("Charlie"),
+                                {{15, QStringLiteral(u"一機")}}),
+          })),
+          panel_(std::make_unique<FormationPanel>(catalogue_, settings_, platform_)),
+          grid_(panel_->findChild<GridView*>(QStringLiteral("grdFormation"))),
+          verdicts_(panel_.get(), &FormationPanel::verdictChanged),
+          selected_(panel_.get(), &FormationPanel::unitSelected),
+          cleared_(panel_.get(), &FormationPanel::detailClearRequested) {}
+
+    template <typename T>
+    T* Child(const char16_t* name) const {
+        T* child = panel_->findChild<T*>(QString::fromUtf16(name));
+        EXPECT_NE(child, nullptr) << QString::fromUtf16(name).toStdString();
+        return child;
+    }
+    QString Label(const char16_t* name) const { return Child<QLabel>(name)->text(); }
+    QString Ini(const QString& key) const { return settings_.Read(kSetting, key); }
+    QString Verdict() const {
+        return verdicts_.isEmpty() ? QString() : verdicts_.last().at(0).toString();
+    }
+    QString SelectedMsNo() const {
+        return selected_.isEmpty() ? QString() : selected_.last().at(0).toString();
+    }
+
+    // A unit as the unit list and the detail panel hand it over.
+    static FormationRowSource Source(const QString& msNo, const QString& name,
+                                     const QString& weight = QStringLiteral("20")) {
+        FormationRowSource source;
+        source.msNo = msNo;
+        source.msName = name;
+        source.weight = weight;
+        source.figures = {name,
+                          QStringLiteral("100"),
+                          QStringLiteral("10"),
+                          QStringLiteral("30"),
+                          QStringLiteral("20"),
+                          QStringLiteral(u"地上3"),
+                          QStringLiteral("3"),
+                          QStringLiteral(u"量産機"),
+                          QStringLiteral("10")};
+        return source;
+    }
+
+    void Select(int gridRow) {
+        grid_->setCurrentIndex(grid_->model()->index(gridRow - 1, kColName));
+    }
+
+    void DoubleClick(int gridRow) {
+        panel_->resize(793, 146);
+        panel_->show();
+        const QRect cell = grid_->visualRect(grid_->model()->index(gridRow - 1, kColName));
+        ASSERT_TRUE(cell.isValid());
+        // A widget double-click is the first click followed by the double-click event.
+        QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    test::TestFolder folder_;
+    SettingsFile settings_;
+    test::ScriptedPlatform platform_;
+    clsMsData catalogue_;
+    std::unique_ptr<FormationPanel> panel_;
+    GridView* grid_;
+    QSignalSpy verdicts_;
+    QSignalSpy selected_;
+    QSignalSpy cleared_;
+};
+
+TEST_F(FormationPanelTest, Design_noRankAtStart_designTexts_hiddenColumns) {
+    EXPECT_EQ(panel_->objectName(), QStringLiteral("fraFormation"));
+    EXPECT_EQ(panel_->title(), QStringLiteral(u"編成"));
+    auto* ranks = Child<QComboBox>(u"cmbClass");
+    EXPECT_EQ(ranks->currentIndex(), -1);
+    ASSERT_EQ(ranks->count(), 6);
+    EXPECT_EQ(ranks->itemText(5), QStringLiteral(u"大佐"));
+    EXPECT_EQ(ranks->itemData(5).toInt(), 5);
+    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("99"));
+    EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("300"));
+    EXPECT_EQ(Child<QPushButton>(u"cmdSaveLoad")->text(), QStringLiteral(u"セーブ／ロード"));
+    for (const char16_t* name : {u"Picture1", u"Picture2", u"Picture3", u"pcbBox_0", u"pcbBox_1",
+                                 u"pcbBox_2", u"pcbBox_3", u"lblCaption_17", u"lblCaption_20"})
+        EXPECT_NE(panel_->findChild<QWidget*>(QString::fromUtf16(name)), nullptr);
+    EXPECT_EQ(Child<QWidget>(u"pcbBox_0")->palette().color(QPalette::Window),
+              QColor(224, 224, 224));
+    for (int c = 0; c < kFormationColumnCount; ++c)
+        EXPECT_EQ(grid_->isColumnHidden(c), c == 0 || c == 8 || c == 10 || c >= 15) << c;
+    EXPECT_EQ(panel_->RowCount(), 1);
+    EXPECT_EQ(panel_->Cell(0, kColName), QStringLiteral(u"機体名称"));
+}
+
+TEST_F(FormationPanelTest, RestoreCommander_leavesTheRestoredValuesInTheSettings) {
+    panel_->RestoreCommander(3, 10, 5, 2);
+    EXPECT_EQ(Child<QComboBox>(u"cmbClass")->currentIndex(), 3);
+    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("10"));
+    EXPECT_EQ(Label(u"lblDecoration"), QStringLiteral("5"));
+    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("2"));
+    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("65"));
+    EXPECT_EQ(Ini(QStringLiteral("class")), QStringLiteral("3"));
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("10"));
+    EXPECT_EQ(Ini(QStringLiteral("decoration")), QStringLiteral("5"));
+    EXPECT_EQ(Ini(QStringLiteral("skill")), QStringLiteral("2"));
+    EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 65"));
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(FormationPanelTest, RestoreCommander_outOfRangeOrMissingValues_giveTheDefaults) {
+    panel_->RestoreCommander(3, 10, 5, 2);
+    panel_->RestoreCommander(6, 0, 100, 4);
+    EXPECT_EQ(Child<QComboBox>(u"cmbClass")->currentIndex(), 0);
+    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("1"));
+    EXPECT_EQ(Label(u"lblDecoration"), QStringLiteral("0"));
+    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("0"));
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("1"));
+    EXPECT_EQ(Ini(QStringLiteral("decoration")), QStringLiteral("0"));
+
+    // The same rank again still stores what was restored.
+    panel_->RestoreCommander(-1, 99, std::nullopt, -3);
+    EXPECT_EQ(Child<QComboBox>(u"cmbClass")->currentIndex(), 0);
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("99"));
+    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("146"));
+}
+
+TEST_F(FormationPanelTest, Spinners_userStepsRecomputeAndStoreAtOnce_programValuesDoNot) {
+    panel_->RestoreCommander(0, 1, 0, 0);
+    auto* level = Child<CommanderSpinBox>(u"upLevel");
+    level->stepUp();
+    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("2"));
+    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("49"));
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("2"));
+
+    level->setValue(7);
+    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("2"));
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("2"));
+
+    auto* skill = Child<CommanderSpinBox>(u"upSkill");
+    for (int i = 0; i < 5; ++i) skill->stepUp();
+    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("3"));
+    EXPECT_EQ(Ini(QStringLiteral("skill")), QStringLiteral("3"));
+    Child<CommanderSpinBox>(u"upDecoration")->stepDown();
+    EXPECT_EQ(Label(u"lblDecoration"), QStringLiteral("0"));
+    level->stepDown();
+    level->stepDown();
+    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("5"));  // from the program's 7
+}
+
+TEST_F(FormationPanelTest, RankChange_recomputesAndColoursTheCapacity) {
+    panel_->RestoreCommander(2, 1, 0, 0);
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha"), QStringLiteral("49")));
+    const auto colour = [&] {
+        return Child<QLabel>(u"lblTotalWeight")->palette().color(QPalette::WindowText);
+    };
+    EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 1"));
+    EXPECT_EQ(colour(), QColor(0, 0, 0));
+    Child<QComboBox>(u"cmbClass")->setCurrentIndex(1);
+    EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 0"));
+    Child<QComboBox>(u"cmbClass")->setCurrentIndex(0);
+    EXPECT_EQ(Verdict(), QStringLiteral(u"搭載オーバーです。"));
+    EXPECT_EQ(colour(), QColor(255, 0, 0));
+    EXPECT_EQ(Ini(QStringLiteral("class")), QStringLiteral("0"));
+}
+
+TEST_F(FormationPanelTest, AddUnit_rowFromListAndPanel_totalsMarkersAndDefaultFormation) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    FormationRowSource source = Source(QStringLiteral("A"), QStringLiteral("Alpha"));
+    source.figures.move = QStringLiteral(u"地上10");
+    source.figures.moveNumber = QStringLiteral("10");
+    source.figures.sale = QStringLiteral(u"限定生産");
+    source.figures.repair = QStringLiteral("15");
+    source.shieldChoice = 1;
+    source.modificationCode = 3;
+    source.equippedRow = 2;
+    panel_->AddUnit(source);
+
+    ASSERT_EQ(panel_->RowCount(), 2);
+    const QStringList expected{QStringLiteral("A"),  QStringLiteral("Alpha"),
+                               QStringLiteral("20"), QStringLiteral("100"),
+                               QStringLiteral("10"), QStringLiteral("30"),
+                               QStringLiteral("20"), QStringLiteral(u"地10"),
+                               QString(),            QStringLiteral(u"限定"),
+                               QStringLiteral("15"), QStringLiteral(u"○"),
+                               QStringLiteral(u"○"), QStringLiteral(u"○"),
+                               QString(),            QStringLiteral("1"),
+                               QStringLiteral("3"),  QStringLiteral("2")};
+    for (int c = 0; c < kFormationColumnCount; ++c)
+        EXPECT_EQ(panel_->Cell(1, c), expected[c]) << c;
+    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("20"));
+    EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("315"));
+    EXPECT_EQ(Label(u"lblRestriction"), QStringLiteral("1"));
+    EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 29"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("A\t1\t3\t2"));
+    EXPECT_EQ(panel_->CurrentRow(), 0);  // adding does not move the current row
+}
+
+TEST_F(FormationPanelTest, AddUnit_sameUnitTwice_twoRows_andNoEighthUnit) {
+    panel_->RestoreCommander(5, 99, 99, 3);
+    for (int i = 0; i < 9; ++i) panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    EXPECT_EQ(panel_->RowCount(), 8);
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
+              kStamp + QStringLiteral("A,A,A,A,A,A,A\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0"));
+    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("140"));
+}
+
+TEST_F(FormationPanelTest, AddUnit_keepsTheCurrentRowAndMovesToTheNameColumn) {
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    grid_->setCurrentIndex(grid_->model()->index(0, kColHp));
+    selected_.clear();
+    panel_->AddUnit(Source(QStringLiteral("B"), QStringLiteral("Bravo")));
+    EXPECT_EQ(grid_->currentIndex().row(), 0);
+    EXPECT_EQ(grid_->currentIndex().column(), int(kColName));
+}
+
+TEST_F(FormationPanelTest, UpdateCurrentRow_onlyWhenTheRowHoldsTheUnitOnDisplay) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Source(QStringLiteral("B"), QStringLiteral("Bravo")));
+
+    PanelFigures figures = Source(QStringLiteral("A"), QStringLiteral("Alpha")).figures;
+    figures.hp = QStringLiteral("76");
+    figures.move = QStringLiteral(u"地上4");
+    figures.moveNumber = QStringLiteral("4");
+    panel_->UpdateCurrentRow(figures, 1, 1, 0);  // no current row
+    EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("100"));
+
+    Select(2);
+    panel_->UpdateCurrentRow(figures, 1, 1, 0);  // Bravo's row, Alpha on display
+    EXPECT_EQ(panel_->Cell(2, kColHp), QStringLiteral("100"));
+
+    Select(1);
+    panel_->UpdateCurrentRow(figures, 1, 1, 0);
+    EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("76"));
+    EXPECT_EQ(panel_->Cell(1, kColMove), QStringLiteral(u"地4"));
+    EXPECT_EQ(panel_->Cell(1, kColShield), QStringLiteral("1"));
+    EXPECT_EQ(panel_->Cell(1, kColModification), QStringLiteral("1"));
+    EXPECT_EQ(panel_->Cell(1, kColWeapon), QStringLiteral("0"));
+    EXPECT_EQ(panel_->Cell(1, kColWeight), QStringLiteral("20"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("A,B\t1,0\t1,0\t0,0"));
+}
+
+TEST_F(FormationPanelTest, SelectingARow_handsOverTheStoredCells_unlessTheGridIsDisabled) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    FormationRowSource bravo = Source(QStringLiteral("B"), QStringLiteral("Bravo"));
+    bravo.shieldChoice = 1;
+    bravo.modificationCode = 7;
+    bravo.equippedRow = 4;
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(bravo);
+    selected_.clear();
+
+    Select(2);
+    ASSERT_EQ(selected_.count(), 1);
+    EXPECT_EQ(selected_.last(), (QList<QVariant>{QStringLiteral("B"), QStringLiteral("1"),
+                                                 QStringLiteral("7"), QStringLiteral("4")}));
+
+    Q_EMIT grid_->focusGained();
+    EXPECT_EQ(selected_.count(), 2);
+
+    grid_->setEnabled(false);
+    Select(1);
+    panel_->SelectFormationRow();
+    EXPECT_EQ(selected_.count(), 2);
+}
+
+TEST_F(FormationPanelTest, DoubleClick_removesTheCurrentUnit_showsTheNextAndSaves) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    for (const QString& msNo : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})
+        panel_->AddUnit(Source(msNo, msNo));
+    Select(2);
+    selected_.clear();
+
+    DoubleClick(2);
+    ASSERT_EQ(panel_->RowCount(), 3);
+    EXPECT_EQ(panel_->Cell(2, kColMsNo), QStringLiteral("C"));
+    EXPECT_EQ(panel_->CurrentRow(), 2);
+    EXPECT_EQ(SelectedMsNo(), QStringLiteral("C"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("A,C\t0,0\t0,0\t0,0"));
+    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("40"));
+
+    DoubleClick(2);  // the last row: the row above becomes current
+    EXPECT_EQ(panel_->RowCount(), 2);
+    EXPECT_EQ(panel_->CurrentRow(), 1);
+    EXPECT_EQ(SelectedMsNo(), QStringLiteral("A"));
+    EXPECT_EQ(cleared_.count(), 0);
+}
+
+TEST_F(FormationPanelTest, RemovingTheOnlyUnit_clearsTheDetailAndSavesAnEmptyFormation) {
+    panel_->RestoreCommander(0, 1, 0, 0);
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    Select(1);
+    DoubleClick(1);
+    EXPECT_EQ(panel_->RowCount(), 1);
+    EXPECT_EQ(cleared_.count(), 1);
+    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("0"));
+    EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("300"));
+    EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 48"));
+    // Four tabs after the stamp in the file (reading a value back trims its trailing blanks).
+    EXPECT_TRUE(folder_.Read(QStringLiteral("setting.ini"))
+                    .contains(test::Cp932(QStringLiteral(u"defaultformation=") + kStamp +
+                                          QStringLiteral("\t\t\t\r\n"))));
+}
+
+TEST_F(FormationPanelTest, ApplyFormationLists_rebuildsRows_selectsTheFirst_unknownUnitsKept) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    panel_->AddUnit(Source(QStringLiteral("C"), QStringLiteral("Charlie")));
+    selected_.clear();
+
+    EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral("B,gone,B\t1,0,0\t5,0,x\t0,0,9")));
+    ASSERT_EQ(panel_->RowCount(), 4);
+    EXPECT_EQ(panel_->Cell(1, kColName), QStringLiteral("Bravo"));
+    EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("174"));
+    EXPECT_EQ(panel_->Cell(2, kColMsNo), QString());
+    EXPECT_EQ(panel_->Cell(2, kColName), QString());
+    EXPECT_EQ(panel_->Cell(3, kColModification), QStringLiteral("x"));
+    EXPECT_EQ(panel_->Cell(1, kColHighHp), QStringLiteral(u"○"));
+    EXPECT_EQ(panel_->CurrentRow(), 1);
+    EXPECT_TRUE(grid_->isEnabled());
+    ASSERT_EQ(selected_.count(), 1);
+    EXPECT_EQ(selected_.last(), (QList<QVariant>{QStringLiteral("B"), QStringLiteral("1"),
+                                                 QStringLiteral("5"), QStringLiteral("0")}));
+    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("50"));
+    EXPECT_TRUE(platform_.messages.empty());
+    // Loading is not an edit: the default formation is written by whoever asked for the load.
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("C\t0\t0\t0"));
+}
+
+TEST_F(FormationPanelTest, ApplyFormationLists_shortList_reportsIt_keepsCompleteRows_gridEditable) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    EXPECT_FALSE(panel_->ApplyFormationLists(QStringLiteral("A,B,C\t0,0\t0,0,0\t0,0,0")));
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text, QStringLiteral(u"インデックスが有効範囲にありません。"));
+    EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
+    EXPECT_EQ(platform_.messages[0].style, MsgStyle::Information);
+    EXPECT_EQ(panel_->RowCount(), 3);
+    EXPECT_TRUE(grid_->isEnabled());
+    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("45"));  // the totals match the rows kept
+    EXPECT_EQ(platform_.endProgramCalls, 0);
+
+    Select(2);
+    EXPECT_EQ(SelectedMsNo(), QStringLiteral("B"));
+
+    EXPECT_FALSE(panel_->ApplyFormationLists(QStringLiteral("A,B")));
+    EXPECT_EQ(panel_->RowCount(), 1);
+    EXPECT_EQ(platform_.messages.size(), 2u);
+}
+
+TEST_F(FormationPanelTest, ApplyFormationLists_emptyOrOversized) {
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    selected_.clear();
+    EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral("\t\t\t")));
+    EXPECT_EQ(panel_->RowCount(), 1);
+    EXPECT_TRUE(selected_.isEmpty());
+
+    EXPECT_TRUE(panel_->ApplyFormationLists(
+        QStringLiteral("A,A,A,A,A,A,A,A,A\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0")));
+    EXPECT_EQ(panel_->RowCount(), 10);
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(FormationPanelTest, LoadDefaultFormation_readsTheStoredLists_emptyValueChangesNothing) {
+    panel_->LoadDefaultFormation();
+    EXPECT_EQ(panel_->RowCount(), 1);
+
+    ASSERT_TRUE(settings_.Write(QStringLiteral(u"c\tstamp"), kSetting,
+                                QStringLiteral("defaultformation")).ok());
+    panel_->LoadDefaultFormation();
+    EXPECT_EQ(panel_->RowCount(), 1);
+    EXPECT_TRUE(platform_.messages.empty());
+
+    ASSERT_TRUE(settings_.Write(QStringLiteral(u"c\tstamp\tA,C\t0,0\t0,0\t0,0\tmore"), kSetting,
+                                QStringLiteral("defaultformation")).ok());
+    panel_->LoadDefaultFormation();
+    ASSERT_EQ(panel_->RowCount(), 3);
+    EXPECT_EQ(panel_->Cell(2, kColName), QStringLiteral("Charlie"));
+    EXPECT_EQ(Label(u"lblPersonal"), QStringLiteral("1"));
+}
+
+TEST_F(FormationPanelTest, SaveDefaultFormation_withoutSettingsFile_writesAndSaysNothing) {
+    QFile::remove(settings_.Path());
+    panel_->RestoreCommander(1, 1, 0, 0);
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    EXPECT_FALSE(QFile::exists(settings_.Path()));
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(FormationPanelTest, SaveDefaultFormation_failedWrite_isReported_previousValueKept) {
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    const QString before = Ini(QStringLiteral("defaultformation"));
+    panel_->AddUnit(Source(QStringLiteral(u"😀"), QStringLiteral("Smile")));
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
+    EXPECT_FALSE(platform_.messages[0].text.isEmpty());
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), before);
+    EXPECT_EQ(platform_.endProgramCalls, 0);
+}
+
+TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesTheDefault) {
+    ASSERT_TRUE(settings_.Write(QStringLiteral(u"slot\t01.01 00:00\tB,C\t0,0\t0,0\t0,0"),
+                                QStringLiteral("SaveData"), QStringLiteral("No1")).ok());
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdLoad"))->click();
+    });
+    Child<QPushButton>(u"cmdSaveLoad")->click();
+
+    ASSERT_EQ(panel_->RowCount(), 3);
+    EXPECT_EQ(panel_->Cell(1, kColMsNo), QStringLiteral("B"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("B,C\t0,0\t0,0\t0,0"));
+}
+
+TEST_F(FormationPanelTest, SaveLoad_closedWithoutLoading_leavesTheFormation) {
+    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+    });
+    Child<QPushButton>(u"cmdSaveLoad")->click();
+    EXPECT_EQ(panel_->RowCount(), 2);
+    EXPECT_EQ(panel_->Cell(1, kColMsNo), QStringLiteral("A"));
+}
+
+}  // namespace
+}  // namespace velmora
