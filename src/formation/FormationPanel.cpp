@@ -188,11 +188,13 @@ void FormationPanel::BuildControls() {
     place(loadBox, 9360, 990, 795, 285);
     lblMyWeight_ = MakeLabel(loadBox, QStringLiteral("lblMyWeight"), QStringLiteral("0"),
                              Qt::AlignRight);
-    Place(lblMyWeight_, 15, 15, 330, 255);
-    Place(MakeLabel(loadBox, QStringLiteral("lblCaption_17"), QStringLiteral("/")), 360, 15, 120,
+    // Three-digit figures on both sides of the "/" need a little more room than the design's
+    // 225 / 360 / 510 positions give with most fonts.
+    Place(lblMyWeight_, 15, 15, 300, 255);
+    Place(MakeLabel(loadBox, QStringLiteral("lblCaption_17"), QStringLiteral("/")), 330, 15, 90,
           255);
     lblTotalWeight_ = MakeLabel(loadBox, QStringLiteral("lblTotalWeight"), QStringLiteral("99"));
-    Place(lblTotalWeight_, 480, 15, 300, 255);
+    Place(lblTotalWeight_, 420, 15, 360, 255);
     SetTextColour(lblTotalWeight_, QColor(0, 0, 0));
 
     place(MakeLabel(column, QStringLiteral("lblCaption_20"), QStringLiteral(u"一機制限")), 10290,

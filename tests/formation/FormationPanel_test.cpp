@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -427,6 +428,43 @@ TEST_F(FormationPanelTest, SaveDefaultFormation_failedWrite_isReported_previousV
     EXPECT_FALSE(platform_.messages[0].text.isEmpty());
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")), before);
     EXPECT_EQ(platform_.endProgramCalls, 0);
+}
+
+// Makes the test folder unwritable; false where that cannot be done (running as root).
+bool MakeReadOnly(const test::TestFolder& folder) {
+    QFile::setPermissions(folder.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(folder.FilePath(QStringLiteral("probe")));
+    if (!probe.open(QIODevice::WriteOnly)) return true;
+    probe.close();
+    probe.remove();
+    return false;
+}
+
+TEST_F(FormationPanelTest, CommanderSaveFailure_reportedOnceUntilASaveSucceeds) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    const auto writable = [&] {
+        QFile::setPermissions(folder_.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+    };
+    if (!MakeReadOnly(folder_)) {
+        writable();
+        GTEST_SKIP() << "the test folder cannot be made read-only here";
+    }
+    auto* level = Child<CommanderSpinBox>(u"upLevel");
+    level->stepUp();
+    level->stepUp();
+    Q_EMIT grid_->focusGained();
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
+    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("51"));  // the recompute still runs
+
+    writable();
+    level->stepUp();
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("4"));
+    MakeReadOnly(folder_);
+    level->stepUp();
+    EXPECT_EQ(platform_.messages.size(), 2u);
+    writable();
 }
 
 TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesTheDefault) {
