@@ -1,0 +1,67 @@
+#pragma once
+
+#include "browser/MsListFilter.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+namespace velmora {
+
+class clsMsData;
+
+// The rows of the unit list: indices into the catalogue of the units that passed the filters,
+// in list order. Cell texts are the record's fields as stored, worked out when asked for.
+// The catalogue must outlive the model.
+class MsListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        MsNo,            // hidden key
+        Army,            // faction mark
+        Weight,
+        MsName,
+        Supply,
+        Hp,
+        Armor,
+        AwayBase,
+        PreemptiveBase,
+        Move,            // move type followed by the move value
+        Restriction,
+        Repair,
+        Shield,
+        Tec,
+        ColumnCount
+    };
+
+    explicit MsListModel(const clsMsData& catalogue, QObject* parent = nullptr);
+
+    // Lists the catalogue units that pass the filter, in the list's sort order.
+    void Fill(const MsListFilter& filter);
+
+    // The catalogue row shown in model row `row`; -1 outside the list.
+    int CatalogueRow(int row) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The text of one cell for catalogue row `catalogueRow`.
+    static QString CellText(const clsMsData& catalogue, int catalogueRow, int column);
+    // Design width of a column in twips; 0 for the hidden key column.
+    static int ColumnWidthTwips(int column);
+
+private:
+    // The sort keys never depend on the filters, so the catalogue is put in list order once,
+    // at the first fill after its rows changed, and every fill keeps the rows that pass.
+    void UpdateOrder();
+
+    const clsMsData& catalogue_;
+    std::vector<int> order_;
+    const void* orderedRows_ = nullptr;  // the catalogue storage order_ was worked out for
+    size_t orderedCount_ = 0;
+    std::vector<int> rows_;
+};
+
+}  // namespace velmora

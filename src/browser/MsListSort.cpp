@@ -1,0 +1,56 @@
+#include "browser/MsListSort.h"
+
+#include "browser/MsListModel.h"
+#include "catalogue/NumberText.h"
+#include "catalogue/clsMsData.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kFirstKey = MsListModel::Army;
+constexpr int kKeyCount = MsListModel::ColumnCount - kFirstKey;
+
+}  // namespace
+
+MsListSort::Key MsListSort::MakeKey(const QString& cell) {
+    Key key;
+    key.numeric = num::IsNumeric(cell);
+    if (key.numeric) key.value = num::Val(cell);
+    else key.text = cell;
+    return key;
+}
+
+int MsListSort::Compare(const Key& a, const Key& b) {
+    if (a.numeric && b.numeric) return a.value < b.value ? -1 : (b.value < a.value ? 1 : 0);
+    if (a.numeric != b.numeric) return a.numeric ? -1 : 1;
+    return a.text.compare(b.text);
+}
+
+std::vector<int> MsListSort::Presort(const clsMsData& catalogue) {
+    const int units = catalogue.UnitCount();
+    // keys[(row - 1) * kKeyCount + k]: key k of catalogue row `row`.
+    std::vector<Key> keys(static_cast<size_t>(units) * kKeyCount);
+    for (int row = 1; row <= units; ++row) {
+        for (int k = 0; k < kKeyCount; ++k)
+            keys[size_t(row - 1) * kKeyCount + k] =
+                MakeKey(MsListModel::CellText(catalogue, row, kFirstKey + k));
+    }
+    std::vector<int> order(static_cast<size_t>(units));
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        const Key* ka = &keys[size_t(a - 1) * kKeyCount];
+        const Key* kb = &keys[size_t(b - 1) * kKeyCount];
+        for (int k = 0; k < kKeyCount; ++k) {
+            const int c = Compare(ka[k], kb[k]);
+            if (c != 0) return c < 0;
+        }
+        return false;
+    });
+    return order;
+}
+
+}  // namespace velmora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace velmora {
+
+class clsMsData;
+
+// The unit list's order: ascending on columns 1 to 13 as successive keys. A key compares by
+// value when both cells are numeric and as text otherwise; a numeric cell comes before a
+// non-numeric one so that the order stays consistent across mixed columns.
+class MsListSort {
+public:
+    struct Key {
+        bool numeric = false;
+        double value = 0;
+        QString text;
+    };
+
+    static Key MakeKey(const QString& cell);
+    // Negative, zero or positive as a sorts before, with or after b.
+    static int Compare(const Key& a, const Key& b);
+
+    // Catalogue rows 1 to n in list order; rows with equal keys keep their file order.
+    static std::vector<int> Presort(const clsMsData& catalogue);
+};
+
+}  // namespace velmora

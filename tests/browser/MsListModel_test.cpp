@@ -1,0 +1,153 @@
+#include "browser/MsListModel.h"
+#include "browser/MsListSort.h"
+#include "ListCatalogue.h"
+
+#include <QAbstractItemModelTester>
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora {
+namespace {
+
+using test::ListCatalogue;
+using test::ListUnit;
+
+QStringList Column(const MsListModel& model, int column) {
+    QStringList cells;
+    for (int r = 0; r < model.rowCount(); ++r) cells << model.index(r, column).data().toString();
+    return cells;
+}
+
+MsListFilter AllFactions() {
+    MsListFilter filter;
+    filter.SetArmyIndex(2);
+    return filter;
+}
+
+TEST(MsListSort, NumbersCompareByValueAndComeBeforeTexts) {
+    const auto key = &MsListSort::MakeKey;
+    EXPECT_LT(MsListSort::Compare(key(QStringLiteral(u"9")), key(QStringLiteral(u"10"))), 0);
+    EXPECT_EQ(MsListSort::Compare(key(QStringLiteral(u"08")), key(QStringLiteral(u"8"))), 0);
+    EXPECT_LT(MsListSort::Compare(key(QStringLiteral(u"99")), key(QStringLiteral(u"nd"))), 0);
+    EXPECT_GT(MsListSort::Compare(key(QString()), key(QStringLiteral(u"1"))), 0);
+    EXPECT_LT(MsListSort::Compare(key(QStringLiteral(u"10a")), key(QStringLiteral(u"9a"))), 0);
+}
+
+TEST(MsListModel, ListsByFactionMarkThenWeightByValueThenName) {
+    const auto catalogue = ListCatalogue({
+        {.no = u"1"_s, .name = u"ジム"_s, .weight = u"10"_s},
+        {.no = u"2"_s, .name = u"ザク"_s, .army = u"ZEON"_s, .weight = u"9"_s},
+        {.no = u"3"_s, .name = u"ボール"_s, .weight = u"9"_s},
+        {.no = u"4"_s, .name = u"アッガイ"_s, .army = u"ZEON"_s, .weight = u"12"_s},
+        {.no = u"5"_s, .name = u"ガンタンク"_s, .weight = u"9"_s},
+        {.no = u"6"_s, .name = u"謎"_s, .army = u"efsf"_s, .weight = u"1"_s},
+    });
+    MsListModel model(*catalogue);
+    model.Fill(AllFactions());
+    EXPECT_EQ(Column(model, MsListModel::MsNo),
+              QStringList({u"2"_s, u"4"_s, u"5"_s, u"3"_s, u"1"_s}));
+    EXPECT_EQ(Column(model, MsListModel::Army),
+              QStringList({u"ジ"_s, u"ジ"_s, u"連"_s, u"連"_s, u"連"_s}));
+}
+
+TEST(MsListModel, RowsWithEqualKeysKeepFileOrderAndTextWeightsFollowNumbers) {
+    const auto catalogue = ListCatalogue({
+        {.no = u"a"_s, .name = u"同名"_s, .weight = u"nd"_s},
+        {.no = u"b"_s, .name = u"同名"_s, .weight = u"5"_s},
+        {.no = u"c"_s, .name = u"同名"_s, .weight = u"5"_s},
+        {.no = u"d"_s, .name = u"同名"_s, .weight = u"5"_s},
+    });
+    MsListModel model(*catalogue);
+    model.Fill(AllFactions());
+    EXPECT_EQ(Column(model, MsListModel::MsNo),
+              QStringList({u"b"_s, u"c"_s, u"d"_s, u"a"_s}));
+}
+
+TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
+    const auto catalogue = ListCatalogue({{.no = u"7"_s, .name = u"ガンダム"_s,
+                                           .weight = u"8"_s, .move = u"宇宙2"_s,
+                                           .category = u"一N"_s, .shield = u"○"_s}});
+    MsListModel model(*catalogue);
+    model.Fill(AllFactions());
+    ASSERT_EQ(model.rowCount(), 1);
+    const QStringList cells = [&] {
+        QStringList row;
+        for (int c = 0; c < MsListModel::ColumnCount; ++c)
+            row << model.index(0, c).data().toString();
+        return row;
+    }();
+    EXPECT_EQ(cells, QStringList({u"7"_s, u"連"_s, u"8"_s, u"ガンダム"_s, u"4"_s, u"100"_s,
+                                  u"5"_s, u"20"_s, u"10"_s, u"宇宙2"_s, u"一機・ＮＴ"_s, u"30"_s,
+                                  u"○"_s, u"2"_s}));
+    QStringList headers;
+    for (int c = 0; c < MsListModel::ColumnCount; ++c) {
+        headers << model.headerData(c, Qt::Horizontal).toString();
+        EXPECT_EQ(model.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
+                  int(Qt::AlignVCenter | Qt::AlignHCenter));
+    }
+    EXPECT_EQ(headers, QStringList({QString(), u"軍"_s, u"搭載"_s, u"機体名称"_s, u"補給"_s,
+                                    u"ＨＰ"_s, u"装甲"_s, u"回避"_s, u"先制"_s, u"移動"_s,
+                                    u"制限"_s, u"修理"_s, u"盾"_s, u"TEC"_s}));
+    const auto align = [&](int c) {
+        return model.index(0, c).data(Qt::TextAlignmentRole);
+    };
+    EXPECT_EQ(align(MsListModel::Army).toInt(), int(Qt::AlignVCenter | Qt::AlignHCenter));
+    EXPECT_EQ(align(MsListModel::Weight).toInt(), int(Qt::AlignVCenter | Qt::AlignRight));
+    EXPECT_EQ(align(MsListModel::MsName).toInt(), int(Qt::AlignVCenter | Qt::AlignLeft));
+    EXPECT_EQ(align(MsListModel::Shield).toInt(), int(Qt::AlignVCenter | Qt::AlignHCenter));
+    EXPECT_FALSE(align(MsListModel::Hp).isValid());
+    EXPECT_EQ(MsListModel::ColumnWidthTwips(MsListModel::MsNo), 0);
+    EXPECT_EQ(MsListModel::ColumnWidthTwips(MsListModel::MsName), 2265);
+    EXPECT_EQ(MsListModel::ColumnWidthTwips(MsListModel::Tec), 480);
+}
+
+TEST(MsListModel, RefillsStayConsistentUnderTheModelTester) {
+    std::vector<ListUnit> units;
+    for (int i = 0; i < 40; ++i) {
+        units.push_back({.no = QString::number(i), .name = u"機体"_s + QString::number(i),
+                         .army = i % 3 ? u"EFSF"_s : u"ZEON"_s,
+                         .weight = QString::number(i % 7),
+                         .move = i % 2 ? u"地上3"_s : u"宇宙2"_s});
+    }
+    const auto catalogue = ListCatalogue(units);
+    MsListModel model(*catalogue);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    MsListFilter filter = AllFactions();
+    model.Fill(filter);
+    EXPECT_EQ(model.rowCount(), 40);
+    filter.SetToggle(ListToggle::Space, true);
+    model.Fill(filter);
+    EXPECT_EQ(model.rowCount(), 20);
+    filter.SetKeyword(u"機体1"_s);
+    model.Fill(filter);
+    EXPECT_EQ(Column(model, MsListModel::MsNo).size(), 5);  // 10, 12, 14, 16, 18
+    filter.SetKeyword(u"ない"_s);
+    model.Fill(filter);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.CatalogueRow(0), -1);
+}
+
+TEST(MsListModel, EmptyCatalogueGivesAnEmptyList) {
+    clsMsData catalogue;
+    MsListModel model(catalogue);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.Fill(AllFactions());
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(MsListModel, OrderFollowsACatalogueLoadedAfterTheModelWasMade) {
+    clsMsData catalogue;
+    MsListModel model(catalogue);
+    model.Fill(AllFactions());
+    const auto loaded = ListCatalogue({{.no = u"1"_s, .name = u"b"_s, .weight = u"2"_s},
+                                       {.no = u"2"_s, .name = u"a"_s, .weight = u"1"_s}});
+    catalogue = *loaded;
+    model.Fill(AllFactions());
+    EXPECT_EQ(Column(model, MsListModel::MsNo), QStringList({u"2"_s, u"1"_s}));
+}
+
+}  // namespace
+}  // namespace velmora
