@@ -1,0 +1,49 @@
+#include "browser/UnitPictureBox.h"
+
+#include "browser/ImgDecoder.h"
+
+#include <QPainter>
+
+namespace velmora {
+
+UnitPictureBox::UnitPictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void UnitPictureBox::SetImage(const QImage& image) {
+    image_ = image;
+    update();
+}
+
+void UnitPictureBox::Clear() {
+    image_ = QImage();
+    update();
+}
+
+QImage UnitPictureBox::ImageFromBitmap(const QByteArray& bitmap) {
+    constexpr int side = ImgDecoder::kSide;
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const auto* bytes = reinterpret_cast<const uchar*>(bitmap.constData());
+    const qsizetype pixels =
+        qBound(qsizetype(0), (bitmap.size() - ImgDecoder::kBitmapHeaderSize) / 3,
+               qsizetype(ImgDecoder::kPixelCount));
+    for (qsizetype p = 0; p < pixels; ++p) {
+        const uchar* bgr = bytes + ImgDecoder::kBitmapHeaderSize + 3 * p;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(p / side)));
+        line[p % side] = qRgb(bgr[2], bgr[1], bgr[0]);
+    }
+    return image;
+}
+
+void UnitPictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (image_.isNull()) return;
+    // One image pixel per device pixel, whatever the screen's scale.
+    QImage shown = image_;
+    shown.setDevicePixelRatio(devicePixelRatioF());
+    painter.drawImage(QPointF(0, 0), shown);
+}
+
+}  // namespace velmora

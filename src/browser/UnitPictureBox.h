@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QWidget>
+
+namespace velmora {
+
+// picImg: shows a unit picture at one image pixel per device pixel, anchored at its top-left
+// corner on a black background and cut at its edges. Cleared, it is all black.
+class UnitPictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit UnitPictureBox(QWidget* parent = nullptr);
+
+    void SetImage(const QImage& image);
+    void Clear();
+    const QImage& Image() const { return image_; }
+
+    // The 256 x 256 picture of a decoded bitmap: its pixels are in decode order, so decoded row
+    // i is image row i (the first decoded row at the top). Missing bytes read as black.
+    static QImage ImageFromBitmap(const QByteArray& bitmap);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+}  // namespace velmora
