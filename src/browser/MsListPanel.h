@@ -5,10 +5,18 @@
 #include <QGroupBox>
 #include <QString>
 #include <QStringList>
+#include <array>
+
+class QLineEdit;
+class QRadioButton;
 
 namespace velmora {
 
+class CategoryToggle;
 class clsMsData;
+class GridView;
+class MsListModel;
+class UnitPictureBox;
 
 // The "機体一覧" frame (fraMsList): faction options, keyword box, the nine category toggles, the
 // unit list grdMsList and the unit picture picImg. It filters and sorts the catalogue into the
@@ -18,7 +26,8 @@ class MsListPanel : public QGroupBox {
 public:
     explicit MsListPanel(const clsMsData& catalogue, QWidget* parent = nullptr);
 
-    // Refills the list with the units that pass every filter, sorted; chooses no row.
+    // Refills the list with the units that pass every filter, sorted; chooses no row. The row
+    // number that was current stays current when it is still a unit row, without unitChosen.
     void FillMsList(int armyIndex);
 
     // What an Enter in the keyword box does: refill for the selected faction option, then show
@@ -48,6 +57,25 @@ Q_SIGNALS:
     void factionChosen();
     // A unit row was double-clicked: deploy it.
     void deployRequested();
+
+private:
+    void BuildFilters(QWidget* row);
+    void BuildGrid();
+    int SelectedArmyIndex() const;
+    void ShowCurrentUnit();
+    void DrawImgFile(const QString& path);
+    void OnMousePressed(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void OnMouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+    MsListModel* model_;
+    GridView* grid_ = nullptr;
+    std::array<QRadioButton*, 3> options_{};
+    QLineEdit* keyword_ = nullptr;
+    std::array<CategoryToggle*, 9> toggles_{};
+    UnitPictureBox* picture_ = nullptr;
+    QString pictureFolder_;
+    bool filling_ = false;     // a refill is moving the current row: no unit is chosen
+    bool wheelArmed_ = false;  // Shift/Ctrl + left press seen: a right release scrolls
 };
 
 }  // namespace velmora
