@@ -21,10 +21,12 @@ namespace {
 constexpr int kClientWidth = 805;
 constexpr int kClientHeight = 622;
 
+// The design's "ＭＳ ゴシック" 9 pt, or a font made to its measures (IPAGothic), or any
+// Japanese font at hand.
 QFont WindowFont() {
     QFont font;
     font.setFamilies({QStringLiteral(u"MS Gothic"), QStringLiteral(u"ＭＳ ゴシック"),
-                      QStringLiteral(u"Noto Sans CJK JP"), QStringLiteral(u"Noto Sans Mono CJK JP")});
+                      QStringLiteral(u"IPAGothic"), QStringLiteral(u"Noto Sans CJK JP")});
     font.setPointSize(9);
     return font;
 }
@@ -48,8 +50,10 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(7, 6, 5, 4);
-    layout->setSpacing(5);
+    // The design's gaps are 5 to 7 pixels; tighter ones leave the frames room where the fonts
+    // are taller than the design's.
+    layout->setContentsMargins(7, 4, 5, 2);
+    layout->setSpacing(3);
     list_ = new MsListPanel(catalogue_, central);
     detail_ = new MsInfoPanel(catalogue_, platform_, central);
     formation_ = new FormationPanel(catalogue_, settings_, platform_, central);
