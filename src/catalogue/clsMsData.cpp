@@ -1,9 +1,91 @@
 #include "catalogue/clsMsData.h"
+
+#include "catalogue/CatalogueLine.h"
+#include "catalogue/clsFncFile.h"
+
+#include <QFileInfo>
+
 namespace velmora {
-Status clsMsData::SetDataSource(const QString&) { return Status::Ok(); }
-Status clsMsData::LoadFromBytes(const QByteArray&) { return Status::Ok(); }
-int clsMsData::UnitCount() const { return rows_.empty() ? 0 : int(rows_.size()) - 1; }
-QString clsMsData::get配備名(int) const { return QString(); }
-typMsData clsMsData::GetMsData(const QString&) const { return typMsData(); }
-const typMsData* clsMsData::FindMsData(const QString&) const { return nullptr; }
+
+namespace {
+
+// The catalogue's own name, for messages about bytes that did not come from a named file.
+QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
+
+}  // namespace
+
+Status clsMsData::SetDataSource(const QString& path) {
+    QStringList lines;
+    int result = -1;
+    const Status read = clsFncFile::fncOpenFile(path, lines, result);
+    rows_.clear();
+    indexByMsNo_.clear();
+    count_ = result;
+    if (!read) return read;
+    if (count_ <= 0) return Status::Ok();
+    const QString fileName = QFileInfo(path).fileName();
+    return LoadMsData(lines, fileName.isEmpty() ? CatalogueFileName() : fileName);
 }
+
+Status clsMsData::LoadFromBytes(const QByteArray& bytes) {
+    const QStringList lines = clsFncFile::LinesOf(bytes);
+    rows_.clear();
+    indexByMsNo_.clear();
+    count_ = lines.isEmpty() ? -1 : int(lines.size());
+    if (count_ <= 0) return Status::Ok();
+    return LoadMsData(lines, CatalogueFileName());
+}
+
+Status clsMsData::LoadMsData(const QStringList& lines, const QString& fileName) {
+    std::vector<typMsData> rows;
+    QHash<QString, int> index;
+    rows.reserve(size_t(lines.size()));
+    index.reserve(lines.size());
+    CatalogueLine line;
+    // The first line is the header, whatever it holds.
+    for (qsizetype j = 1; j < lines.size(); ++j) {
+        const QString& text = lines[j];
+        if (text.isEmpty()) continue;
+        if (!line.Split(text)) {
+            return Status::Fail(
+                QStringLiteral(u"インデックスが有効範囲にありません。\n"
+                               u"%1 の %2 行目の項目が %3 個しかありません（%4 個必要です）。")
+                    .arg(fileName)
+                    .arg(j + 1)
+                    .arg(line.FieldCount())
+                    .arg(CatalogueLine::kFieldCount));
+        }
+        if (rows.empty()) rows.emplace_back();  // row 0: the empty record, never filled
+        typMsData& unit = rows.emplace_back();
+        line.Fill(unit);
+        // The first line wins; an empty MsNo always means the empty record.
+        if (!unit.MsNo.isEmpty() && !index.contains(unit.MsNo))
+            index.insert(unit.MsNo, int(rows.size()) - 1);
+    }
+    rows_ = std::move(rows);
+    indexByMsNo_ = std::move(index);
+    return Status::Ok();
+}
+
+int clsMsData::UnitCount() const { return rows_.empty() ? 0 : int(rows_.size()) - 1; }
+
+QString clsMsData::get配備名(int i) const {
+    if (i < 0 || size_t(i) >= rows_.size()) return QString();
+    switch (rows_[size_t(i)].Army) {
+    case 0: return QStringLiteral(u"連");
+    case 1: return QStringLiteral(u"ジ");
+    default: return QString();
+    }
+}
+
+typMsData clsMsData::GetMsData(const QString& msNo) const {
+    const typMsData* found = FindMsData(msNo);
+    return found ? *found : typMsData();
+}
+
+const typMsData* clsMsData::FindMsData(const QString& msNo) const {
+    const auto it = indexByMsNo_.constFind(msNo);
+    return it == indexByMsNo_.constEnd() ? nullptr : &rows_[size_t(*it)];
+}
+
+}  // namespace velmora

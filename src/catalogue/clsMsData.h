@@ -43,6 +43,10 @@ public:
     const typMsData* FindMsData(const QString& msNo) const;
 
 private:
+    // LoadMsData: turns the lines (header first) into rows; fileName names the file in a
+    // failure's message.
+    Status LoadMsData(const QStringList& lines, const QString& fileName);
+
     int count_ = 0;
     std::vector<typMsData> rows_;
     QHash<QString, int> indexByMsNo_;  // MsNo -> first row

@@ -1,0 +1,121 @@
+#include "catalogue/CatalogueLine.h"
+
+#include "catalogue/CatalogueRules.h"
+#include "catalogue/NumberText.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr QStringView kCircle = u"○";
+constexpr QStringView kTimes = u"×";
+constexpr QStringView kRemoveEquipment = u"装備を外す";
+constexpr QStringView kShieldFitted = u"盾あり";
+
+// Half the load, as the game counts it against pre-emption: rounded to a whole number first,
+// then halved with the remainder dropped.
+long long HalfLoad(const QString& load) {
+    return num::Half(num::WholeInt(rules::Value(load)));
+}
+
+}  // namespace
+
+bool CatalogueLine::Split(QStringView line) {
+    fieldCount_ = 0;
+    const QChar* text = line.data();
+    const qsizetype size = line.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text[i] != u',') continue;
+        fields_[size_t(fieldCount_++)] = QStringView(text + start, i - start);
+        start = i + 1;
+        if (fieldCount_ == kFieldCount) return true;
+    }
+    fields_[size_t(fieldCount_++)] = QStringView(text + start, size - start);
+    return fieldCount_ == kFieldCount;
+}
+
+void CatalogueLine::FillWeapon(typWeapon& weapon, int firstColumn) const {
+    const QString zero = QStringLiteral(u"0");
+    weapon.Name = rules::WeaponName(Field(firstColumn));
+    weapon.Attribute = rules::DashDefault(Field(firstColumn + 1));
+    weapon.Power = rules::NumberOrZero(Field(firstColumn + 2));
+    weapon.Shots = rules::Shots(Field(firstColumn + 3));
+    weapon.Range1 = rules::NumberOrDashes(Field(firstColumn + 4));
+    weapon.Range2 = rules::NumberOrDashes(Field(firstColumn + 5));
+    weapon.Range3 = rules::NumberOrDashes(Field(firstColumn + 6));
+    weapon.Range4 = rules::NumberOrDashes(Field(firstColumn + 7));
+    weapon.AntiAir = rules::AntiAir(Field(firstColumn + 8));
+    weapon.Detach = rules::Detach(Field(firstColumn + 9));
+    weapon.AwayLoad = zero;
+    weapon.DefaultEquipped = zero;
+    weapon.Option = zero;
+    weapon.Equipped = zero;
+}
+
+void CatalogueLine::Fill(typMsData& unit) const {
+    const QStringView equipCode = Field(4);
+    const QStringView picture = Field(5);
+    const QStringView move = Field(12);
+
+    unit.MsNo = Field(0).toString();
+    unit.Army = rules::Army(Field(1));
+    unit.MsName = Field(2).toString();
+    unit.Hp = rules::Numeric(Field(8));
+    unit.Weight = rules::Weight(Field(7));
+    unit.Repair = rules::Numeric(Field(16));
+    unit.Armor = rules::Numeric(Field(9));
+    unit.ShieldLoad = rules::SecondChar(equipCode);
+    unit.Preemptive = unit.PreemptiveBase = rules::Numeric(Field(11));
+    unit.Away = unit.AwayBase = rules::Numeric(Field(10));
+    unit.MoveType = rules::MoveType(move);
+    unit.MoveArea = rules::MoveArea(unit.MoveType);
+    unit.Move = rules::Move(move);
+    unit.Supply = rules::Numeric(Field(13));
+    unit.Restriction = rules::Category(Field(15));
+    unit.EquipCode = rules::Text(equipCode);
+    unit.ImageBase = rules::ImageBase(picture);
+    unit.ImageName = rules::ImageName(picture);
+    unit.Tec = rules::Text(Field(6));
+
+    // The catalogue's evasion and pre-emption include the loads of the default equipment; add
+    // them back so that the record holds the unit's values without it. The m-th weapon marked
+    // "○" or "×" finds its load at character m + 1 of EquipCode. Of each choice group only the
+    // first "○" weapon is equipped by default; a "装備を外す" row starts a new group.
+    const QString one = QStringLiteral(u"1");
+    int position = 0;
+    bool firstChoicePending = true;
+    for (int k = 0; k < kWeaponCount; ++k) {
+        typWeapon& weapon = unit.Weapon[k];
+        FillWeapon(weapon, 17 + 10 * k);
+        if (weapon.Detach == kTimes) {
+            ++position;
+        } else if (weapon.Detach == kCircle) {
+            ++position;
+            const QString load = rules::CharAt(equipCode, position);
+            if (firstChoicePending) {
+                unit.Away = rules::NumberText(rules::Value(unit.Away) + rules::Value(load));
+                unit.Preemptive = rules::NumberText(rules::Value(unit.Preemptive) +
+                                                  double(HalfLoad(load) + HalfLoad(unit.ShieldLoad)));
+                weapon.DefaultEquipped = one;
+                weapon.Equipped = one;
+                firstChoicePending = false;
+            }
+            weapon.Option = one;
+            weapon.AwayLoad = load;
+        } else if (weapon.Name == kRemoveEquipment) {
+            weapon.DefaultEquipped = QStringLiteral(u"0");
+            weapon.Option = one;
+            firstChoicePending = true;
+        }
+    }
+
+    // A fitted shield's load is included in the catalogue's evasion too.
+    const QStringView shield = Field(87);
+    if (shield == kCircle || shield == kShieldFitted) {
+        unit.Shield = QStringLiteral(u"○");
+        unit.Away = rules::NumberText(rules::Value(unit.ShieldLoad) + rules::Value(unit.Away));
+    }
+}
+
+}  // namespace velmora

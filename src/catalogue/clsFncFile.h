@@ -1,0 +1,23 @@
+#pragma once
+
+#include "catalogue/Status.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+// Reads a text file whole into its lines: UTF-8 or code page 932, CR LF or LF line ends.
+class clsFncFile {
+public:
+    // Replaces lines by the lines of the file at path and sets result to their number, or to
+    // -1 when the file is missing or empty. A file that exists but cannot be read gives a
+    // failure that names it (lines then empty, result -1).
+    static Status fncOpenFile(const QString& path, QStringList& lines, int& result);
+
+    // The lines of a file's bytes, without their line ends.
+    static QStringList LinesOf(const QByteArray& bytes);
+};
+
+}  // namespace velmora

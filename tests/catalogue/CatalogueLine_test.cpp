@@ -1,0 +1,237 @@
+#include "catalogue/CatalogueLine.h"
+
+#include "CatalogueText.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::test {
+namespace {
+
+QString S(const char16_t* text) { return QString::fromUtf16(text); }
+
+Overrides Join(Overrides a, const Overrides& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A weapon slot with the given name and detach mark and ordinary figures otherwise.
+Overrides Marked(int k, const QString& name, const QString& detach) {
+    return Weapon(k, {name, S(u"実弾"), S(u"20"), S(u"1"), S(u"0"), S(u"0"), S(u"0"), S(u"0"),
+                      S(u"×"), detach});
+}
+
+TEST(CatalogueLineSplit, CountsFieldsUpTo88) {
+    CatalogueLine line;
+    const QString unit = UnitLine();
+    EXPECT_TRUE(line.Split(unit));
+    EXPECT_EQ(line.FieldCount(), 88);
+
+    const QString longer = unit + S(u",extra,more");
+    EXPECT_TRUE(line.Split(longer));
+    EXPECT_EQ(line.FieldCount(), 88);
+
+    const QString shorter = unit.left(unit.lastIndexOf(u','));
+    EXPECT_FALSE(line.Split(shorter));
+    EXPECT_EQ(line.FieldCount(), 87);
+
+    EXPECT_FALSE(line.Split(S(u"   ")));
+    EXPECT_EQ(line.FieldCount(), 1);
+    EXPECT_FALSE(line.Split(S(u",")));
+    EXPECT_EQ(line.FieldCount(), 2);
+}
+
+TEST(CatalogueLineSplit, QuotesAreOrdinaryCharacters) {
+    const typMsData unit = LoadOne(UnitLine({{0, S(u"\"A")}, {1, S(u"B\"")}, {2, S(u"\"")}}));
+    EXPECT_EQ(unit.MsNo, S(u"\"A"));
+    EXPECT_EQ(unit.Army, 2);
+    EXPECT_EQ(unit.MsName, S(u"\""));
+}
+
+TEST(CatalogueLineFill, EveryColumnReachesItsField) {
+    const typMsData unit = LoadOne(UnitLine(Join(
+        {{0, S(u"RX-78")}, {1, S(u"ZEON")}, {2, S(u"ガンダム")}, {3, S(u"ignored")},
+         {4, S(u"0712345")}, {5, S(u"ms/rx_78_2.img")}, {6, S(u"Ｂ")}, {7, S(u"nd")},
+         {8, S(u"450")}, {9, S(u"25")}, {10, S(u"31")}, {11, S(u"42")}, {12, S(u"宇宙")},
+         {13, S(u"9")}, {14, S(u"ignored")}, {15, S(u"専用")}, {16, S(u"1200")},
+         {87, S(u"nd")}},
+        Weapon(6, {S(u"装甲×2"), S(u"nd"), S(u"08"), S(u"×3"), S(u"nd"), S(u"1.50"), S(u"-05"),
+                   S(u"－"), QString(), S(u"×")}))));
+    EXPECT_EQ(unit.MsNo, S(u"RX-78"));
+    EXPECT_EQ(unit.Army, 1);
+    EXPECT_EQ(unit.MsName, S(u"ガンダム"));
+    EXPECT_EQ(unit.EquipCode, S(u"0712345"));
+    EXPECT_EQ(unit.ShieldLoad, S(u"7"));
+    EXPECT_EQ(unit.ImageName, S(u"rx_78_2"));
+    EXPECT_EQ(unit.ImageBase, S(u"rx_78"));
+    EXPECT_EQ(unit.Tec, S(u"Ｂ"));
+    EXPECT_EQ(unit.Weight, S(u"99"));
+    EXPECT_EQ(unit.Hp, S(u"450"));
+    EXPECT_EQ(unit.Armor, S(u"25"));
+    EXPECT_EQ(unit.Away, S(u"31"));
+    EXPECT_EQ(unit.AwayBase, S(u"31"));
+    EXPECT_EQ(unit.Preemptive, S(u"42"));
+    EXPECT_EQ(unit.PreemptiveBase, S(u"42"));
+    EXPECT_EQ(unit.MoveType, S(u"宇"));
+    EXPECT_EQ(unit.Move, S(u"0"));
+    EXPECT_EQ(unit.MoveArea, S(u"宇宙"));
+    EXPECT_EQ(unit.Supply, S(u"9"));
+    EXPECT_EQ(unit.Restriction, S(u"専用機"));
+    EXPECT_EQ(unit.Repair, S(u"1200"));
+    EXPECT_EQ(unit.Shield, QString());
+
+    const typWeapon& g = unit.Weapon[6];
+    EXPECT_EQ(g.Name, S(u"装甲2"));
+    EXPECT_EQ(g.Attribute, S(u"－"));
+    EXPECT_EQ(g.Power, S(u"8"));
+    EXPECT_EQ(g.Shots, S(u"3"));
+    EXPECT_EQ(g.Range1, S(u"--"));
+    EXPECT_EQ(g.Range2, S(u"1.5"));
+    EXPECT_EQ(g.Range3, S(u"-5"));
+    EXPECT_EQ(g.Range4, S(u"--"));
+    EXPECT_EQ(g.AntiAir, S(u"○"));
+    EXPECT_EQ(g.Detach, S(u"×"));
+    EXPECT_EQ(g.AwayLoad, S(u"0"));
+    EXPECT_EQ(g.Option, S(u"0"));
+
+    // The loader never touches the fields the detail panel owns.
+    EXPECT_EQ(unit.HpPlus, 0);
+    EXPECT_EQ(unit.EquipPreemptive, 0);
+    EXPECT_EQ(unit.ShieldLoadNow, QString());
+}
+
+TEST(CatalogueLineFill, EmptyWeaponSlotsLoadAsNothing) {
+    const typWeapon a = LoadOne(UnitLine()).Weapon[0];
+    EXPECT_EQ(a.Name, S(u"なし"));
+    EXPECT_EQ(a.Attribute, S(u"－"));
+    EXPECT_EQ(a.Power, S(u"0"));
+    EXPECT_EQ(a.Shots, S(u"0"));
+    EXPECT_EQ(a.Range1, S(u"--"));
+    EXPECT_EQ(a.Range4, S(u"--"));
+    EXPECT_EQ(a.AntiAir, S(u"○"));
+    EXPECT_EQ(a.Detach, S(u"－"));
+    EXPECT_EQ(a.AwayLoad, S(u"0"));
+    EXPECT_EQ(a.DefaultEquipped, S(u"0"));
+    EXPECT_EQ(a.Option, S(u"0"));
+    EXPECT_EQ(a.Equipped, S(u"0"));
+}
+
+TEST(CatalogueLineFill, MoveColumnWithDigit) {
+    const typMsData ground = LoadOne(UnitLine({{12, S(u"地上3")}}));
+    EXPECT_EQ(ground.MoveType, S(u"地上"));
+    EXPECT_EQ(ground.Move, S(u"3"));
+    EXPECT_EQ(ground.MoveArea, S(u"地上"));
+    const typMsData amphibious = LoadOne(UnitLine({{12, S(u"水陸")}}));
+    EXPECT_EQ(amphibious.MoveType, S(u"水"));
+    EXPECT_EQ(amphibious.Move, S(u"0"));
+    EXPECT_EQ(amphibious.MoveArea, QString());
+}
+
+TEST(CatalogueLineEquipment, TimesThenTwoOptionsTakeLoadsFromCharacters3And4) {
+    const typMsData unit = LoadOne(UnitLine(Join(
+        Join(Join({{4, S(u"0234000")}, {10, S(u"30")}, {11, S(u"40")}},
+                  Marked(0, S(u"腕"), S(u"×"))),
+             Marked(1, S(u"バズーカ"), S(u"○"))),
+        Marked(2, S(u"ライフル"), S(u"○")))));
+    const auto& w = unit.Weapon;
+    EXPECT_EQ(w[0].AwayLoad, S(u"0"));
+    EXPECT_EQ(w[0].Option, S(u"0"));
+    EXPECT_EQ(w[1].AwayLoad, S(u"3"));
+    EXPECT_EQ(w[2].AwayLoad, S(u"4"));
+    EXPECT_EQ(w[1].Option, S(u"1"));
+    EXPECT_EQ(w[2].Option, S(u"1"));
+    EXPECT_EQ(w[1].DefaultEquipped, S(u"1"));
+    EXPECT_EQ(w[1].Equipped, S(u"1"));
+    EXPECT_EQ(w[2].DefaultEquipped, S(u"0"));
+    EXPECT_EQ(w[2].Equipped, S(u"0"));
+    // Only the first option's load: 30 + 3; pre-emption 40 + 3 \ 2 + shield load 2 \ 2.
+    EXPECT_EQ(unit.Away, S(u"33"));
+    EXPECT_EQ(unit.Preemptive, S(u"42"));
+    EXPECT_EQ(unit.AwayBase, S(u"30"));
+    EXPECT_EQ(unit.PreemptiveBase, S(u"40"));
+}
+
+TEST(CatalogueLineEquipment, DetachRowStartsANewChoiceGroup) {
+    const typMsData unit = LoadOne(UnitLine(Join(
+        Join(Join(Join({{4, S(u"0045600")}, {10, S(u"10")}, {11, S(u"10")}},
+                       Marked(0, S(u"A"), S(u"○"))),
+                  Marked(1, S(u"B"), S(u"○"))),
+             Marked(2, S(u"装備を外す"), S(u"－"))),
+        Marked(3, S(u"C"), S(u"○")))));
+    const auto& w = unit.Weapon;
+    EXPECT_EQ(w[0].DefaultEquipped, S(u"1"));
+    EXPECT_EQ(w[1].DefaultEquipped, S(u"0"));
+    EXPECT_EQ(w[2].Option, S(u"1"));
+    EXPECT_EQ(w[2].DefaultEquipped, S(u"0"));
+    EXPECT_EQ(w[2].Equipped, S(u"0"));
+    EXPECT_EQ(w[2].AwayLoad, S(u"0"));
+    EXPECT_EQ(w[3].DefaultEquipped, S(u"1"));
+    // The detach row takes no position: C is the third marked weapon.
+    EXPECT_EQ(w[0].AwayLoad, S(u"0"));
+    EXPECT_EQ(w[1].AwayLoad, S(u"4"));
+    EXPECT_EQ(w[3].AwayLoad, S(u"5"));
+    // Loads of A (0) and C (5) added back; shield load 0.
+    EXPECT_EQ(unit.Away, S(u"15"));
+    EXPECT_EQ(unit.Preemptive, S(u"12"));
+}
+
+TEST(CatalogueLineEquipment, DetachNameCountsOnlyWithTheDashMark) {
+    const typMsData unit = LoadOne(UnitLine(Join(
+        Join({{4, S(u"0099")}}, Marked(0, S(u"装備を外す"), S(u"×"))),
+        Marked(1, S(u"装備を外す"), S(u"nd")))));
+    EXPECT_EQ(unit.Weapon[0].Option, S(u"0"));
+    EXPECT_EQ(unit.Weapon[1].Option, S(u"1"));
+    EXPECT_EQ(unit.Weapon[1].Detach, S(u"－"));
+}
+
+TEST(CatalogueLineEquipment, ShortEquipCodeGivesEmptyLoad) {
+    const typMsData unit = LoadOne(UnitLine(Join(
+        {{4, S(u"0")}, {10, S(u"nd")}, {11, S(u"7")}}, Marked(0, S(u"A"), S(u"○")))));
+    EXPECT_EQ(unit.Weapon[0].AwayLoad, QString());
+    EXPECT_EQ(unit.Weapon[0].Equipped, S(u"1"));
+    // Missing evasion reads as 0 once a load has been added back.
+    EXPECT_EQ(unit.Away, S(u"0"));
+    EXPECT_EQ(unit.AwayBase, QString());
+    EXPECT_EQ(unit.Preemptive, S(u"7"));
+}
+
+TEST(CatalogueLineEquipment, OddLoadsHalveDownwardsForPreemption) {
+    const typMsData unit = LoadOne(UnitLine(Join(
+        {{4, S(u"0579")}, {10, S(u"-2")}, {11, S(u"-3")}}, Marked(0, S(u"A"), S(u"○")))));
+    EXPECT_EQ(unit.Weapon[0].AwayLoad, S(u"5"));
+    EXPECT_EQ(unit.Away, S(u"3"));
+    // -3 + 5 \ 2 + 5 \ 2 (the shield's load, character 2, is also 5).
+    EXPECT_EQ(unit.Preemptive, S(u"1"));
+}
+
+TEST(CatalogueLineShield, ShieldMarksAddTheShieldLoad) {
+    const typMsData withShield = LoadOne(UnitLine({{4, S(u"05")}, {10, S(u"30")}, {87, S(u"盾あり")}}));
+    EXPECT_EQ(withShield.Shield, S(u"○"));
+    EXPECT_EQ(withShield.Away, S(u"35"));
+    EXPECT_EQ(withShield.AwayBase, S(u"30"));
+    EXPECT_EQ(withShield.Preemptive, S(u"40"));
+
+    const typMsData circle = LoadOne(UnitLine({{4, S(u"03")}, {10, S(u"30")}, {87, S(u"○")}}));
+    EXPECT_EQ(circle.Shield, S(u"○"));
+    EXPECT_EQ(circle.Away, S(u"33"));
+}
+
+TEST(CatalogueLineShield, OtherShieldMarksLeaveEvasionAlone) {
+    for (const char16_t* mark : {u"×", u"－", u"nd", u"", u"盾"}) {
+        const typMsData unit = LoadOne(UnitLine({{4, S(u"05")}, {10, S(u"30")}, {87, S(mark)}}));
+        EXPECT_EQ(unit.Shield, QString()) << S(mark).toStdString();
+        EXPECT_EQ(unit.Away, S(u"30")) << S(mark).toStdString();
+    }
+}
+
+TEST(CatalogueLineShield, ShieldAndOptionLoadsBothAddBack) {
+    const typMsData unit = LoadOne(UnitLine(Join(
+        {{4, S(u"0426")}, {10, S(u"20")}, {11, S(u"20")}, {87, S(u"○")}},
+        Marked(0, S(u"A"), S(u"○")))));
+    // The first marked weapon shares character 2 with the shield.
+    EXPECT_EQ(unit.Weapon[0].AwayLoad, S(u"4"));
+    EXPECT_EQ(unit.Away, S(u"28"));
+    EXPECT_EQ(unit.Preemptive, S(u"24"));
+}
+
+}  // namespace
+}  // namespace velmora::test

@@ -1,0 +1,294 @@
+#include "catalogue/clsMsData.h"
+
+#include "CatalogueText.h"
+#include "support/TestFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace velmora::test {
+namespace {
+
+QString S(const char16_t* text) { return QString::fromUtf16(text); }
+
+QString FixturePath(const char* name) {
+    return QString::fromUtf8(VELMORA_TEST_DATA "/catalogue/") + QString::fromLatin1(name);
+}
+
+QString FieldFailure(int line, int fields) {
+    return S(u"インデックスが有効範囲にありません。\nunitdata.csv の %1 行目の項目が %2 個しかありません（88 個必要です）。")
+        .arg(line)
+        .arg(fields);
+}
+
+// --- Reading the file --------------------------------------------------------------------
+
+TEST(CatalogueFile, NotLoadedYetHasCountZeroAndNoRows) {
+    clsMsData catalogue;
+    EXPECT_EQ(catalogue.Count(), 0);
+    EXPECT_EQ(catalogue.UnitCount(), 0);
+    EXPECT_TRUE(catalogue.MsDataList().empty());
+}
+
+TEST(CatalogueFile, MissingFileGivesCountMinusOne) {
+    TestFolder folder;
+    clsMsData catalogue;
+    const Status status = catalogue.SetDataSource(folder.FilePath(S(u"unitdata.csv")));
+    EXPECT_TRUE(status.ok());
+    EXPECT_EQ(catalogue.Count(), -1);
+    EXPECT_TRUE(catalogue.MsDataList().empty());
+}
+
+TEST(CatalogueFile, FolderInPlaceOfTheFileCountsAsMissing) {
+    TestFolder folder;
+    folder.MakeFolder(S(u"unitdata.csv"));
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.SetDataSource(folder.FilePath(S(u"unitdata.csv"))).ok());
+    EXPECT_EQ(catalogue.Count(), -1);
+}
+
+TEST(CatalogueFile, EmptyFileGivesCountMinusOne) {
+    TestFolder folder;
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.SetDataSource(folder.Write(S(u"unitdata.csv"), QByteArray())).ok());
+    EXPECT_EQ(catalogue.Count(), -1);
+    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE(catalogue.LoadFromBytes(QByteArray("\xEF\xBB\xBF")).ok());
+    EXPECT_EQ(catalogue.Count(), -1);
+}
+
+TEST(CatalogueFile, UnreadableFileFailsNamingIt) {
+    TestFolder folder;
+    const QString path = folder.Write(S(u"unitdata.csv"), Cp932(CatalogueText({UnitLine()})));
+    QFile::setPermissions(path, QFileDevice::Permissions());
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly)) GTEST_SKIP() << "permissions do not bind this user";
+
+    clsMsData catalogue;
+    const Status status = catalogue.SetDataSource(path);
+    EXPECT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(S(u"unitdata.csv"))) << status.message().toStdString();
+    EXPECT_EQ(catalogue.Count(), -1);
+    EXPECT_TRUE(catalogue.MsDataList().empty());
+}
+
+TEST(CatalogueFile, HeaderOnlyLoadsNoRowAtAll) {
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({}))).ok());
+    EXPECT_EQ(catalogue.Count(), 1);
+    EXPECT_EQ(catalogue.UnitCount(), 0);
+    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_EQ(catalogue.GetMsData(QString()), typMsData());
+    EXPECT_EQ(catalogue.get配備名(0), QString());
+}
+
+TEST(CatalogueFile, FirstLineIsSkippedEvenWhenItHoldsAUnit) {
+    const QString first = UnitLine({{0, S(u"FIRST")}});
+    const QString second = UnitLine({{0, S(u"SECOND")}});
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(first + S(u"\r\n") + second)).ok());
+    EXPECT_EQ(catalogue.Count(), 2);
+    ASSERT_EQ(catalogue.UnitCount(), 1);
+    EXPECT_EQ(catalogue.MsDataList()[1].MsNo, S(u"SECOND"));
+    EXPECT_EQ(catalogue.FindMsData(S(u"FIRST")), nullptr);
+}
+
+TEST(CatalogueFile, EmptyLinesAreCountedButLoadNoRow) {
+    const QString text = S(u"header\r\n\r\n") + UnitLine({{0, S(u"A")}}) + S(u"\r\n\r\n\r\n") +
+                         UnitLine({{0, S(u"B")}}) + S(u"\r\n\r\n");
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(text)).ok());
+    EXPECT_EQ(catalogue.Count(), 7);
+    ASSERT_EQ(catalogue.UnitCount(), 2);
+    ASSERT_EQ(catalogue.MsDataList().size(), 3u);
+    EXPECT_EQ(catalogue.MsDataList()[0], typMsData());
+    EXPECT_EQ(catalogue.MsDataList()[1].MsNo, S(u"A"));
+    EXPECT_EQ(catalogue.MsDataList()[2].MsNo, S(u"B"));
+}
+
+TEST(CatalogueFile, LastLineWithoutLineEndIsRead) {
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(S(u"header\n") + UnitLine())).ok());
+    EXPECT_EQ(catalogue.Count(), 2);
+    EXPECT_EQ(catalogue.UnitCount(), 1);
+}
+
+TEST(CatalogueFile, EncodingsAndLineEndsGiveTheSameRecords) {
+    const QString text = CatalogueText({UnitLine({{2, S(u"ザク～改")}, {15, S(u"－")}}),
+                                        UnitLine({{0, S(u"MS-02")}, {87, S(u"盾あり")}})});
+    QString lf = text;
+    lf.replace(S(u"\r\n"), S(u"\n"));
+    clsMsData cp932, utf8, utf8Bom, cp932Lf;
+    ASSERT_TRUE(cp932.LoadFromBytes(Cp932(text)).ok());
+    ASSERT_TRUE(utf8.LoadFromBytes(text.toUtf8()).ok());
+    ASSERT_TRUE(utf8Bom.LoadFromBytes(QByteArray("\xEF\xBB\xBF") + text.toUtf8()).ok());
+    ASSERT_TRUE(cp932Lf.LoadFromBytes(Cp932(lf)).ok());
+    ASSERT_EQ(cp932.UnitCount(), 2);
+    EXPECT_EQ(cp932.MsDataList()[1].MsName, S(u"ザク～改"));
+    EXPECT_EQ(cp932.MsDataList()[1].Restriction, S(u"量産機"));
+    EXPECT_EQ(cp932.MsDataList(), utf8.MsDataList());
+    EXPECT_EQ(cp932.MsDataList(), utf8Bom.MsDataList());
+    EXPECT_EQ(cp932.MsDataList(), cp932Lf.MsDataList());
+    EXPECT_EQ(cp932.Count(), cp932Lf.Count());
+}
+
+TEST(CatalogueFile, FixtureFilesOfBothEncodingsLoadAlike) {
+    clsMsData cp932, utf8;
+    ASSERT_TRUE(cp932.SetDataSource(FixturePath("unitdata_cp932_crlf.csv")).ok());
+    ASSERT_TRUE(utf8.SetDataSource(FixturePath("unitdata_utf8_lf.csv")).ok());
+    EXPECT_EQ(cp932.Count(), 5);
+    EXPECT_EQ(utf8.Count(), 5);
+    ASSERT_EQ(cp932.UnitCount(), 3);
+    EXPECT_EQ(cp932.MsDataList(), utf8.MsDataList());
+
+    const typMsData gm = cp932.GetMsData(S(u"RGM-79"));
+    EXPECT_EQ(gm.MsName, S(u"ジム"));
+    EXPECT_EQ(gm.Restriction, S(u"量産機"));
+    EXPECT_EQ(gm.ImageBase, S(u"rgm_79"));
+    EXPECT_EQ(gm.Weapon[0].Shots, S(u"2"));
+    EXPECT_EQ(gm.Weapon[1].Power, S(u"40"));
+    EXPECT_EQ(gm.Weapon[1].AwayLoad, S(u"4"));
+    EXPECT_EQ(gm.Weapon[2].Option, S(u"1"));
+    EXPECT_EQ(gm.Shield, S(u"○"));
+    EXPECT_EQ(gm.Away, S(u"27"));
+    EXPECT_EQ(gm.Preemptive, S(u"28"));
+
+    const typMsData zaku = cp932.GetMsData(S(u"MS-06"));
+    EXPECT_EQ(zaku.MsName, S(u"ザク～改"));
+    EXPECT_EQ(zaku.MoveArea, S(u"宇宙"));
+    EXPECT_EQ(zaku.Restriction, S(u"一機・ＮＴ"));
+    EXPECT_EQ(zaku.Weight, S(u"99"));
+    EXPECT_EQ(zaku.Weapon[0].Name, S(u"マシンガン2"));
+    EXPECT_EQ(zaku.Weapon[0].Range4, S(u"--"));
+
+    const typMsData prototype = cp932.MsDataList()[3];
+    EXPECT_EQ(prototype.MsName, S(u"\"試作\""));
+    EXPECT_EQ(prototype.Army, 2);
+    EXPECT_EQ(prototype.Restriction, S(u"限定生産"));
+    EXPECT_EQ(prototype.Hp, QString());
+}
+
+// --- Damaged lines -----------------------------------------------------------------------
+
+TEST(CatalogueDamage, ExactlyEightyEightFieldsLoad) {
+    const QString unit = UnitLine();
+    EXPECT_EQ(unit.count(u','), 87);
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({unit}))).ok());
+    EXPECT_EQ(catalogue.UnitCount(), 1);
+}
+
+TEST(CatalogueDamage, EightySevenFieldsStopTheLoadNamingTheLine) {
+    const QString good = UnitLine();
+    const QString shortLine = good.left(good.lastIndexOf(u','));
+    clsMsData catalogue;
+    const Status status =
+        catalogue.LoadFromBytes(Cp932(S(u"header\r\n") + good + S(u"\r\n\r\n") + shortLine +
+                                      S(u"\r\n") + good + S(u"\r\n")));
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), FieldFailure(4, 87));
+    // Rows loaded before the bad line are not kept.
+    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_EQ(catalogue.GetMsData(S(u"MS-01")), typMsData());
+}
+
+TEST(CatalogueDamage, BlankOnlyLineIsNotEmptyAndFails) {
+    clsMsData catalogue;
+    const Status status = catalogue.LoadFromBytes(Cp932(CatalogueText({UnitLine(), S(u"  ")})));
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), FieldFailure(3, 1));
+}
+
+TEST(CatalogueDamage, FailedFileLoadNamesTheFile) {
+    TestFolder folder;
+    const QString path = folder.Write(S(u"catalogue.csv"), Cp932(CatalogueText({S(u"a,b,c")})));
+    clsMsData catalogue;
+    const Status status = catalogue.SetDataSource(path);
+    EXPECT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(S(u"catalogue.csv の 2 行目の項目が 3 個しかありません")))
+        << status.message().toStdString();
+}
+
+TEST(CatalogueDamage, FailedReloadEmptiesAnEarlierCatalogue) {
+    clsMsData catalogue;
+    ASSERT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({UnitLine()}))).ok());
+    ASSERT_EQ(catalogue.UnitCount(), 1);
+    EXPECT_FALSE(catalogue.LoadFromBytes(Cp932(CatalogueText({S(u"x")}))).ok());
+    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_EQ(catalogue.FindMsData(S(u"MS-01")), nullptr);
+}
+
+TEST(CatalogueDamage, ReloadReplacesTheWholeCatalogue) {
+    clsMsData catalogue;
+    ASSERT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText(
+        {UnitLine({{0, S(u"A")}}), UnitLine({{0, S(u"B")}})}))).ok());
+    ASSERT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({UnitLine({{0, S(u"C")}})}))).ok());
+    EXPECT_EQ(catalogue.UnitCount(), 1);
+    EXPECT_EQ(catalogue.FindMsData(S(u"A")), nullptr);
+    EXPECT_EQ(catalogue.FindMsData(S(u"B")), nullptr);
+    EXPECT_NE(catalogue.FindMsData(S(u"C")), nullptr);
+}
+
+// --- Queries -----------------------------------------------------------------------------
+
+class CatalogueQueries : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const Status status = catalogue.LoadFromBytes(Cp932(CatalogueText({
+            UnitLine({{0, S(u"Z-1")}, {1, S(u"ZEON")}, {2, S(u"first")}}),
+            UnitLine({{0, S(u"E-1")}, {1, S(u"EFSF")}}),
+            UnitLine({{0, S(u"z-1")}, {1, S(u"zeon")}}),
+            UnitLine({{0, S(u"Z-1")}, {1, S(u"EFSF")}, {2, S(u"second")}}),
+            UnitLine({{0, QString()}, {1, QString()}, {2, S(u"no number")}}),
+            UnitLine({{0, S(u"X-1")}, {4, S(u"0034")}}),
+        })));
+        ASSERT_TRUE(status.ok()) << status.message().toStdString();
+    }
+    clsMsData catalogue;
+};
+
+TEST_F(CatalogueQueries, FactionMarks) {
+    EXPECT_EQ(catalogue.get配備名(1), S(u"ジ"));
+    EXPECT_EQ(catalogue.get配備名(2), S(u"連"));
+    EXPECT_EQ(catalogue.get配備名(3), QString());
+    EXPECT_EQ(catalogue.get配備名(5), QString());
+    EXPECT_EQ(catalogue.get配備名(-1), QString());
+    EXPECT_EQ(catalogue.get配備名(7), QString());
+}
+
+TEST_F(CatalogueQueries, DuplicateNumbersGiveTheFirstLine) {
+    EXPECT_EQ(catalogue.GetMsData(S(u"Z-1")).MsName, S(u"first"));
+    EXPECT_EQ(catalogue.FindMsData(S(u"Z-1")), &catalogue.MsDataList()[1]);
+}
+
+TEST_F(CatalogueQueries, NumbersCompareExactly) {
+    EXPECT_EQ(catalogue.GetMsData(S(u"z-1")).Army, 2);
+    EXPECT_EQ(catalogue.FindMsData(S(u"Z-1 ")), nullptr);
+    EXPECT_EQ(catalogue.FindMsData(S(u"Ｚ-1")), nullptr);
+}
+
+TEST_F(CatalogueQueries, UnknownOrEmptyNumberGivesTheEmptyRecord) {
+    for (const QString& msNo : {S(u"NOPE"), QString()}) {
+        const typMsData unit = catalogue.GetMsData(msNo);
+        EXPECT_EQ(unit, typMsData());
+        EXPECT_EQ(unit.Weapon[0].Name, QString());
+        EXPECT_EQ(unit.Weapon[0].Range1, QString());
+        EXPECT_EQ(catalogue.FindMsData(msNo), nullptr);
+    }
+}
+
+TEST_F(CatalogueQueries, CopiesAreIndependentOfTheCatalogue) {
+    typMsData copy = catalogue.GetMsData(S(u"X-1"));
+    ASSERT_EQ(copy.Weapon[0].Equipped, S(u"0"));
+    copy.Weapon[0].Equipped = S(u"1");
+    copy.Away = S(u"99");
+    copy.HpPlus = 5;
+    const typMsData again = catalogue.GetMsData(S(u"X-1"));
+    EXPECT_EQ(again.Weapon[0].Equipped, S(u"0"));
+    EXPECT_EQ(again.Away, S(u"30"));
+    EXPECT_EQ(again.HpPlus, 0);
+    EXPECT_EQ(again, catalogue.MsDataList()[6]);
+}
+
+}  // namespace
+}  // namespace velmora::test
