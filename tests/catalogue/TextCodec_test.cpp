@@ -1,0 +1,82 @@
+#include "catalogue/TextCodec.h"
+
+#include "CatalogueText.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+QString S(const char16_t* text) { return QString::fromUtf16(text); }
+
+TEST(TextCodecDecode, CodePage932MapsTheProgramsDashAndWave) {
+    const DecodedText dash = DecodeText(QByteArray("\x81\x7C"));
+    EXPECT_EQ(dash.encoding, TextEncoding::Cp932);
+    EXPECT_EQ(dash.text, QString(QChar(0xFF0D)));
+    EXPECT_EQ(DecodeText(QByteArray("\x81\x60")).text, QString(QChar(0xFF5E)));
+    // "ガンダム" and "○" in code page 932.
+    EXPECT_EQ(DecodeText(QByteArray("\x83\x4B\x83\x93\x83\x5F\x83\x80,\x81\x9B")).text,
+              S(u"ガンダム,○"));
+}
+
+TEST(TextCodecDecode, Utf8WithAndWithoutMark) {
+    const QByteArray utf8 = S(u"ザク～－").toUtf8();
+    const DecodedText plain = DecodeText(utf8);
+    EXPECT_EQ(plain.encoding, TextEncoding::Utf8);
+    EXPECT_EQ(plain.text, S(u"ザク～－"));
+    const DecodedText marked = DecodeText(QByteArray("\xEF\xBB\xBF") + utf8);
+    EXPECT_EQ(marked.encoding, TextEncoding::Utf8WithBom);
+    EXPECT_EQ(marked.text, S(u"ザク～－"));
+}
+
+TEST(TextCodecDecode, AsciiAndEmptyReadAsUtf8) {
+    EXPECT_EQ(DecodeText(QByteArray("a,b")).text, S(u"a,b"));
+    EXPECT_EQ(DecodeText(QByteArray()).text, QString());
+}
+
+TEST(TextCodecDecode, InvalidUtf8AfterValidStartFallsBackToCodePage932) {
+    // Valid UTF-8 first, then a code page 932 pair that is not UTF-8.
+    const QByteArray bytes = QByteArray("ab\xC3\xA9") + QByteArray("\x81\x9B");
+    const DecodedText decoded = DecodeText(bytes);
+    EXPECT_EQ(decoded.encoding, TextEncoding::Cp932);
+    EXPECT_TRUE(decoded.text.endsWith(S(u"○")));
+}
+
+TEST(TextCodecEncode, CodePage932RoundTrips) {
+    const auto bytes = EncodeText(S(u"－～○"), TextEncoding::Cp932);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(*bytes, QByteArray("\x81\x7C\x81\x60\x81\x9B"));
+    EXPECT_EQ(DecodeText(*bytes).text, S(u"－～○"));
+}
+
+TEST(TextCodecEncode, UnrepresentableCharacterIsRefused) {
+    EXPECT_FALSE(EncodeText(S(u"a😀"), TextEncoding::Cp932).has_value());
+    EXPECT_FALSE(EncodeText(S(u"한"), TextEncoding::Cp932).has_value());
+    EXPECT_FALSE(EncodeText(S(u"?\u00E9"), TextEncoding::Cp932).has_value());
+    EXPECT_TRUE(EncodeText(S(u"a?"), TextEncoding::Cp932).has_value());
+    EXPECT_TRUE(EncodeText(S(u"한"), TextEncoding::Utf8).has_value());
+}
+
+TEST(TextCodecEncode, Utf8WithMarkPrependsIt) {
+    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf8WithBom), QByteArray("\xEF\xBB\xBF" "a"));
+    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf8), QByteArray("a"));
+}
+
+TEST(TextCodecMisc, HasNonAscii) {
+    EXPECT_FALSE(HasNonAscii(QByteArray("plain text\r\n")));
+    EXPECT_TRUE(HasNonAscii(QByteArray("\x81\x7C")));
+    EXPECT_FALSE(HasNonAscii(QByteArray()));
+}
+
+TEST(TextCodecSplitLines, CrLfAndLf) {
+    EXPECT_EQ(SplitLines(S(u"a\r\nb\nc")), QStringList({S(u"a"), S(u"b"), S(u"c")}));
+    EXPECT_EQ(SplitLines(S(u"a\r\n")), QStringList({S(u"a")}));
+    EXPECT_EQ(SplitLines(S(u"a\n\n")), QStringList({S(u"a"), QString()}));
+    EXPECT_EQ(SplitLines(S(u"\r\n")), QStringList({QString()}));
+    EXPECT_EQ(SplitLines(QString()), QStringList());
+    // A lone CR is part of the line.
+    EXPECT_EQ(SplitLines(S(u"a\rb\r\n")), QStringList({S(u"a\rb")}));
+}
+
+}  // namespace
+}  // namespace velmora
