@@ -23,9 +23,12 @@ DecodedText DecodeText(const QByteArray& bytes) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         return {utf8(bytes.mid(Utf8Bom().size())), TextEncoding::Utf8WithBom};
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) return {text, TextEncoding::Utf8};
+    // Checking first, rather than decoding and looking for errors, stops at the first byte
+    // that is not UTF-8 instead of building a whole text only to throw it away.
+    if (bytes.isValidUtf8()) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        return {utf8(bytes), TextEncoding::Utf8};
+    }
     QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
     return {cp932(bytes), TextEncoding::Cp932};
 }
