@@ -1,0 +1,132 @@
+// Loading the unit catalogue from its bytes: realistic code page 932 catalogues of growing size.
+#include "catalogue/TextCodec.h"
+#include "catalogue/clsMsData.h"
+
+#include <QStringList>
+#include <benchmark/benchmark.h>
+#include <limits>
+#include <stdexcept>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace {
+
+using velmora::clsMsData;
+
+QString S(const char16_t* text) { return QString::fromUtf16(text); }
+
+// The ten columns of one weapon slot.
+QStringList WeaponColumns(int unit, int slot) {
+    static const QStringList names = {S(u"ビームライフル"), S(u"ハイパーバズーカ"),
+                                      S(u"ヒートホーク"), S(u"マシンガン×2"),
+                                      S(u"ビームサーベル"), S(u"装備を外す")};
+    if (slot >= 4 + unit % 3) return QStringList(10, S(u"nd"));
+    const QString& name = names[(unit + slot) % names.size()];
+    if (name == S(u"装備を外す")) {
+        QStringList columns(9, S(u"nd"));
+        columns.append(S(u"－"));
+        columns[0] = name;
+        return columns;
+    }
+    const QString detach = slot == 1 ? S(u"○") : slot == 2 ? S(u"×") : S(u"－");
+    return {name,
+            slot % 2 ? S(u"ビーム") : S(u"実弾"),
+            QString::number(10 + (unit * 7 + slot * 3) % 90).rightJustified(2, u'0'),
+            slot == 0 ? S(u"×2") : QString::number(1 + slot % 3),
+            QString::number(-(slot % 3) * 5),
+            S(u"0"),
+            slot == 3 ? S(u"－") : QString::number(-5 - slot),
+            S(u"nd"),
+            unit % 4 ? S(u"×") : S(u"○"),
+            detach};
+}
+
+QString UnitLine(int unit) {
+    static const QStringList moves = {S(u"地上3"), S(u"宇宙4"), S(u"汎用2"), S(u"水陸3"),
+                                      S(u"飛行5")};
+    static const QStringList categories = {S(u"－"), S(u"限定"), S(u"専用"), S(u"一機"),
+                                           S(u"一N"), S(u"nd")};
+    QStringList fields = {
+        QStringLiteral(u"MS-%1").arg(unit, 5, 10, QChar(u'0')),
+        unit % 3 == 0 ? S(u"EFSF") : unit % 3 == 1 ? S(u"ZEON") : S(u"OTHER"),
+        QStringLiteral(u"ガンダム試作%1号機～改").arg(unit),
+        QStringLiteral(u"がんだむしさく%1").arg(unit),
+        QStringLiteral(u"0%1%2%3000").arg(unit % 5).arg(unit % 4).arg(unit % 3),
+        QStringLiteral(u"ms/ms_%1_a.img").arg(unit),
+        S(u"Ａ"),
+        unit % 17 ? QString::number(5 + unit % 20) : S(u"nd"),
+        QString::number(200 + unit % 500),
+        QString::number(10 + unit % 30),
+        QString::number(15 + unit % 25),
+        QString::number(20 + unit % 35),
+        moves[unit % moves.size()],
+        QString::number(unit % 12),
+        S(u"nd"),
+        categories[unit % categories.size()],
+        QString::number(300 + unit % 900)};
+    for (int slot = 0; slot < velmora::kWeaponCount; ++slot)
+        fields += WeaponColumns(unit, slot);
+    fields.append(unit % 2 ? S(u"盾あり") : S(u"－"));
+    return fields.join(u',');
+}
+
+QByteArray Catalogue(int units) {
+    QString text = S(u"MS番号,軍,機体名,読み,装備,画像,TEC,搭載,HP,装甲,回避,先制,移動,補給,備考,区分,修理\r\n");
+    for (int unit = 1; unit <= units; ++unit) text += UnitLine(unit) + S(u"\r\n");
+    const auto bytes = velmora::EncodeText(text, velmora::TextEncoding::Cp932);
+    if (!bytes) throw std::runtime_error("generated catalogue is not code page 932");
+    return *bytes;
+}
+
+void LoadRepeatedly(benchmark::State& state, bool warmUp) {
+    const int units = int(state.range(0));
+    const QByteArray bytes = Catalogue(units);
+    if (warmUp) clsMsData().LoadFromBytes(bytes);
+    for (auto _ : state) {
+        clsMsData catalogue;
+        const velmora::Status status = catalogue.LoadFromBytes(bytes);
+        if (!status.ok() || catalogue.UnitCount() != units) {
+            state.SkipWithError("the generated catalogue did not load");
+            break;
+        }
+        benchmark::DoNotOptimize(catalogue.MsDataList().data());
+    }
+    state.SetComplexityN(units);
+    state.SetItemsProcessed(state.iterations() * units);
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+// As the program loads: every load gets fresh memory from the system (the large blocks, the
+// decoded text and the record array, are mapped anew each time), so the figure includes the
+// system's cost of providing ~3 KB per unit record.
+void BM_LoadCatalogue(benchmark::State& state) { LoadRepeatedly(state, false); }
+
+BENCHMARK(BM_LoadCatalogue)
+    ->Arg(500)
+    ->Arg(5000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+#if defined(__GLIBC__)
+// The same with the allocator keeping freed memory for the next load (and one untimed load to
+// grow the heap first): the decoding and parsing alone, without the page faults of fresh
+// memory, which are very costly on some virtual machines.
+// Registered last because the allocator setting stays for the rest of the run.
+void BM_LoadCatalogueWarmHeap(benchmark::State& state) {
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    LoadRepeatedly(state, true);
+}
+
+BENCHMARK(BM_LoadCatalogueWarmHeap)
+    ->Arg(500)
+    ->Arg(5000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+#endif
+
+}  // namespace
