@@ -86,8 +86,7 @@ QVariant FormationModel::headerData(int section, Qt::Orientation orientation, in
     const QString header = QString::fromUtf16(column.header);
     switch (role) {
     case Qt::DisplayRole: return header;
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Aligned(column.headerAlignment, header));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Aligned(column.headerAlignment, header));
     default: return QVariant();
     }
 }

@@ -103,10 +103,9 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
             [this] { StepCommander(upDecoration_, lblDecoration_); });
     connect(upSkill_, &CommanderSpinBox::stepped, this,
             [this] { StepCommander(upSkill_, lblSkill_); });
-    connect(grdFormation_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] {
-                if (!movingRow_) SelectFormationRow();
-            });
+    connect(grdFormation_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!movingRow_) SelectFormationRow();
+    });
     connect(grdFormation_, &GridView::focusGained, this, [this] { SelectFormationRow(); });
     connect(grdFormation_, &QAbstractItemView::doubleClicked, this,
             [this] { RunTrapped([this] { RemoveCurrentRow(); }); });
@@ -152,12 +151,12 @@ void FormationPanel::BuildControls() {
     cmbClass_->setCurrentIndex(-1);
     place(cmbClass_, 9360, 225, 810, 300);
 
-    place(MakeLabel(column, QStringLiteral("lblCaption_3"), QStringLiteral(u"レベル")), 10290,
-          285, 540, 180);
+    place(MakeLabel(column, QStringLiteral("lblCaption_3"), QStringLiteral(u"レベル")), 10290, 285,
+          540, 180);
     QFrame* picture1 = MakeBox(column, QStringLiteral("Picture1"), white);
     place(picture1, 11100, 240, 630, 300);
-    lblLevel_ = MakeLabel(picture1, QStringLiteral("lblLevel"), QStringLiteral("1"),
-                          Qt::AlignRight);
+    lblLevel_ =
+        MakeLabel(picture1, QStringLiteral("lblLevel"), QStringLiteral("1"), Qt::AlignRight);
     Place(lblLevel_, 30, 15, 300, 255);
     upLevel_ = MakeSpinner(picture1, QStringLiteral("upLevel"), 1, 99);
     Place(upLevel_, 330, -15, 240, 255);
@@ -166,8 +165,8 @@ void FormationPanel::BuildControls() {
           360, 180);
     QFrame* picture2 = MakeBox(column, QStringLiteral("Picture2"), white);
     place(picture2, 9360, 555, 810, 300);
-    lblDecoration_ = MakeLabel(picture2, QStringLiteral("lblDecoration"), QStringLiteral("0"),
-                               Qt::AlignRight);
+    lblDecoration_ =
+        MakeLabel(picture2, QStringLiteral("lblDecoration"), QStringLiteral("0"), Qt::AlignRight);
     Place(lblDecoration_, 30, 15, 480, 255);
     upDecoration_ = MakeSpinner(column, QStringLiteral("upDecoration"), 0, 99);
     place(upDecoration_, 9900, 585, 240, 240);
@@ -176,8 +175,8 @@ void FormationPanel::BuildControls() {
           630, 720, 180);
     QFrame* picture3 = MakeBox(column, QStringLiteral("Picture3"), white);
     place(picture3, 11100, 570, 630, 300);
-    lblSkill_ = MakeLabel(picture3, QStringLiteral("lblSkill"), QStringLiteral("0"),
-                          Qt::AlignRight);
+    lblSkill_ =
+        MakeLabel(picture3, QStringLiteral("lblSkill"), QStringLiteral("0"), Qt::AlignRight);
     Place(lblSkill_, 30, 15, 300, 255);
     upSkill_ = MakeSpinner(column, QStringLiteral("upSkill"), 0, 3);
     place(upSkill_, 11460, 600, 240, 240);
@@ -186,8 +185,8 @@ void FormationPanel::BuildControls() {
           360, 180);
     QFrame* loadBox = MakeBox(column, QStringLiteral("pcbBox_0"), grey);
     place(loadBox, 9360, 990, 795, 285);
-    lblMyWeight_ = MakeLabel(loadBox, QStringLiteral("lblMyWeight"), QStringLiteral("0"),
-                             Qt::AlignRight);
+    lblMyWeight_ =
+        MakeLabel(loadBox, QStringLiteral("lblMyWeight"), QStringLiteral("0"), Qt::AlignRight);
     // Three-digit figures on both sides of the "/" need a little more room than the design's
     // 225 / 360 / 510 positions give with most fonts.
     Place(lblMyWeight_, 15, 15, 300, 255);
@@ -209,8 +208,8 @@ void FormationPanel::BuildControls() {
           360, 180);
     QFrame* repairBox = MakeBox(column, QStringLiteral("pcbBox_3"), grey);
     place(repairBox, 9360, 1320, 795, 285);
-    lblTotalRepair_ = MakeLabel(repairBox, QStringLiteral("lblTotalRepair"),
-                                QStringLiteral("300"), Qt::AlignRight);
+    lblTotalRepair_ = MakeLabel(repairBox, QStringLiteral("lblTotalRepair"), QStringLiteral("300"),
+                                Qt::AlignRight);
     Place(lblTotalRepair_, 15, 15, 720, 255);
 
     place(MakeLabel(column, QStringLiteral("lblCaption_19"), QStringLiteral(u"制限機")), 10290,
@@ -243,8 +242,7 @@ void FormationPanel::RestoreCommander(std::optional<int> rank, std::optional<int
     const auto restore = [](CommanderSpinBox* spinner, QLabel* label, std::optional<int> value,
                             int lowest) {
         const int shown =
-            value && *value >= lowest && *value <= spinner->maximum() ? *value
-                                                                      : spinner->minimum();
+            value && *value >= lowest && *value <= spinner->maximum() ? *value : spinner->minimum();
         spinner->setValue(shown);
         label->setText(QString::number(shown));
     };
@@ -405,10 +403,10 @@ void FormationPanel::SaveDefaultFormation() {
     if (!settings_.Exists()) return;
     const QString text =
         MakeFormationText(QStringLiteral(u"デフォルト編成"), platform_.Now(), Lists());
-    const Status written = settings_.Write(text, SettingSection(), QStringLiteral("defaultformation"));
+    const Status written =
+        settings_.Write(text, SettingSection(), QStringLiteral("defaultformation"));
     if (!written)
-        platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"),
-                         MsgStyle::Information);
+        platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
 }
 
 void FormationPanel::LoadDefaultFormation() {

@@ -22,9 +22,8 @@ QString MoveCell(const QString& moveText, const QString& moveNumber) {
     return moveText.left(1) + moveNumber;
 }
 
-FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo,
-                        const QString& shieldEntry, const QString& modificationEntry,
-                        const QString& weaponEntry) {
+FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const QString& shieldEntry,
+                        const QString& modificationEntry, const QString& weaponEntry) {
     typMsData unit = catalogue.GetMsData(msNo);
     const double equippedRow = num::Val(weaponEntry);
     for (int t = 1; t <= kWeaponCount; ++t)
@@ -40,8 +39,7 @@ FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo,
     row[kColArmor] = num::NumberText(num::Val(unit.Armor) + unit.ArmorPlus);
     row[kColAway] = num::NumberText(num::Whole(AwayShown(unit)));
     row[kColPreemptive] = num::NumberText(PreemptiveShown(unit));
-    row[kColMove] =
-        MoveCell(unit.MoveType, num::NumberText(num::Val(unit.Move) + unit.MovePlus));
+    row[kColMove] = MoveCell(unit.MoveType, num::NumberText(num::Val(unit.Move) + unit.MovePlus));
     row[kColCategory] = unit.Restriction.left(2);
     row[kColRepair] = unit.Repair;
     row[kColShield] = shieldEntry;

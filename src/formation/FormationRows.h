@@ -20,9 +20,8 @@ QString MoveCell(const QString& moveText, const QString& moveNumber);
 // equipped (none for 0), its shield and modification applied, and the stored entries kept in
 // columns 15 to 17. Entries that are not numbers count as 0. A unit the catalogue does not hold
 // gives a row without number, name, load, category or repair.
-FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo,
-                        const QString& shieldEntry, const QString& modificationEntry,
-                        const QString& weaponEntry);
+FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const QString& shieldEntry,
+                        const QString& modificationEntry, const QString& weaponEntry);
 
 // Columns 0, 15, 16 and 17 of the rows, in row order.
 FormationLists ListsOfRows(const std::vector<FormationRow>& rows);

@@ -80,8 +80,7 @@ UnitCategory CategoryOf(const QString& code) {
 
 QString CapacityText(const Commander& commander, const QString& previousCapacity) {
     if (!commander.rank) return previousCapacity;
-    return num::NumberText(double(commander.level) + *commander.rank + 47 +
-                           commander.decoration);
+    return num::NumberText(double(commander.level) + *commander.rank + 47 + commander.decoration);
 }
 
 FormationResult CalcFormationRules(const Commander& commander, const QString& previousCapacity,

@@ -47,12 +47,12 @@ struct FormationMarks {
 struct FormationResult {
     QString capacity;  // lblTotalWeight, penalties included
     bool capacityRed = false;
-    QString load;    // lblMyWeight
-    QString repair;  // lblTotalRepair
-    int limited = 0;    // lblRestriction
+    QString load;     // lblMyWeight
+    QString repair;   // lblTotalRepair
+    int limited = 0;  // lblRestriction
     int exclusive = 0;
-    int oneUnit = 0;    // lblPersonal
-    QString verdict;    // the status bar's first panel
+    int oneUnit = 0;                    // lblPersonal
+    QString verdict;                    // the status bar's first panel
     std::vector<FormationMarks> marks;  // one per row, in row order
 };
 

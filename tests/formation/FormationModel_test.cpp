@@ -28,15 +28,24 @@ protected:
 TEST_F(FormationModelTest, Layout_headersWidthsAndHiddenColumns) {
     EXPECT_EQ(model_.columnCount(), 18);
     EXPECT_EQ(model_.rowCount(), 0);
-    const QStringList headers{QString(),          QStringLiteral(u"機体名称"),
-                              QStringLiteral(u"搭載"), QStringLiteral(u"ＨＰ"),
-                              QStringLiteral(u"装甲"), QStringLiteral(u"回避"),
-                              QStringLiteral(u"先制"), QStringLiteral(u"移動"),
-                              QString(),          QStringLiteral(u"制限"),
-                              QString(),          QStringLiteral(u"低HP"),
-                              QStringLiteral(u"高HP"), QStringLiteral(u"強MS"),
-                              QStringLiteral(u"支援"), QStringLiteral(u"盾"),
-                              QStringLiteral(u"改造"), QStringLiteral(u"武器")};
+    const QStringList headers{QString(),
+                              QStringLiteral(u"機体名称"),
+                              QStringLiteral(u"搭載"),
+                              QStringLiteral(u"ＨＰ"),
+                              QStringLiteral(u"装甲"),
+                              QStringLiteral(u"回避"),
+                              QStringLiteral(u"先制"),
+                              QStringLiteral(u"移動"),
+                              QString(),
+                              QStringLiteral(u"制限"),
+                              QString(),
+                              QStringLiteral(u"低HP"),
+                              QStringLiteral(u"高HP"),
+                              QStringLiteral(u"強MS"),
+                              QStringLiteral(u"支援"),
+                              QStringLiteral(u"盾"),
+                              QStringLiteral(u"改造"),
+                              QStringLiteral(u"武器")};
     for (int c = 0; c < 18; ++c)
         EXPECT_EQ(model_.headerData(c, Qt::Horizontal).toString(), headers[c]) << c;
 
@@ -75,7 +84,7 @@ TEST_F(FormationModelTest, AppendSetRemoveClear_keepRowsInOrder) {
     QSignalSpy changed(&model_, &QAbstractItemModel::dataChanged);
     model_.SetCell(2, kColLowHp, QStringLiteral(u"○"));
     model_.SetCell(2, kColLowHp, QStringLiteral(u"○"));  // unchanged: no signal
-    model_.SetCell(5, kColLowHp, QStringLiteral("x"));    // outside: ignored
+    model_.SetCell(5, kColLowHp, QStringLiteral("x"));   // outside: ignored
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(model_.Cell(2, kColLowHp), QStringLiteral(u"○"));
 

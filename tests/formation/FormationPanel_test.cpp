@@ -210,17 +210,14 @@ TEST_F(FormationPanelTest, AddUnit_rowFromListAndPanel_totalsMarkersAndDefaultFo
     panel_->AddUnit(source);
 
     ASSERT_EQ(panel_->RowCount(), 2);
-    const QStringList expected{QStringLiteral("A"),  QStringLiteral("Alpha"),
-                               QStringLiteral("20"), QStringLiteral("100"),
-                               QStringLiteral("10"), QStringLiteral("30"),
-                               QStringLiteral("20"), QStringLiteral(u"地10"),
-                               QString(),            QStringLiteral(u"限定"),
-                               QStringLiteral("15"), QStringLiteral(u"○"),
-                               QStringLiteral(u"○"), QStringLiteral(u"○"),
-                               QString(),            QStringLiteral("1"),
-                               QStringLiteral("3"),  QStringLiteral("2")};
-    for (int c = 0; c < kFormationColumnCount; ++c)
-        EXPECT_EQ(panel_->Cell(1, c), expected[c]) << c;
+    const QStringList expected{
+        QStringLiteral("A"),     QStringLiteral("Alpha"), QStringLiteral("20"),
+        QStringLiteral("100"),   QStringLiteral("10"),    QStringLiteral("30"),
+        QStringLiteral("20"),    QStringLiteral(u"地10"), QString(),
+        QStringLiteral(u"限定"), QStringLiteral("15"),    QStringLiteral(u"○"),
+        QStringLiteral(u"○"),    QStringLiteral(u"○"),    QString(),
+        QStringLiteral("1"),     QStringLiteral("3"),     QStringLiteral("2")};
+    for (int c = 0; c < kFormationColumnCount; ++c) EXPECT_EQ(panel_->Cell(1, c), expected[c]) << c;
     EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("20"));
     EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("315"));
     EXPECT_EQ(Label(u"lblRestriction"), QStringLiteral("1"));
@@ -231,10 +228,12 @@ TEST_F(FormationPanelTest, AddUnit_rowFromListAndPanel_totalsMarkersAndDefaultFo
 
 TEST_F(FormationPanelTest, AddUnit_sameUnitTwice_twoRows_andNoEighthUnit) {
     panel_->RestoreCommander(5, 99, 99, 3);
-    for (int i = 0; i < 9; ++i) panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    for (int i = 0; i < 9; ++i)
+        panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
     EXPECT_EQ(panel_->RowCount(), 8);
-    EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
-              kStamp + QStringLiteral("A,A,A,A,A,A,A\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0"));
+    EXPECT_EQ(
+        Ini(QStringLiteral("defaultformation")),
+        kStamp + QStringLiteral("A,A,A,A,A,A,A\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0"));
     EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("140"));
 }
 
@@ -271,7 +270,8 @@ TEST_F(FormationPanelTest, UpdateCurrentRow_onlyWhenTheRowHoldsTheUnitOnDisplay)
     EXPECT_EQ(panel_->Cell(1, kColModification), QStringLiteral("1"));
     EXPECT_EQ(panel_->Cell(1, kColWeapon), QStringLiteral("0"));
     EXPECT_EQ(panel_->Cell(1, kColWeight), QStringLiteral("20"));
-    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("A,B\t1,0\t1,0\t0,0"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
+              kStamp + QStringLiteral("A,B\t1,0\t1,0\t0,0"));
 }
 
 TEST_F(FormationPanelTest, SelectingARow_handsOverTheStoredCells_unlessTheGridIsDisabled) {
@@ -310,7 +310,8 @@ TEST_F(FormationPanelTest, DoubleClick_removesTheCurrentUnit_showsTheNextAndSave
     EXPECT_EQ(panel_->Cell(2, kColMsNo), QStringLiteral("C"));
     EXPECT_EQ(panel_->CurrentRow(), 2);
     EXPECT_EQ(SelectedMsNo(), QStringLiteral("C"));
-    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("A,C\t0,0\t0,0\t0,0"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
+              kStamp + QStringLiteral("A,C\t0,0\t0,0\t0,0"));
     EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("40"));
 
     DoubleClick(2);  // the last row: the row above becomes current
@@ -387,8 +388,8 @@ TEST_F(FormationPanelTest, ApplyFormationLists_emptyOrOversized) {
     EXPECT_EQ(panel_->RowCount(), 1);
     EXPECT_TRUE(selected_.isEmpty());
 
-    EXPECT_TRUE(panel_->ApplyFormationLists(
-        QStringLiteral("A,A,A,A,A,A,A,A,A\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0")));
+    EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral(
+        "A,A,A,A,A,A,A,A,A\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0")));
     EXPECT_EQ(panel_->RowCount(), 10);
     EXPECT_TRUE(platform_.messages.empty());
 }
@@ -397,14 +398,17 @@ TEST_F(FormationPanelTest, LoadDefaultFormation_readsTheStoredLists_emptyValueCh
     panel_->LoadDefaultFormation();
     EXPECT_EQ(panel_->RowCount(), 1);
 
-    ASSERT_TRUE(settings_.Write(QStringLiteral(u"c\tstamp"), kSetting,
-                                QStringLiteral("defaultformation")).ok());
+    ASSERT_TRUE(
+        settings_.Write(QStringLiteral(u"c\tstamp"), kSetting, QStringLiteral("defaultformation"))
+            .ok());
     panel_->LoadDefaultFormation();
     EXPECT_EQ(panel_->RowCount(), 1);
     EXPECT_TRUE(platform_.messages.empty());
 
-    ASSERT_TRUE(settings_.Write(QStringLiteral(u"c\tstamp\tA,C\t0,0\t0,0\t0,0\tmore"), kSetting,
-                                QStringLiteral("defaultformation")).ok());
+    ASSERT_TRUE(settings_
+                    .Write(QStringLiteral(u"c\tstamp\tA,C\t0,0\t0,0\t0,0\tmore"), kSetting,
+                           QStringLiteral("defaultformation"))
+                    .ok());
     panel_->LoadDefaultFormation();
     ASSERT_EQ(panel_->RowCount(), 3);
     EXPECT_EQ(panel_->Cell(2, kColName), QStringLiteral("Charlie"));
@@ -468,8 +472,10 @@ TEST_F(FormationPanelTest, CommanderSaveFailure_reportedOnceUntilASaveSucceeds) 
 }
 
 TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesTheDefault) {
-    ASSERT_TRUE(settings_.Write(QStringLiteral(u"slot\t01.01 00:00\tB,C\t0,0\t0,0\t0,0"),
-                                QStringLiteral("SaveData"), QStringLiteral("No1")).ok());
+    ASSERT_TRUE(settings_
+                    .Write(QStringLiteral(u"slot\t01.01 00:00\tB,C\t0,0\t0,0\t0,0"),
+                           QStringLiteral("SaveData"), QStringLiteral("No1"))
+                    .ok());
     panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -480,7 +486,8 @@ TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesThe
 
     ASSERT_EQ(panel_->RowCount(), 3);
     EXPECT_EQ(panel_->Cell(1, kColMsNo), QStringLiteral("B"));
-    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("B,C\t0,0\t0,0\t0,0"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
+              kStamp + QStringLiteral("B,C\t0,0\t0,0\t0,0"));
 }
 
 TEST_F(FormationPanelTest, SaveLoad_closedWithoutLoading_leavesTheFormation) {

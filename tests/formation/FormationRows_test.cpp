@@ -51,8 +51,8 @@ protected:
     QString PanelPreemptive(int shield, int code, int weaponRow) const {
         typMsData unit = catalogue_.GetMsData(QStringLiteral("M1"));
         for (int t = 1; t <= kWeaponCount; ++t)
-            unit.Weapon[std::size_t(t - 1)].Equipped = t == weaponRow ? QStringLiteral("1")
-                                                                      : QStringLiteral("0");
+            unit.Weapon[std::size_t(t - 1)].Equipped =
+                t == weaponRow ? QStringLiteral("1") : QStringLiteral("0");
         CalcReconstruct(unit, shield, code);
         return num::NumberText(PreemptiveShown(unit));
     }
@@ -116,7 +116,8 @@ TEST_F(RebuiltRows, NonNumericEntries_countAsZero_butAreKeptAsStored) {
     EXPECT_EQ(row[kColModification], QStringLiteral("abc"));
     EXPECT_EQ(row[kColWeapon], QString());
     // Entries far beyond any code neither crash nor pass for a known modification.
-    const FormationRow huge = Row(QStringLiteral("1e30"), QStringLiteral("1e30"), QStringLiteral("1e30"));
+    const FormationRow huge =
+        Row(QStringLiteral("1e30"), QStringLiteral("1e30"), QStringLiteral("1e30"));
     EXPECT_EQ(huge[kColHp], QStringLiteral("100"));
     EXPECT_EQ(huge[kColAway], QStringLiteral("35"));  // shield fitted, no option
 }

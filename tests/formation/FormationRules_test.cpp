@@ -18,12 +18,14 @@ Commander Rank(int rank, int skill = 0, int level = 1, int decoration = 0) {
 }
 
 // n rows of the given category, each of the given load.
-std::vector<FormationRow> Units(int n, const QString& category, const QString& weight = QStringLiteral("1")) {
+std::vector<FormationRow> Units(int n, const QString& category,
+                                const QString& weight = QStringLiteral("1")) {
     return std::vector<FormationRow>(std::size_t(n),
                                      RuleRow(QString(), weight, QString(), category));
 }
 
-std::vector<FormationRow> operator+(std::vector<FormationRow> a, const std::vector<FormationRow>& b) {
+std::vector<FormationRow> operator+(std::vector<FormationRow> a,
+                                    const std::vector<FormationRow>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
@@ -58,7 +60,7 @@ TEST(FormationRules, Totals_roundHalvesToEvenAfterEachUnit_nonNumbersCountZero) 
         RuleRow(QString(), QStringLiteral("11.5"), QString(), QString(), QStringLiteral("0.5")),
     };
     const FormationResult result = Rules(Rank(5, 0, 50), rows);
-    EXPECT_EQ(result.load, QStringLiteral("22"));    // 10.5 -> 10, 21.5 -> 22
+    EXPECT_EQ(result.load, QStringLiteral("22"));     // 10.5 -> 10, 21.5 -> 22
     EXPECT_EQ(result.repair, QStringLiteral("302"));  // 302.5 -> 302, 302.5 -> 302
     EXPECT_EQ(result.verdict, QStringLiteral(u"残り搭載 80"));
 }
@@ -69,12 +71,12 @@ TEST(FormationRules, Categories_countLimitedExclusiveAndOneUnitOnly) {
     EXPECT_EQ(CategoryOf(QStringLiteral(u"専用")), UnitCategory::Exclusive);
     EXPECT_EQ(CategoryOf(QStringLiteral(u"一機")), UnitCategory::OneUnit);
     for (const QString& code : {QStringLiteral(u"二機"), QStringLiteral(u"量産"), QString(),
-                               QStringLiteral(u"限"), QStringLiteral(u"一N")})
+                                QStringLiteral(u"限"), QStringLiteral(u"一N")})
         EXPECT_EQ(CategoryOf(code), UnitCategory::Other) << code.toStdString();
 
-    const FormationResult result =
-        Rules(Rank(1, 3), Units(1, QStringLiteral(u"限定")) + Units(1, QStringLiteral(u"専用")) +
-                              Units(2, QStringLiteral(u"二機")) + Units(1, QStringLiteral(u"一機")));
+    const FormationResult result = Rules(
+        Rank(1, 3), Units(1, QStringLiteral(u"限定")) + Units(1, QStringLiteral(u"専用")) +
+                        Units(2, QStringLiteral(u"二機")) + Units(1, QStringLiteral(u"一機")));
     EXPECT_EQ(result.limited, 1);
     EXPECT_EQ(result.exclusive, 1);
     EXPECT_EQ(result.oneUnit, 1);
@@ -96,7 +98,8 @@ TEST(FormationRules, ThreeLimited_lowSkillCostsTwoInRed_highSkillCostsNothing) {
     }
 }
 
-TEST(FormationRules, FourLimitedWithoutSkill_firstVerdictInRed_noLoadCheck_personalShowsOneUnitCount) {
+TEST(FormationRules,
+     FourLimitedWithoutSkill_firstVerdictInRed_noLoadCheck_personalShowsOneUnitCount) {
     const auto rows = Units(4, QStringLiteral(u"限定"), QStringLiteral("30")) +
                       Units(2, QStringLiteral(u"専用")) + Units(1, QStringLiteral(u"一機"));
     const FormationResult result = Rules(Rank(0), rows);
@@ -127,10 +130,12 @@ TEST(FormationRules, TwoOneUnit_skillZeroVerdict_otherSkillsLowerCapacityWithout
         const FormationResult result = Rules(Rank(0, skill), rows);
         EXPECT_EQ(result.capacity, capacity) << skill;
         EXPECT_FALSE(result.capacityRed) << skill;
-        EXPECT_EQ(result.verdict, QStringLiteral(u"残り搭載 ") + QString::number(capacity.toInt() - 40));
+        EXPECT_EQ(result.verdict,
+                  QStringLiteral(u"残り搭載 ") + QString::number(capacity.toInt() - 40));
     }
     // The reduction can then overflow the load, and only that turns it red.
-    const FormationResult over = Rules(Rank(0, 1), Units(2, QStringLiteral(u"一機"), QStringLiteral("22")));
+    const FormationResult over =
+        Rules(Rank(0, 1), Units(2, QStringLiteral(u"一機"), QStringLiteral("22")));
     EXPECT_EQ(over.verdict, QStringLiteral(u"搭載オーバーです。"));
     EXPECT_TRUE(over.capacityRed);
 }
@@ -174,17 +179,17 @@ class FormationMarkers : public ::testing::Test {
 protected:
     FormationMarkers() {
         std::map<int, QString> support;
-        test::PutWeapon(support, 6, {QStringLiteral("gun"), QStringLiteral("B"),
-                                     QStringLiteral("10"), QStringLiteral("1"),
-                                     QStringLiteral("0"), QStringLiteral("0"),
-                                     QStringLiteral("0"), QStringLiteral("1"),
-                                     QStringLiteral(u"○"), QStringLiteral(u"－")});
+        test::PutWeapon(
+            support, 6,
+            {QStringLiteral("gun"), QStringLiteral("B"), QStringLiteral("10"), QStringLiteral("1"),
+             QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
+             QStringLiteral(u"○"), QStringLiteral(u"－")});
         std::map<int, QString> negative;
-        test::PutWeapon(negative, 2, {QStringLiteral("gun"), QStringLiteral("B"),
-                                      QStringLiteral("10"), QStringLiteral("1"),
-                                      QStringLiteral("0"), QStringLiteral("0"),
-                                      QStringLiteral("0"), QStringLiteral("-1"),
-                                      QStringLiteral(u"○"), QStringLiteral(u"－")});
+        test::PutWeapon(
+            negative, 2,
+            {QStringLiteral("gun"), QStringLiteral("B"), QStringLiteral("10"), QStringLiteral("1"),
+             QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("-1"),
+             QStringLiteral(u"○"), QStringLiteral(u"－")});
         catalogue_ = FormationCatalogue({
             FormationUnitLine(QStringLiteral("A"), QStringLiteral("Alpha")),
             FormationUnitLine(QStringLiteral("S"), QStringLiteral("Support"), support),
