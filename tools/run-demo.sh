@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 source tools/setup.sh
 
 velmora_install_packages
-velmora_build
+velmora_build velmora make_demo_images
 
 program_folder=build/src
 install_folder="$PWD/build/demo-install"

@@ -19,10 +19,13 @@ velmora_install_packages() {
         "${missing[@]}"
 }
 
+# Builds the given targets, or everything when none is given.
 velmora_build() {
     local generator=()
     # An existing build folder keeps the generator it was made with.
     [ -f build/CMakeCache.txt ] || generator=(-G Ninja)
     cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=Release
-    cmake --build build -j2
+    local targets=()
+    [ "$#" -eq 0 ] || targets=(--target "$@")
+    cmake --build build -j2 "${targets[@]}"
 }
