@@ -4,6 +4,7 @@
 #include "support/TestFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace velmora::test {
@@ -70,6 +71,17 @@ TEST(CatalogueFile, UnreadableFileFailsNamingIt) {
     EXPECT_TRUE(status.message().contains(S(u"unitdata.csv"))) << status.message().toStdString();
     EXPECT_EQ(catalogue.Count(), -1);
     EXPECT_TRUE(catalogue.MsDataList().empty());
+}
+
+TEST(CatalogueFile, ReadErrorFailsNamingTheFile) {
+    // A file that opens but cannot be read from its start: the process's own memory file.
+    const QString path = QStringLiteral(u"/proc/self/mem");
+    if (!QFileInfo(path).isFile()) GTEST_SKIP() << "no file that fails while reading";
+    clsMsData catalogue;
+    const Status status = catalogue.SetDataSource(path);
+    EXPECT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(path)) << status.message().toStdString();
+    EXPECT_EQ(catalogue.Count(), -1);
 }
 
 TEST(CatalogueFile, HeaderOnlyLoadsNoRowAtAll) {
