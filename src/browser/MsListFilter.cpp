@@ -6,6 +6,20 @@ namespace velmora {
 
 namespace {
 
+using RowTraits = MsListFilter::RowTraits;
+
+constexpr RowTraits kFederation = 1u << kListToggleCount;
+constexpr RowTraits kZeon = 1u << (kListToggleCount + 1);
+
+constexpr RowTraits Bit(ListToggle toggle) { return RowTraits(1u << int(toggle)); }
+
+constexpr RowTraits kTerrain = Bit(ListToggle::General) | Bit(ListToggle::Earth) |
+                               Bit(ListToggle::Space);
+constexpr RowTraits kCategory = Bit(ListToggle::MassProduction) | Bit(ListToggle::Ace) |
+                                Bit(ListToggle::Private) | Bit(ListToggle::Limit) |
+                                Bit(ListToggle::Nt);
+constexpr RowTraits kStar = Bit(ListToggle::Star);
+
 bool StartsWith(const QString& text, QChar c) { return !text.isEmpty() && text.front() == c; }
 
 }  // namespace
@@ -22,47 +36,51 @@ void MsListFilter::SetKeyword(const QString& keyword) {
     for (const QString& word : std::as_const(words_)) narrowWords_.append(num::Narrow(word));
 }
 
-bool MsListFilter::Passes(const typMsData& unit, const QString& factionMark) const {
-    if (!FactionPasses(factionMark)) return false;
-    if (Toggle(ListToggle::Star) && !unit.MsName.contains(u'☆')) return false;
-    return TerrainPasses(unit) && CategoryPasses(unit) && KeywordPasses(unit);
+void MsListFilter::SetToggle(ListToggle toggle, bool on) {
+    if (on) toggles_ |= Bit(toggle);
+    else toggles_ &= RowTraits(~Bit(toggle));
 }
 
-bool MsListFilter::FactionPasses(const QString& factionMark) const {
-    if (factionMark == u"ジ") return armyIndex_ == 1 || armyIndex_ == 2;
-    if (factionMark == u"連") return armyIndex_ == 0 || armyIndex_ == 2;
-    return false;
-}
-
-bool MsListFilter::TerrainPasses(const typMsData& unit) const {
-    const bool general = Toggle(ListToggle::General);
-    const bool earth = Toggle(ListToggle::Earth);
-    const bool space = Toggle(ListToggle::Space);
-    if (!general && !earth && !space) return true;
+MsListFilter::RowTraits MsListFilter::TraitsOf(const typMsData& unit, const QString& factionMark) {
+    RowTraits traits = 0;
+    const auto set = [&traits](ListToggle toggle, bool matches) {
+        if (matches) traits |= Bit(toggle);
+    };
     const QString& area = unit.MoveArea;
-    return (general && area.contains(u'汎')) || (space && StartsWith(area, u'宇')) ||
-           (earth && StartsWith(area, u'地'));
-}
-
-bool MsListFilter::CategoryPasses(const typMsData& unit) const {
-    const bool mass = Toggle(ListToggle::MassProduction);
-    const bool ace = Toggle(ListToggle::Ace);
-    const bool exclusive = Toggle(ListToggle::Private);
-    const bool limit = Toggle(ListToggle::Limit);
-    const bool nt = Toggle(ListToggle::Nt);
-    if (!mass && !ace && !exclusive && !limit && !nt) return true;
+    set(ListToggle::General, area.contains(u'汎'));
+    set(ListToggle::Earth, StartsWith(area, u'地'));
+    set(ListToggle::Space, StartsWith(area, u'宇'));
     const QString& category = unit.Restriction;
-    return (mass && StartsWith(category, u'量')) || (ace && StartsWith(category, u'一')) ||
-           (exclusive && StartsWith(category, u'専')) || (limit && StartsWith(category, u'限')) ||
-           (nt && category.contains(u'Ｎ'));
+    set(ListToggle::MassProduction, StartsWith(category, u'量'));
+    set(ListToggle::Ace, StartsWith(category, u'一'));
+    set(ListToggle::Private, StartsWith(category, u'専'));
+    set(ListToggle::Limit, StartsWith(category, u'限'));
+    set(ListToggle::Nt, category.contains(u'Ｎ'));
+    set(ListToggle::Star, unit.MsName.contains(u'☆'));
+    if (factionMark == QStringView(u"連")) traits |= kFederation;
+    else if (factionMark == QStringView(u"ジ")) traits |= kZeon;
+    return traits;
 }
 
-bool MsListFilter::KeywordPasses(const typMsData& unit) const {
+bool MsListFilter::PassesTraits(RowTraits traits) const {
+    const RowTraits factions = armyIndex_ == 0   ? kFederation
+                               : armyIndex_ == 1 ? kZeon
+                               : armyIndex_ == 2 ? RowTraits(kFederation | kZeon)
+                                                 : RowTraits(0);
+    if (!(traits & factions)) return false;
+    if ((toggles_ & kStar) && !(traits & kStar)) return false;
+    // Within a group any toggle that is on will do; a group with every toggle off passes all.
+    if ((toggles_ & kTerrain) && !(toggles_ & kTerrain & traits)) return false;
+    if ((toggles_ & kCategory) && !(toggles_ & kCategory & traits)) return false;
+    return true;
+}
+
+bool MsListFilter::KeywordPasses(QStringView name, QStringView weight) const {
     for (qsizetype i = 0; i < words_.size(); ++i) {
         const QString& word = words_[i];
         const QString& narrow = narrowWords_[i];
-        const bool matches = unit.MsName.contains(word) || word == unit.Weight ||
-                             unit.MsName.contains(narrow) || narrow == unit.Weight;
+        const bool matches = name.contains(word) || word == weight || name.contains(narrow) ||
+                             narrow == weight;
         if (!matches) return false;
     }
     return true;

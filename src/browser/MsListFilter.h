@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <array>
 
 namespace velmora {
 
@@ -27,6 +26,10 @@ constexpr int kListToggleCount = 9;
 // ORed, and the groups, the star and every keyword word are ANDed.
 class MsListFilter {
 public:
+    // What a row offers the toggles and the faction option: its faction mark and the toggles it
+    // matches. It never depends on the filter, so a list can work it out once per row.
+    using RowTraits = quint16;
+
     // 0 "連邦", 1 "ジオン", 2 "すべて".
     void SetArmyIndex(int armyIndex) { armyIndex_ = armyIndex; }
     int ArmyIndex() const { return armyIndex_; }
@@ -35,23 +38,28 @@ public:
     void SetKeyword(const QString& keyword);
     QStringList Words() const { return words_; }
 
-    void SetToggle(ListToggle toggle, bool on) { toggles_[size_t(toggle)] = on; }
-    bool Toggle(ListToggle toggle) const { return toggles_[size_t(toggle)]; }
+    void SetToggle(ListToggle toggle, bool on);
+    bool Toggle(ListToggle toggle) const { return toggles_ & Bit(toggle); }
 
     // factionMark is the row's get配備名: "連", "ジ" or empty (never listed).
-    bool Passes(const typMsData& unit, const QString& factionMark) const;
+    bool Passes(const typMsData& unit, const QString& factionMark) const {
+        return PassesTraits(TraitsOf(unit, factionMark)) && KeywordPasses(unit.MsName, unit.Weight);
+    }
+
+    static RowTraits TraitsOf(const typMsData& unit, const QString& factionMark);
+    // The faction, star, terrain and category tests.
+    bool PassesTraits(RowTraits traits) const;
+    // Every keyword word is in the name or is the weight, as typed or in half width.
+    bool KeywordPasses(QStringView name, QStringView weight) const;
 
     // The keyword box's text with every full-width space turned into a half-width one.
     static QString RewriteSpaces(const QString& keyword);
 
 private:
-    bool FactionPasses(const QString& factionMark) const;
-    bool TerrainPasses(const typMsData& unit) const;
-    bool CategoryPasses(const typMsData& unit) const;
-    bool KeywordPasses(const typMsData& unit) const;
+    static constexpr RowTraits Bit(ListToggle toggle) { return RowTraits(1u << int(toggle)); }
 
     int armyIndex_ = 0;
-    std::array<bool, kListToggleCount> toggles_{};
+    RowTraits toggles_ = 0;    // one bit per toggle that is on
     QStringList words_;        // non-empty words of the keyword
     QStringList narrowWords_;  // the same words in half width
 };

@@ -20,7 +20,17 @@ MsListModel::MsListModel(const clsMsData& catalogue, QObject* parent)
 void MsListModel::UpdateOrder() {
     const auto& list = catalogue_.MsDataList();
     if (list.data() == orderedRows_ && list.size() == orderedCount_) return;
-    order_ = MsListSort::Presort(catalogue_);
+    order_.clear();
+    texts_.clear();
+    const std::vector<int> rows = MsListSort::Presort(catalogue_);
+    order_.reserve(rows.size());
+    for (int row : rows) {
+        const typMsData& unit = list[size_t(row)];
+        order_.push_back({row, MsListFilter::TraitsOf(unit, catalogue_.get配備名(row)),
+                          int(texts_.size()), int(unit.MsName.size()), int(unit.Weight.size())});
+        texts_ += unit.MsName;
+        texts_ += unit.Weight;
+    }
     orderedRows_ = list.data();
     orderedCount_ = list.size();
 }
@@ -29,9 +39,12 @@ void MsListModel::Fill(const MsListFilter& filter) {
     beginResetModel();
     UpdateOrder();
     rows_.clear();
-    const auto& list = catalogue_.MsDataList();
-    for (int row : order_) {
-        if (filter.Passes(list[size_t(row)], catalogue_.get配備名(row))) rows_.push_back(row);
+    const QStringView texts(texts_);
+    for (const Entry& entry : order_) {
+        if (!filter.PassesTraits(entry.traits)) continue;
+        const QStringView name = texts.sliced(entry.name, entry.nameLength);
+        const QStringView weight = texts.sliced(entry.name + entry.nameLength, entry.weightLength);
+        if (filter.KeywordPasses(name, weight)) rows_.push_back(entry.row);
     }
     endResetModel();
 }

@@ -57,8 +57,20 @@ private:
     // at the first fill after its rows changed, and every fill keeps the rows that pass.
     void UpdateOrder();
 
+    // A catalogue row in list order with what the filter reads: its traits, and its name and
+    // weight as spans of texts_. A fill walks these two arrays in order instead of the scattered
+    // records.
+    struct Entry {
+        int row;
+        MsListFilter::RowTraits traits;
+        int name;  // start in texts_; the weight follows the name
+        int nameLength;
+        int weightLength;
+    };
+
     const clsMsData& catalogue_;
-    std::vector<int> order_;
+    std::vector<Entry> order_;
+    QString texts_;
     const void* orderedRows_ = nullptr;  // the catalogue storage order_ was worked out for
     size_t orderedCount_ = 0;
     std::vector<int> rows_;

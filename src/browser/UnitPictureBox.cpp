@@ -23,15 +23,16 @@ void UnitPictureBox::Clear() {
 QImage UnitPictureBox::ImageFromBitmap(const QByteArray& bitmap) {
     constexpr int side = ImgDecoder::kSide;
     QImage image(side, side, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    const auto* bytes = reinterpret_cast<const uchar*>(bitmap.constData());
     const qsizetype pixels =
         qBound(qsizetype(0), (bitmap.size() - ImgDecoder::kBitmapHeaderSize) / 3,
                qsizetype(ImgDecoder::kPixelCount));
-    for (qsizetype p = 0; p < pixels; ++p) {
-        const uchar* bgr = bytes + ImgDecoder::kBitmapHeaderSize + 3 * p;
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(p / side)));
-        line[p % side] = qRgb(bgr[2], bgr[1], bgr[0]);
+    if (pixels < ImgDecoder::kPixelCount) image.fill(Qt::black);
+    const auto* bgr = reinterpret_cast<const uchar*>(bitmap.constData()) +
+                      ImgDecoder::kBitmapHeaderSize;
+    for (qsizetype start = 0; start < pixels; start += side) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(start / side)));
+        const qsizetype count = qMin<qsizetype>(side, pixels - start);
+        for (qsizetype x = 0; x < count; ++x, bgr += 3) line[x] = qRgb(bgr[2], bgr[1], bgr[0]);
     }
     return image;
 }

@@ -130,6 +130,43 @@ TEST(MsListModel, RefillsStayConsistentUnderTheModelTester) {
     EXPECT_EQ(model.CatalogueRow(0), -1);
 }
 
+TEST(MsListModel, EveryFilterSettingListsExactlyTheRowsThatPassInListOrder) {
+    const QStringList moves = {u"地上3"_s, u"宇宙2"_s, u"汎用1"_s, u"地1"_s, u"宇"_s, u"海4"_s, QString()};
+    const QStringList categories = {u"－"_s, u"限定"_s, u"専用"_s, u"一機"_s, u"二機"_s, u"一N"_s, u"特"_s};
+    const QStringList armies = {u"EFSF"_s, u"ZEON"_s, u"OTHER"_s};
+    std::vector<ListUnit> units;
+    for (int i = 0; i < 63; ++i) {
+        units.push_back({.no = QString::number(i),
+                         .name = (i % 2 ? u"ザク"_s : u"ｼﾞﾑ"_s) + QString::number(i % 5) +
+                                 (i % 4 == 0 ? u"☆"_s : QString()),
+                         .army = armies[i % 3], .weight = QString::number(i % 4),
+                         .move = moves[i % 7], .category = categories[(i / 7) % 7]});
+    }
+    const auto catalogue = ListCatalogue(units);
+    const std::vector<int> order = MsListSort::Presort(*catalogue);
+    MsListModel model(*catalogue);
+    for (const QString& keyword : {QString(), u"ジム ３"_s, u"ザク"_s}) {
+        for (int army = 0; army < 3; ++army) {
+            for (int toggles = 0; toggles < (1 << kListToggleCount); ++toggles) {
+                MsListFilter filter;
+                filter.SetArmyIndex(army);
+                filter.SetKeyword(keyword);
+                for (int t = 0; t < kListToggleCount; ++t)
+                    filter.SetToggle(ListToggle(t), toggles & (1 << t));
+                std::vector<int> expected;
+                for (int row : order) {
+                    if (filter.Passes(catalogue->MsDataList()[size_t(row)], catalogue->get配備名(row)))
+                        expected.push_back(row);
+                }
+                model.Fill(filter);
+                std::vector<int> listed;
+                for (int r = 0; r < model.rowCount(); ++r) listed.push_back(model.CatalogueRow(r));
+                ASSERT_EQ(listed, expected) << keyword.toStdString() << " " << army << " " << toggles;
+            }
+        }
+    }
+}
+
 TEST(MsListModel, EmptyCatalogueGivesAnEmptyList) {
     clsMsData catalogue;
     MsListModel model(catalogue);
