@@ -95,8 +95,9 @@ void CatalogueLine::Fill(typMsData& unit) const {
             const QString load = rules::CharAt(equipCode, position);
             if (firstChoicePending) {
                 unit.Away = rules::NumberText(rules::Value(unit.Away) + rules::Value(load));
-                unit.Preemptive = rules::NumberText(rules::Value(unit.Preemptive) +
-                                                  double(HalfLoad(load) + HalfLoad(unit.ShieldLoad)));
+                const long long halfLoads = HalfLoad(load) + HalfLoad(unit.ShieldLoad);
+                unit.Preemptive =
+                    rules::NumberText(rules::Value(unit.Preemptive) + double(halfLoads));
                 weapon.DefaultEquipped = one;
                 weapon.Equipped = one;
                 firstChoicePending = false;

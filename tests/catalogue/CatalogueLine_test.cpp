@@ -204,7 +204,8 @@ TEST(CatalogueLineEquipment, OddLoadsHalveDownwardsForPreemption) {
 }
 
 TEST(CatalogueLineShield, ShieldMarksAddTheShieldLoad) {
-    const typMsData withShield = LoadOne(UnitLine({{4, S(u"05")}, {10, S(u"30")}, {87, S(u"盾あり")}}));
+    const typMsData withShield =
+        LoadOne(UnitLine({{4, S(u"05")}, {10, S(u"30")}, {87, S(u"盾あり")}}));
     EXPECT_EQ(withShield.Shield, S(u"○"));
     EXPECT_EQ(withShield.Away, S(u"35"));
     EXPECT_EQ(withShield.AwayBase, S(u"30"));
