@@ -63,7 +63,8 @@ const clsMsData& Catalogue(int units) {
         QStringList lines = {S(u"header")};
         for (int i = 1; i <= units; ++i) lines << UnitLine(i, random);
         slot = std::make_unique<clsMsData>();
-        if (!slot->LoadFromBytes(lines.join(S(u"\r\n")).toUtf8()).ok() || slot->UnitCount() != units)
+        if (!slot->LoadFromBytes(lines.join(S(u"\r\n")).toUtf8()).ok() ||
+            slot->UnitCount() != units)
             throw std::runtime_error("generated catalogue did not load");
     }
     return *slot;
@@ -118,7 +119,8 @@ void BM_PanelFill(benchmark::State& state) {
     panel.resize(792, 285);
     panel.show();
     QCoreApplication::processEvents();
-    if (state.range(1) == Keyword) panel.findChild<QLineEdit*>(S(u"txtKeyword"))->setText(S(u"ザク　３"));
+    if (state.range(1) == Keyword)
+        panel.findChild<QLineEdit*>(S(u"txtKeyword"))->setText(S(u"ザク　３"));
     panel.FillMsList(2);
     for (auto _ : state) {
         panel.FillMsList(2);

@@ -36,7 +36,8 @@ bool CategoryToggle::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == box_ || watched == caption_) && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
             SetOn(!on_);
             Q_EMIT flipped();
             return true;

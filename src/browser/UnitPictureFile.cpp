@@ -16,8 +16,8 @@ QString UnitPictureFile::Choose(const QString& msStatusPath, const typMsData& re
     QString file = msStatusPath + name + u".img";
     for (qsizetype i = 0; i < equippedColumn.size(); ++i) {
         if (equippedColumn[i] != u"1") continue;
-        const QString equipment = msStatusPath + record.ImageBase + u'_' +
-                                  QString::number(i + 1) + (shield ? QStringLiteral(u"s.img") : QStringLiteral(u".img"));
+        const QString equipment = msStatusPath + record.ImageBase + u'_' + QString::number(i + 1) +
+                                  (shield ? QStringLiteral(u"s.img") : QStringLiteral(u".img"));
         if (exists(equipment)) file = equipment;
     }
     return file;

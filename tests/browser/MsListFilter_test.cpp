@@ -11,7 +11,8 @@ const QString kRen = QStringLiteral(u"連");
 const QString kZi = QStringLiteral(u"ジ");
 
 typMsData Unit(const QString& name, const QString& area = QString(),
-               const QString& restriction = QString(), const QString& weight = QStringLiteral(u"5")) {
+               const QString& restriction = QString(),
+               const QString& weight = QStringLiteral(u"5")) {
     typMsData unit;
     unit.MsName = name;
     unit.MoveArea = area;

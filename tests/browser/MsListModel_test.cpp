@@ -161,7 +161,8 @@ TEST(MsListModel, EveryFilterSettingListsExactlyTheRowsThatPassInListOrder) {
                 model.Fill(filter);
                 std::vector<int> listed;
                 for (int r = 0; r < model.rowCount(); ++r) listed.push_back(model.CatalogueRow(r));
-                ASSERT_EQ(listed, expected) << keyword.toStdString() << " " << army << " " << toggles;
+                ASSERT_EQ(listed, expected)
+                    << keyword.toStdString() << " " << army << " " << toggles;
             }
         }
     }

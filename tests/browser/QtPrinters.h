@@ -5,7 +5,9 @@
 #include <ostream>
 
 // Readable failure messages for Qt texts in this folder's tests.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 inline void PrintTo(const QStringList& texts, std::ostream* os) {
     *os << '{' << texts.join(QStringLiteral(u", ")).toStdString() << '}';
