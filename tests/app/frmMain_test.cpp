@@ -94,7 +94,7 @@ protected:
 
 // Design
 
-struct ControlSpec {
+struct DesignedControl {
     QString name;
     const char* kind;
     QString frame;  // the frame that holds it; empty for the window's own parts
@@ -108,12 +108,12 @@ QStringList Items(std::initializer_list<const char16_t*> texts) {
     return out;
 }
 
-std::vector<ControlSpec> DesignControls() {
+std::vector<DesignedControl> DesignControls() {
     const QString list = S(u"fraMsList");
     const QString info = S(u"fraMsInfo");
     const QString form = S(u"fraFormation");
     const QString none;
-    std::vector<ControlSpec> specs = {
+    std::vector<DesignedControl> controls = {
         {S(u"fraMsList"), "QGroupBox", none, S(u"機体一覧")},
         {S(u"fraMsInfo"), "QGroupBox", none, S(u"詳細")},
         {S(u"fraFormation"), "QGroupBox", none, S(u"編成")},
@@ -189,40 +189,40 @@ std::vector<ControlSpec> DesignControls() {
         {u"lblLimit", u"限定"},          {u"lblNt", u"ＮＴ"},     {u"lblStar", u"☆"}};
     // Each category toggle is a box (index 0) with its caption (index 1) on it.
     for (const auto& [toggle, caption] : toggles) {
-        specs.push_back({QString::fromUtf16(toggle) + u"_0", "QLabel", list, QString()});
-        specs.push_back({QString::fromUtf16(toggle) + u"_1", "QLabel", list, S(caption)});
+        controls.push_back({QString::fromUtf16(toggle) + u"_0", "QLabel", list, QString()});
+        controls.push_back({QString::fromUtf16(toggle) + u"_1", "QLabel", list, S(caption)});
     }
     for (int i = 0; i <= 8; ++i)
-        specs.push_back({S(u"linUnder_") + QString::number(i), "QFrame", info});
+        controls.push_back({S(u"linUnder_") + QString::number(i), "QFrame", info});
     for (int i = 0; i <= 3; ++i)
-        specs.push_back({S(u"pcbBox_") + QString::number(i), "QWidget", form});
-    return specs;
+        controls.push_back({S(u"pcbBox_") + QString::number(i), "QWidget", form});
+    return controls;
 }
 
 TEST_F(WindowTest, everyControlOfTheDesignIsThereWithItsKindCaptionAndItems) {
     frmMain& window = Window();
     EXPECT_EQ(window.objectName(), S(u"frmMain"));
     EXPECT_EQ(window.windowTitle(), S(u"Velmora"));
-    for (const ControlSpec& spec : DesignControls()) {
-        SCOPED_TRACE(spec.name.toStdString());
-        const auto found = window.findChildren<QWidget*>(spec.name);
+    for (const DesignedControl& designed : DesignControls()) {
+        SCOPED_TRACE(designed.name.toStdString());
+        const auto found = window.findChildren<QWidget*>(designed.name);
         ASSERT_EQ(found.size(), 1);
         QWidget* control = found[0];
-        EXPECT_TRUE(control->inherits(spec.kind)) << control->metaObject()->className();
-        if (!spec.frame.isEmpty()) {
-            EXPECT_TRUE(window.findChild<QGroupBox*>(spec.frame)->isAncestorOf(control));
+        EXPECT_TRUE(control->inherits(designed.kind)) << control->metaObject()->className();
+        if (!designed.frame.isEmpty()) {
+            EXPECT_TRUE(window.findChild<QGroupBox*>(designed.frame)->isAncestorOf(control));
         }
-        if (spec.caption) {
+        if (designed.caption) {
             QString caption;
             if (auto* label = qobject_cast<QLabel*>(control)) caption = label->text();
             if (auto* button = qobject_cast<QAbstractButton*>(control)) caption = button->text();
             if (auto* frame = qobject_cast<QGroupBox*>(control)) caption = frame->title();
-            EXPECT_EQ(caption, *spec.caption);
+            EXPECT_EQ(caption, *designed.caption);
         }
         if (auto* combo = qobject_cast<QComboBox*>(control)) {
             QStringList items;
             for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
-            EXPECT_EQ(items, spec.items);
+            EXPECT_EQ(items, designed.items);
         }
     }
 }
