@@ -52,8 +52,8 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     // The design's gaps are 5 to 7 pixels; tighter ones leave the frames room where the fonts
     // are taller than the design's.
-    layout->setContentsMargins(7, 4, 5, 2);
-    layout->setSpacing(3);
+    layout->setContentsMargins(7, 2, 5, 0);
+    layout->setSpacing(2);
     list_ = new MsListPanel(catalogue_, central);
     detail_ = new MsInfoPanel(catalogue_, platform_, central);
     formation_ = new FormationPanel(catalogue_, settings_, platform_, central);

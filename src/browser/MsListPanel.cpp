@@ -51,8 +51,8 @@ MsListPanel::MsListPanel(const clsMsData& catalogue, QWidget* parent)
     setObjectName(QStringLiteral(u"fraMsList"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kMarginLeft, 2, kMarginLeft, 5);
-    layout->setSpacing(3);
+    layout->setContentsMargins(kMarginLeft, 0, kMarginLeft, 3);
+    layout->setSpacing(2);
 
     auto* filters = new QWidget(this);
     filters->setFixedHeight(20);
@@ -87,8 +87,11 @@ MsListPanel::MsListPanel(const clsMsData& catalogue, QWidget* parent)
 }
 
 void MsListPanel::BuildFilters(QWidget* row) {
-    const auto place = [](QWidget* w, int x, int y, int width, int height) {
-        w->setGeometry(x - kMarginLeft, y - kFilterTop, width, height);
+    // Design positions count from the frame's outer edge; the row starts inside the frame's
+    // border and the layout margin.
+    const int inset = contentsMargins().left() + kMarginLeft;
+    const auto place = [inset](QWidget* w, int x, int y, int width, int height) {
+        w->setGeometry(x - inset, y - kFilterTop, width, height);
     };
     const std::array<const char16_t*, 3> captions = {u"連邦", u"ジオン", u"すべて"};
     const std::array<QRect, 3> options = {QRect(6, 15, 53, 17), QRect(61, 15, 64, 17),
@@ -113,7 +116,7 @@ void MsListPanel::BuildFilters(QWidget* row) {
 
     for (int i = 0; i < kListToggleCount; ++i) {
         const ToggleDesign& design = kToggles[i];
-        const QRect box(374 + 46 * i - kMarginLeft, 0, 42, 19);
+        const QRect box(374 + 46 * i - inset, 0, 42, 19);
         auto* toggle = new CategoryToggle(QString::fromUtf16(design.name),
                                           QString::fromUtf16(design.caption), box,
                                           design.captionOffset, row);

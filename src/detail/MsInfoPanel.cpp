@@ -25,7 +25,7 @@ namespace {
 constexpr int kColumnLeft = 8880;
 constexpr int kColumnTop = 240;
 constexpr int kColumnWidth = 200;
-constexpr int kColumnHeight = 130;
+constexpr int kColumnHeight = 123;  // down to the buttons' bottom edge
 
 QRect Design(int left, int top, int width, int height) {
     return QRect((left - kColumnLeft) / 15, (top - kColumnTop) / 15, width / 15, height / 15);
@@ -53,7 +53,7 @@ MsInfoPanel::MsInfoPanel(const clsMsData& catalogue, Platform& platform, QWidget
 
 void MsInfoPanel::BuildControls() {
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(5, 2, 5, 5);
+    layout->setContentsMargins(5, 0, 5, 3);
     layout->setSpacing(5);
 
     weapons_ = new WeaponTableModel(this);
@@ -62,6 +62,10 @@ void MsInfoPanel::BuildControls() {
     grdMsInfo_->setModel(weapons_);
     grdMsInfo_->verticalHeader()->setMinimumSectionSize(12);
     grdMsInfo_->verticalHeader()->setDefaultSectionSize(15);
+    // The seven weapons and the header fit the design height; the columns fit its width.
+    grdMsInfo_->horizontalHeader()->setFixedHeight(17);
+    grdMsInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdMsInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int column = 0; column < WeaponTableModel::ColumnCount; ++column) {
         const int width = WeaponTableModel::ColumnWidth(column);
         if (width == 0)

@@ -32,7 +32,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kColumnLeft = 8880;
 constexpr int kColumnTop = 225;
 constexpr int kColumnWidth = 11895 - kColumnLeft;
-constexpr int kColumnHeight = 2190 - kColumnTop;
+constexpr int kColumnHeight = 2100 - kColumnTop;  // down to cmdSaveLoad's bottom edge
 
 const QString& SettingSection() {
     static const QString section = QStringLiteral("Setting");
@@ -114,7 +114,7 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
 
 void FormationPanel::BuildControls() {
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(5, 2, 5, 5);
+    layout->setContentsMargins(5, 0, 5, 3);
     layout->setSpacing(5);
 
     model_ = new FormationModel(this);
@@ -128,6 +128,8 @@ void FormationPanel::BuildControls() {
         else
             grdFormation_->setColumnWidth(c, Px(width));
     }
+    // The visible columns fit the design width; only rows beyond seven need a scroll bar.
+    grdFormation_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(grdFormation_, 1);
 
     auto* column = new QWidget(this);
