@@ -5,9 +5,24 @@
 
 #include <QFileInfo>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace velmora {
 
 namespace {
+
+// A large catalogue's records take over a hundred megabytes that are touched once, page by
+// page; on Linux, huge pages cut the cost of that first touch several times over.
+void AdviseHugePages([[maybe_unused]] const void* data, [[maybe_unused]] std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::uintptr_t kHugePage = 2 * 1024 * 1024;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kHugePage - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}
 
 // The catalogue's own name, for messages about bytes that did not come from a named file.
 QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
@@ -40,6 +55,7 @@ Status clsMsData::LoadMsData(const QStringList& lines, const QString& fileName) 
     std::vector<typMsData> rows;
     QHash<QString, int> index;
     rows.reserve(size_t(lines.size()));
+    AdviseHugePages(rows.data(), rows.capacity() * sizeof(typMsData));
     index.reserve(lines.size());
     CatalogueLine line;
     // The first line is the header, whatever it holds.
