@@ -51,6 +51,12 @@ void SetColumnWidths(GridView* grid, std::initializer_list<int> twips) {
             grid->setColumnWidth(column, Px(width));
         ++column;
     }
+    // Eight slots and the header fit the design height at the window's font, and the visible
+    // columns fit the width: no scroll bars for the common case.
+    grid->verticalHeader()->setMinimumSectionSize(12);
+    grid->verticalHeader()->setDefaultSectionSize(15);
+    grid->horizontalHeader()->setFixedHeight(15);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 }  // namespace
@@ -174,6 +180,8 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     setObjectName(QStringLiteral(u"frmSaveData"));
     setWindowTitle(QStringLiteral(u"登録データ"));
     setModal(true);
+    // A dialog is a window of its own: take the main window's font and colours explicitly.
+    setAttribute(Qt::WA_WindowPropagation);
     setFixedSize(400, 182);
 
     // Created in the design's tab order.
