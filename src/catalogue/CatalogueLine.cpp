@@ -35,12 +35,12 @@ bool CatalogueLine::Split(QStringView line) {
     return fieldCount_ == kFieldCount;
 }
 
-void CatalogueLine::FillWeapon(typWeapon& weapon, int firstColumn) const {
+void CatalogueLine::FillWeapon(typWeapon& weapon, int firstColumn) {
     const QString zero = QStringLiteral(u"0");
-    weapon.Name = rules::WeaponName(Field(firstColumn));
-    weapon.Attribute = rules::DashDefault(Field(firstColumn + 1));
+    weapon.Name = weaponNames_.Get(Field(firstColumn));
+    weapon.Attribute = attributes_.Get(Field(firstColumn + 1));
     weapon.Power = rules::NumberOrZero(Field(firstColumn + 2));
-    weapon.Shots = rules::Shots(Field(firstColumn + 3));
+    weapon.Shots = shots_.Get(Field(firstColumn + 3));
     weapon.Range1 = rules::NumberOrDashes(Field(firstColumn + 4));
     weapon.Range2 = rules::NumberOrDashes(Field(firstColumn + 5));
     weapon.Range3 = rules::NumberOrDashes(Field(firstColumn + 6));
@@ -53,7 +53,7 @@ void CatalogueLine::FillWeapon(typWeapon& weapon, int firstColumn) const {
     weapon.Equipped = zero;
 }
 
-void CatalogueLine::Fill(typMsData& unit) const {
+void CatalogueLine::Fill(typMsData& unit) {
     const QStringView equipCode = Field(4);
     const QStringView picture = Field(5);
     const QStringView move = Field(12);
@@ -68,15 +68,15 @@ void CatalogueLine::Fill(typMsData& unit) const {
     unit.ShieldLoad = rules::SecondChar(equipCode);
     unit.Preemptive = unit.PreemptiveBase = rules::Numeric(Field(11));
     unit.Away = unit.AwayBase = rules::Numeric(Field(10));
-    unit.MoveType = rules::MoveType(move);
+    unit.MoveType = moveTypes_.Get(move);
     unit.MoveArea = rules::MoveArea(unit.MoveType);
     unit.Move = rules::Move(move);
     unit.Supply = rules::Numeric(Field(13));
-    unit.Restriction = rules::Category(Field(15));
-    unit.EquipCode = rules::Text(equipCode);
+    unit.Restriction = categories_.Get(Field(15));
+    unit.EquipCode = texts_.Get(equipCode);
     unit.ImageBase = rules::ImageBase(picture);
     unit.ImageName = rules::ImageName(picture);
-    unit.Tec = rules::Text(Field(6));
+    unit.Tec = texts_.Get(Field(6));
 
     // The catalogue's evasion and pre-emption include the loads of the default equipment; add
     // them back so that the record holds the unit's values without it. The m-th weapon marked

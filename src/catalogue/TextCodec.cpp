@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <vector>
+
 namespace velmora {
 
 namespace {
@@ -15,6 +18,10 @@ const QByteArray& Utf8Bom() {
     static const QByteArray bom("\xEF\xBB\xBF");
     return bom;
 }
+
+// Bytes decoded at a time by ForEachLine: small enough to stay in the cache, large enough
+// that the calls cost nothing.
+constexpr qsizetype kPieceBytes = 64 * 1024;
 
 }  // namespace
 
@@ -68,6 +75,61 @@ QStringList SplitLines(const QString& text) {
         start = end + 1;
     }
     return lines;
+}
+
+qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine) {
+    // The same choice of decoder as DecodeText. Pieces end just after a line feed, which in
+    // UTF-8 and code page 932 is never part of a longer sequence, so each piece decodes as it
+    // would within the whole; only a UTF-8 mark is dropped at the start of the whole text
+    // alone, so later pieces keep one.
+    QByteArrayView rest = bytes;
+    bool utf8 = true;
+    if (bytes.startsWith(Utf8Bom()))
+        rest = rest.sliced(Utf8Bom().size());
+    else
+        utf8 = bytes.isValidUtf8();
+    using Flag = QStringDecoder::Flag;
+    QStringDecoder first = utf8 ? QStringDecoder(QStringDecoder::Utf8, Flag::Stateless)
+                                : QStringDecoder(kCp932, Flag::Stateless);
+    QStringDecoder later = utf8 ? QStringDecoder(QStringDecoder::Utf8,
+                                                 Flag::Stateless | Flag::ConvertInitialBom)
+                                : QStringDecoder(kCp932, Flag::Stateless);
+
+    // The buffer holds the unfinished line of the pieces so far, then the next piece.
+    std::vector<QChar> buffer;
+    qsizetype kept = 0;
+    qsizetype count = 0;
+    bool firstPiece = true;
+    while (!rest.isEmpty()) {
+        qsizetype end = rest.size();
+        if (end > kPieceBytes) {
+            const qsizetype feed = rest.indexOf('\n', kPieceBytes - 1);
+            if (feed >= 0) end = feed + 1;
+        }
+        const QByteArrayView piece = rest.first(end);
+        rest = rest.sliced(end);
+        QStringDecoder& decoder = firstPiece ? first : later;
+        firstPiece = false;
+        const qsizetype needed = kept + decoder.requiredSpace(piece.size());
+        if (qsizetype(buffer.size()) < needed) buffer.resize(size_t(needed));
+        const qsizetype size = decoder.appendToBuffer(buffer.data() + kept, piece) - buffer.data();
+
+        const QStringView text(buffer.data(), size);
+        qsizetype start = 0;
+        for (qsizetype feed; (feed = text.indexOf(u'\n', start)) >= 0; start = feed + 1) {
+            qsizetype lineEnd = feed;
+            if (lineEnd > start && text[lineEnd - 1] == u'\r') --lineEnd;
+            onLine(text.sliced(start, lineEnd - start));
+            ++count;
+        }
+        kept = size - start;
+        std::copy(buffer.begin() + start, buffer.begin() + size, buffer.begin());
+    }
+    if (kept > 0) {
+        onLine(QStringView(buffer.data(), kept));
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace velmora

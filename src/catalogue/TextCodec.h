@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <functional>
 #include <optional>
 
 // The one place where file bytes become text and text becomes file bytes. The game's files and
@@ -31,5 +33,10 @@ bool HasNonAscii(const QByteArray& bytes);
 // The lines of a text without their line ends (CR LF or LF). A line end at the very end does
 // not start another line; an empty text has no line.
 QStringList SplitLines(const QString& text);
+
+// The lines SplitLines(DecodeText(bytes).text) gives, handed to onLine one at a time and
+// decoded piece by piece, so that a large file never exists whole as text; returns their
+// number. A view is valid only during its call.
+qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine);
 
 }  // namespace velmora

@@ -16,6 +16,10 @@ public:
     // failure that names it (lines then empty, result -1).
     static Status fncOpenFile(const QString& path, QStringList& lines, int& result);
 
+    // Replaces bytes by the bytes of the file at path; they stay empty when the file is
+    // missing, and a file that exists but cannot be read gives a failure that names it.
+    static Status ReadBytes(const QString& path, QByteArray& bytes);
+
     // The lines of a file's bytes, without their line ends.
     static QStringList LinesOf(const QByteArray& bytes);
 };

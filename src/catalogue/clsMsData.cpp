@@ -1,6 +1,7 @@
 #include "catalogue/clsMsData.h"
 
 #include "catalogue/CatalogueLine.h"
+#include "catalogue/TextCodec.h"
 #include "catalogue/clsFncFile.h"
 
 #include <QFileInfo>
@@ -30,46 +31,50 @@ QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
 }  // namespace
 
 Status clsMsData::SetDataSource(const QString& path) {
-    QStringList lines;
-    int result = -1;
-    const Status read = clsFncFile::fncOpenFile(path, lines, result);
-    rows_.clear();
-    indexByMsNo_.clear();
-    count_ = result;
-    if (!read) return read;
-    if (count_ <= 0) return Status::Ok();
+    QByteArray bytes;
+    const Status read = clsFncFile::ReadBytes(path, bytes);
+    if (!read) {
+        rows_.clear();
+        indexByMsNo_.clear();
+        count_ = -1;
+        return read;
+    }
     const QString fileName = QFileInfo(path).fileName();
-    return LoadMsData(lines, fileName.isEmpty() ? CatalogueFileName() : fileName);
+    return LoadMsData(bytes, fileName.isEmpty() ? CatalogueFileName() : fileName);
 }
 
 Status clsMsData::LoadFromBytes(const QByteArray& bytes) {
-    const QStringList lines = clsFncFile::LinesOf(bytes);
-    rows_.clear();
-    indexByMsNo_.clear();
-    count_ = lines.isEmpty() ? -1 : int(lines.size());
-    if (count_ <= 0) return Status::Ok();
-    return LoadMsData(lines, CatalogueFileName());
+    return LoadMsData(bytes, CatalogueFileName());
 }
 
-Status clsMsData::LoadMsData(const QStringList& lines, const QString& fileName) {
+Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
+    rows_.clear();
+    indexByMsNo_.clear();
+    // Lines are at most the line feeds and one more; reserving them up front keeps the
+    // records where they were first written.
+    const qsizetype lineBound = bytes.count('\n') + 1;
     std::vector<typMsData> rows;
     QHash<QString, int> index;
-    rows.reserve(size_t(lines.size()));
+    rows.reserve(size_t(lineBound));
     AdviseHugePages(rows.data(), rows.capacity() * sizeof(typMsData));
-    index.reserve(lines.size());
+    index.reserve(lineBound);
     CatalogueLine line;
-    // The first line is the header, whatever it holds.
-    for (qsizetype j = 1; j < lines.size(); ++j) {
-        const QString& text = lines[j];
-        if (text.isEmpty()) continue;
+    Status status = Status::Ok();
+    qsizetype number = 0;
+    // Every line is counted, even after a failure; the first line is the header, whatever it
+    // holds.
+    const qsizetype count = ForEachLine(bytes, [&](QStringView text) {
+        ++number;
+        if (number == 1 || text.isEmpty() || !status) return;
         if (!line.Split(text)) {
-            return Status::Fail(
+            status = Status::Fail(
                 QStringLiteral(u"インデックスが有効範囲にありません。\n"
                                u"%1 の %2 行目の項目が %3 個しかありません（%4 個必要です）。")
                     .arg(fileName)
-                    .arg(j + 1)
+                    .arg(number)
                     .arg(line.FieldCount())
                     .arg(CatalogueLine::kFieldCount));
+            return;
         }
         if (rows.empty()) rows.emplace_back();  // row 0: the empty record, never filled
         typMsData& unit = rows.emplace_back();
@@ -77,7 +82,9 @@ Status clsMsData::LoadMsData(const QStringList& lines, const QString& fileName) 
         // The first line wins; an empty MsNo always means the empty record.
         if (!unit.MsNo.isEmpty() && !index.contains(unit.MsNo))
             index.insert(unit.MsNo, int(rows.size()) - 1);
-    }
+    });
+    count_ = count == 0 ? -1 : int(count);
+    if (!status) return status;
     rows_ = std::move(rows);
     indexByMsNo_ = std::move(index);
     return Status::Ok();

@@ -43,9 +43,9 @@ public:
     const typMsData* FindMsData(const QString& msNo) const;
 
 private:
-    // LoadMsData: turns the lines (header first) into rows; fileName names the file in a
-    // failure's message.
-    Status LoadMsData(const QStringList& lines, const QString& fileName);
+    // LoadMsData: replaces the catalogue by the lines of bytes (header first); fileName names
+    // the file in a failure's message.
+    Status LoadMsData(const QByteArray& bytes, const QString& fileName);
 
     int count_ = 0;
     std::vector<typMsData> rows_;
