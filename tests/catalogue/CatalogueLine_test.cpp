@@ -126,6 +126,39 @@ TEST(CatalogueLineFill, MoveColumnWithDigit) {
     EXPECT_EQ(amphibious.MoveArea, QString());
 }
 
+// One object fills many lines, sharing the texts that repeat; each record still gets its own
+// line's values, and they outlive the line they came from.
+TEST(CatalogueLineFill, RepeatedTextsOutliveTheirLineAndStayApart) {
+    CatalogueLine line;
+    typMsData first;
+    typMsData second;
+    typMsData third;
+    const auto fill = [&line](typMsData& unit, const Overrides& overrides) {
+        const QString text = UnitLine(overrides);
+        ASSERT_TRUE(line.Split(text));
+        line.Fill(unit);
+    };
+    const Overrides beam = Weapon(0, {S(u"ビーム×2"), S(u"ビーム"), S(u"10"), S(u"×2")});
+    const Overrides gun = Weapon(0, {S(u"ビーム2"), S(u"実弾"), S(u"10"), S(u"3")});
+    fill(first, Join({{4, S(u"0120000")}, {6, S(u"Ａ")}, {12, S(u"宇宙4")}}, beam));
+    fill(second, Join({{4, S(u"0130000")}, {6, S(u"Ｂ")}, {12, S(u"地上4")}}, gun));
+    fill(third, Join({{4, S(u"0120000")}, {6, S(u"Ａ")}, {12, S(u"宇宙4")}}, beam));
+
+    EXPECT_EQ(first, third);
+    EXPECT_EQ(first.EquipCode, S(u"0120000"));
+    EXPECT_EQ(first.Tec, S(u"Ａ"));
+    EXPECT_EQ(first.MoveType, S(u"宇宙"));
+    EXPECT_EQ(first.Weapon[0].Name, S(u"ビーム2"));
+    EXPECT_EQ(first.Weapon[0].Attribute, S(u"ビーム"));
+    EXPECT_EQ(first.Weapon[0].Shots, S(u"2"));
+    EXPECT_EQ(second.EquipCode, S(u"0130000"));
+    EXPECT_EQ(second.Tec, S(u"Ｂ"));
+    EXPECT_EQ(second.MoveType, S(u"地上"));
+    EXPECT_EQ(second.Weapon[0].Name, S(u"ビーム2"));
+    EXPECT_EQ(second.Weapon[0].Attribute, S(u"実弾"));
+    EXPECT_EQ(second.Weapon[0].Shots, S(u"3"));
+}
+
 TEST(CatalogueLineEquipment, TimesThenTwoOptionsTakeLoadsFromCharacters3And4) {
     const typMsData unit = LoadOne(UnitLine(Join(
         Join(Join({{4, S(u"0234000")}, {10, S(u"30")}, {11, S(u"40")}},

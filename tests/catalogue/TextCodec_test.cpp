@@ -78,5 +78,41 @@ TEST(TextCodecSplitLines, CrLfAndLf) {
     EXPECT_EQ(SplitLines(S(u"a\rb\r\n")), QStringList({S(u"a\rb")}));
 }
 
+QStringList WalkedLines(const QByteArray& bytes) {
+    QStringList lines;
+    const qsizetype count = ForEachLine(bytes, [&](QStringView line) { lines.append(line.toString()); });
+    EXPECT_EQ(count, lines.size());
+    return lines;
+}
+
+// Enough lines that the text is decoded in several pieces, with the hard cases at every line:
+// a mark, an incomplete sequence or a lone lead byte just before the line end.
+QByteArray ManyLines(const QByteArray& perLine) {
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 300 * 1024; ++i) bytes += QByteArray::number(i) + perLine;
+    return bytes;
+}
+
+TEST(TextCodecForEachLine, GivesTheLinesOfTheWholeDecodedText) {
+    const QList<QByteArray> cases = {
+        QByteArray(),
+        QByteArray("\r\n"),
+        QByteArray("a\r\nb\nc"),
+        QByteArray("a\n\n"),
+        QByteArray("a\rb\r"),
+        QByteArray("\xEF\xBB\xBF"),
+        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a\n\xEF\xBB\xBF" "b"),
+        QByteArray("\x83\x4B\x83\x93,\x81\x9B\r\nend\x83"),
+        ManyLines(QByteArray(",\x83\x4B\x83\x93\x83\x5F\x83\x80,\x81\x9B\r\n")),
+        ManyLines(QByteArray(",\x83\r\n")),
+        ManyLines(QByteArray(",\xE3\x82\xAC\n\xEF\xBB\xBF")),
+        QByteArray("\xEF\xBB\xBF") + ManyLines(QByteArray(",\xE3\x82\n\xEF\xBB\xBF\r\n")),
+        // One line longer than a piece, between short ones.
+        QByteArray("a\n") + QByteArray(200 * 1024, 'x') + QByteArray("\x81\x9B\r\nb"),
+    };
+    for (const QByteArray& bytes : cases)
+        EXPECT_EQ(WalkedLines(bytes), SplitLines(DecodeText(bytes).text)) << bytes.left(40).toHex().constData();
+}
+
 }  // namespace
 }  // namespace velmora
