@@ -80,8 +80,7 @@ QStringList SplitLines(const QString& text) {
 qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine) {
     // The same choice of decoder as DecodeText. Pieces end just after a line feed, which in
     // UTF-8 and code page 932 is never part of a longer sequence, so each piece decodes as it
-    // would within the whole; only a UTF-8 mark is dropped at the start of the whole text
-    // alone, so later pieces keep one.
+    // would within the whole.
     QByteArrayView rest = bytes;
     bool utf8 = true;
     if (bytes.startsWith(Utf8Bom()))
@@ -91,9 +90,10 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     using Flag = QStringDecoder::Flag;
     QStringDecoder first = utf8 ? QStringDecoder(QStringDecoder::Utf8, Flag::Stateless)
                                 : QStringDecoder(kCp932, Flag::Stateless);
-    QStringDecoder later = utf8 ? QStringDecoder(QStringDecoder::Utf8,
-                                                 Flag::Stateless | Flag::ConvertInitialBom)
-                                : QStringDecoder(kCp932, Flag::Stateless);
+    // A UTF-8 decoder drops a mark at the start of the whole text alone; later pieces keep it.
+    QStringDecoder utf8Later;
+    if (utf8)
+        utf8Later = QStringDecoder(QStringDecoder::Utf8, Flag::Stateless | Flag::ConvertInitialBom);
 
     // The buffer holds the unfinished line of the pieces so far, then the next piece.
     std::vector<QChar> buffer;
@@ -108,7 +108,7 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
         }
         const QByteArrayView piece = rest.first(end);
         rest = rest.sliced(end);
-        QStringDecoder& decoder = firstPiece ? first : later;
+        QStringDecoder& decoder = firstPiece || !utf8 ? first : utf8Later;
         firstPiece = false;
         const qsizetype needed = kept + decoder.requiredSpace(piece.size());
         if (qsizetype(buffer.size()) < needed) buffer.resize(size_t(needed));
@@ -116,11 +116,13 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
 
         const QStringView text(buffer.data(), size);
         qsizetype start = 0;
-        for (qsizetype feed; (feed = text.indexOf(u'\n', start)) >= 0; start = feed + 1) {
+        qsizetype feed = 0;
+        while ((feed = text.indexOf(u'\n', start)) >= 0) {
             qsizetype lineEnd = feed;
             if (lineEnd > start && text[lineEnd - 1] == u'\r') --lineEnd;
             onLine(text.sliced(start, lineEnd - start));
             ++count;
+            start = feed + 1;
         }
         kept = size - start;
         std::copy(buffer.begin() + start, buffer.begin() + size, buffer.begin());

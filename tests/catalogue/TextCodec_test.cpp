@@ -80,7 +80,8 @@ TEST(TextCodecSplitLines, CrLfAndLf) {
 
 QStringList WalkedLines(const QByteArray& bytes) {
     QStringList lines;
-    const qsizetype count = ForEachLine(bytes, [&](QStringView line) { lines.append(line.toString()); });
+    const qsizetype count =
+        ForEachLine(bytes, [&](QStringView line) { lines.append(line.toString()); });
     EXPECT_EQ(count, lines.size());
     return lines;
 }
@@ -101,7 +102,9 @@ TEST(TextCodecForEachLine, GivesTheLinesOfTheWholeDecodedText) {
         QByteArray("a\n\n"),
         QByteArray("a\rb\r"),
         QByteArray("\xEF\xBB\xBF"),
-        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a\n\xEF\xBB\xBF" "b"),
+        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                   "a\n\xEF\xBB\xBF"
+                   "b"),
         QByteArray("\x83\x4B\x83\x93,\x81\x9B\r\nend\x83"),
         ManyLines(QByteArray(",\x83\x4B\x83\x93\x83\x5F\x83\x80,\x81\x9B\r\n")),
         ManyLines(QByteArray(",\x83\r\n")),
@@ -111,7 +114,8 @@ TEST(TextCodecForEachLine, GivesTheLinesOfTheWholeDecodedText) {
         QByteArray("a\n") + QByteArray(200 * 1024, 'x') + QByteArray("\x81\x9B\r\nb"),
     };
     for (const QByteArray& bytes : cases)
-        EXPECT_EQ(WalkedLines(bytes), SplitLines(DecodeText(bytes).text)) << bytes.left(40).toHex().constData();
+        EXPECT_EQ(WalkedLines(bytes), SplitLines(DecodeText(bytes).text))
+            << bytes.left(40).toHex().constData();
 }
 
 }  // namespace
