@@ -22,17 +22,23 @@ QStringList WeaponColumns(int unit, int slot) {
     static const QStringList names = {S(u"ビームライフル"), S(u"ハイパーバズーカ"),
                                       S(u"ヒートホーク"), S(u"マシンガン×2"),
                                       S(u"ビームサーベル"), S(u"装備を外す")};
+    static const QStringList attributes = {S(u"ビーム"), S(u"実弾"), S(u"格闘"),
+                                           S(u"ミサイル"), S(u"拡散"), S(u"特殊")};
     if (slot >= 4 + unit % 3) return QStringList(10, S(u"nd"));
-    const QString& name = names[(unit + slot) % names.size()];
-    if (name == S(u"装備を外す")) {
+    const QString& base = names[(unit + slot) % names.size()];
+    if (base == S(u"装備を外す")) {
         QStringList columns(9, S(u"nd"));
         columns.append(S(u"－"));
-        columns[0] = name;
+        columns[0] = base;
         return columns;
     }
+    // As in a game's catalogue, a few hundred weapon names recur across the units: variants of
+    // the common weapons, shared by units of one family.
+    const int variant = (unit / 5 + slot * 13) % 40;
+    const QString name = variant ? QStringLiteral(u"%1(%2型)").arg(base).arg(variant) : base;
     const QString detach = slot == 1 ? S(u"○") : slot == 2 ? S(u"×") : S(u"－");
     return {name,
-            slot % 2 ? S(u"ビーム") : S(u"実弾"),
+            attributes[(unit / 3 + slot) % attributes.size()],
             QString::number(10 + (unit * 7 + slot * 3) % 90).rightJustified(2, u'0'),
             slot == 0 ? S(u"×2") : QString::number(1 + slot % 3),
             QString::number(-(slot % 3) * 5),
