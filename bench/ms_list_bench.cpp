@@ -4,11 +4,11 @@
 #include "browser/MsListPanel.h"
 #include "catalogue/clsMsData.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
-#include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
 #include <random>
@@ -25,11 +25,11 @@ using velmora::MsListPanel;
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 QString UnitLine(int unit, std::mt19937& random) {
-    static const QStringList names = {S(u"ジム"), S(u"ザク"), S(u"グフ"), S(u"ドム"),
+    static const QStringList names = {S(u"ジム"),         S(u"ザク"),   S(u"グフ"),    S(u"ドム"),
                                       S(u"ガンキャノン"), S(u"ボール"), S(u"ゲルググ")};
-    static const QStringList moves = {S(u"地上3"), S(u"宇宙4"), S(u"汎用2"), S(u"水陸3"),
-                                      S(u"飛行5"), S(u"宇3")};
-    static const QStringList categories = {S(u"－"), S(u"－"), S(u"限定"), S(u"専用"),
+    static const QStringList moves = {S(u"地上3"), S(u"宇宙4"), S(u"汎用2"),
+                                      S(u"水陸3"), S(u"飛行5"), S(u"宇3")};
+    static const QStringList categories = {S(u"－"),   S(u"－"),   S(u"限定"), S(u"専用"),
                                            S(u"一機"), S(u"二機"), S(u"一N")};
     const auto pick = [&random](const QStringList& list) {
         return list[std::uniform_int_distribution<int>(0, int(list.size()) - 1)(random)];
@@ -39,16 +39,24 @@ QString UnitLine(int unit, std::mt19937& random) {
     if (unit % 17 == 0) name += S(u"☆");
     QStringList fields = {QString::number(unit),
                           army == 0 ? S(u"OTHER") : (army % 2 ? S(u"EFSF") : S(u"ZEON")),
-                          name, S(u"-"), S(u"0300000"), S(u"ms/gm_01_02.img"),
+                          name,
+                          S(u"-"),
+                          S(u"0300000"),
+                          S(u"ms/gm_01_02.img"),
                           QString::number(unit % 9),
                           QString::number(std::uniform_int_distribution<int>(1, 20)(random)),
-                          QString::number(60 + unit % 200), QString::number(unit % 12),
-                          QString::number(unit % 40), QString::number(unit % 30), pick(moves),
-                          QString::number(unit % 6), S(u"-"), pick(categories),
+                          QString::number(60 + unit % 200),
+                          QString::number(unit % 12),
+                          QString::number(unit % 40),
+                          QString::number(unit % 30),
+                          pick(moves),
+                          QString::number(unit % 6),
+                          S(u"-"),
+                          pick(categories),
                           QString::number(unit % 90)};
     for (int k = 0; k < 7; ++k) {
-        fields << S(u"ビームライフル") << S(u"ビーム") << S(u"30") << S(u"2") << S(u"0")
-               << S(u"-5") << S(u"--") << S(u"--") << S(u"×") << S(u"－");
+        fields << S(u"ビームライフル") << S(u"ビーム") << S(u"30") << S(u"2") << S(u"0") << S(u"-5")
+               << S(u"--") << S(u"--") << S(u"×") << S(u"－");
     }
     fields << (unit % 3 ? S(u"－") : S(u"○"));
     return fields.join(u',');

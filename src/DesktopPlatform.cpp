@@ -25,8 +25,7 @@ MsgAnswer DesktopPlatform::MsgBox(QWidget* owner, const QString& text, const QSt
 }
 
 std::optional<QString> DesktopPlatform::InputBox(QWidget* owner, const QString& prompt,
-                                                 const QString& title,
-                                                 const QString& defaultText) {
+                                                 const QString& title, const QString& defaultText) {
     bool ok = false;
     const QString answer =
         QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &ok);

@@ -18,10 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kSide = 256;           // the game's pictures are 256 x 256
-constexpr int kHeaderSize = 144;     // header block before the run records
-constexpr int kFieldCount = 88;      // fields of a catalogue line
-constexpr int kFirstWeapon = 17;     // weapon k starts at column 17 + 10k
+constexpr int kSide = 256;               // the game's pictures are 256 x 256
+constexpr int kHeaderSize = 144;         // header block before the run records
+constexpr int kFieldCount = 88;          // fields of a catalogue line
+constexpr int kFirstWeapon = 17;         // weapon k starts at column 17 + 10k
 const std::string kOption = "\x81\x9B";  // "○" in code page 932: an optional weapon
 
 struct Rgb {
@@ -78,11 +78,16 @@ private:
     static const std::array<std::uint8_t, 7>& Glyph(char c) {
         static const std::array<std::uint8_t, 7> blank{};
         static const std::array<std::array<std::uint8_t, 7>, 10> digits{{
-            {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}, {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E},
-            {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}, {0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E},
-            {0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02}, {0x1F, 0x10, 0x1E, 0x01, 0x01, 0x11, 0x0E},
-            {0x06, 0x08, 0x10, 0x1E, 0x11, 0x11, 0x0E}, {0x1F, 0x01, 0x02, 0x04, 0x08, 0x08, 0x08},
-            {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E}, {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C},
+            {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E},
+            {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E},
+            {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F},
+            {0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E},
+            {0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02},
+            {0x1F, 0x10, 0x1E, 0x01, 0x01, 0x11, 0x0E},
+            {0x06, 0x08, 0x10, 0x1E, 0x11, 0x11, 0x0E},
+            {0x1F, 0x01, 0x02, 0x04, 0x08, 0x08, 0x08},
+            {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E},
+            {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C},
         }};
         static const std::array<std::array<std::uint8_t, 7>, 26> letters{{
             {0x0E, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11}, {0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E},
@@ -113,8 +118,8 @@ private:
 struct Unit {
     std::string msNo;
     std::string army;
-    std::string imageName;  // file name without ".img"; a trailing "s" means "with shield"
-    std::string imageBase;  // the first two "_" parts of imageName
+    std::string imageName;        // file name without ".img"; a trailing "s" means "with shield"
+    std::string imageBase;        // the first two "_" parts of imageName
     std::vector<int> optionRows;  // weapon rows 1..7 whose detach mark is "○"
 };
 
@@ -176,10 +181,14 @@ Rgb FactionColour(const std::string& army) {
 Rgb BodyColour(const std::string& msNo) {
     unsigned hash = 2166136261u;
     for (char c : msNo) hash = (hash ^ std::uint8_t(c)) * 16777619u;
-    static const std::array<Rgb, 8> palette{{{230, 230, 235}, {220, 200, 90},
-                                             {200, 110, 60}, {120, 170, 230},
-                                             {160, 210, 120}, {200, 140, 200},
-                                             {150, 150, 170}, {230, 160, 160}}};
+    static const std::array<Rgb, 8> palette{{{230, 230, 235},
+                                             {220, 200, 90},
+                                             {200, 110, 60},
+                                             {120, 170, 230},
+                                             {160, 210, 120},
+                                             {200, 140, 200},
+                                             {150, 150, 170},
+                                             {230, 160, 160}}};
     return palette[hash % palette.size()];
 }
 
@@ -187,15 +196,16 @@ Rgb BodyColour(const std::string& msNo) {
 Canvas Picture(const Unit& unit, bool shield, int weaponRow, const std::string& fileName) {
     Canvas canvas;
     const Rgb body = BodyColour(unit.msNo);
-    const Rgb dark{Rgb{std::uint8_t(body.r / 2), std::uint8_t(body.g / 2), std::uint8_t(body.b / 2)}};
+    const Rgb dark{
+        Rgb{std::uint8_t(body.r / 2), std::uint8_t(body.g / 2), std::uint8_t(body.b / 2)}};
     canvas.Fill(0, 0, kSide, 16, FactionColour(unit.army));
     canvas.Text(4, 3, unit.army.empty() ? "NONE" : unit.army, 1, {255, 255, 255});
     canvas.Text(140, 3, unit.msNo, 1, {255, 255, 255});
-    canvas.Fill(78, 30, 24, 20, body);   // head
+    canvas.Fill(78, 30, 24, 20, body);          // head
     canvas.Fill(84, 36, 12, 5, {240, 60, 60});  // eye
-    canvas.Fill(62, 52, 56, 60, body);   // torso
+    canvas.Fill(62, 52, 56, 60, body);          // torso
     canvas.Fill(70, 60, 40, 10, dark);
-    canvas.Fill(44, 54, 16, 56, body);   // arms
+    canvas.Fill(44, 54, 16, 56, body);  // arms
     canvas.Fill(120, 54, 16, 56, body);
     canvas.Fill(66, 114, 20, 72, body);  // legs
     canvas.Fill(94, 114, 20, 72, body);
@@ -249,7 +259,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     int written = 0;
     auto write = [&](const Unit& unit, const std::string& name, bool shield, int weaponRow) {
-        ok = Save(status / (name + ".img"), Picture(unit, shield, weaponRow, name).ImgBytes()) && ok;
+        ok =
+            Save(status / (name + ".img"), Picture(unit, shield, weaponRow, name).ImgBytes()) && ok;
         ++written;
     };
     for (const Unit& unit : units) {

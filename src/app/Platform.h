@@ -8,7 +8,10 @@ class QWidget;
 
 namespace velmora {
 
-enum class MsgStyle { Information, YesNoQuestion };  // OK + information icon; Yes/No + question icon
+enum class MsgStyle {
+    Information,
+    YesNoQuestion
+};  // OK + information icon; Yes/No + question icon
 enum class MsgAnswer { OK, Yes, No };
 
 // Everything the program asks of the operating system: message and input boxes, the folder

@@ -46,14 +46,13 @@ std::optional<StartUpResult> StartUp::Run(QWidget* owner) {
 
     const QString installFolder = settings_.Read(kSetting, QStringLiteral(u"path"));
     result.msStatusPath = StatusPicturePath(installFolder);
-    if (!HasOrdinaryFile(FacePicturePath(installFolder)) ||
-        !HasOrdinaryFile(result.msStatusPath)) {
+    if (!HasOrdinaryFile(FacePicturePath(installFolder)) || !HasOrdinaryFile(result.msStatusPath)) {
         const QString chosen = AskInstallFolder(owner);
         if (!chosen.isEmpty()) {
             // A folder that cannot be remembered is still used for this run.
             const Status written = settings_.Write(chosen, kSetting, QStringLiteral(u"path"));
-            if (!written) platform_.MsgBox(owner, written.message(), ErrorTitle(),
-                                           MsgStyle::Information);
+            if (!written)
+                platform_.MsgBox(owner, written.message(), ErrorTitle(), MsgStyle::Information);
             result.msStatusPath = StatusPicturePath(chosen);
         }
     }

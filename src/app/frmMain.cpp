@@ -78,8 +78,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     connect(detail_, &MsInfoPanel::editClicked, this, &frmMain::UpdateFormationRow);
     connect(detail_, &MsInfoPanel::pictureNeeded, this, &frmMain::ShowPicture);
     connect(formation_, &FormationPanel::unitSelected, detail_, &MsInfoPanel::ShowFormationUnit);
-    connect(formation_, &FormationPanel::detailClearRequested, detail_,
-            &MsInfoPanel::ClearMsData);
+    connect(formation_, &FormationPanel::detailClearRequested, detail_, &MsInfoPanel::ClearMsData);
     connect(formation_, &FormationPanel::verdictChanged, verdictPanel_, &QLabel::setText);
 
     clock_ = new QTimer(this);

@@ -13,8 +13,8 @@ constexpr RowTraits kZeon = 1u << (kListToggleCount + 1);
 
 constexpr RowTraits Bit(ListToggle toggle) { return RowTraits(1u << int(toggle)); }
 
-constexpr RowTraits kTerrain = Bit(ListToggle::General) | Bit(ListToggle::Earth) |
-                               Bit(ListToggle::Space);
+constexpr RowTraits kTerrain =
+    Bit(ListToggle::General) | Bit(ListToggle::Earth) | Bit(ListToggle::Space);
 constexpr RowTraits kCategory = Bit(ListToggle::MassProduction) | Bit(ListToggle::Ace) |
                                 Bit(ListToggle::Private) | Bit(ListToggle::Limit) |
                                 Bit(ListToggle::Nt);
@@ -37,8 +37,10 @@ void MsListFilter::SetKeyword(const QString& keyword) {
 }
 
 void MsListFilter::SetToggle(ListToggle toggle, bool on) {
-    if (on) toggles_ |= Bit(toggle);
-    else toggles_ &= RowTraits(~Bit(toggle));
+    if (on)
+        toggles_ |= Bit(toggle);
+    else
+        toggles_ &= RowTraits(~Bit(toggle));
 }
 
 MsListFilter::RowTraits MsListFilter::TraitsOf(const typMsData& unit, const QString& factionMark) {
@@ -57,8 +59,10 @@ MsListFilter::RowTraits MsListFilter::TraitsOf(const typMsData& unit, const QStr
     set(ListToggle::Limit, StartsWith(category, u'限'));
     set(ListToggle::Nt, category.contains(u'Ｎ'));
     set(ListToggle::Star, unit.MsName.contains(u'☆'));
-    if (factionMark == QStringView(u"連")) traits |= kFederation;
-    else if (factionMark == QStringView(u"ジ")) traits |= kZeon;
+    if (factionMark == QStringView(u"連"))
+        traits |= kFederation;
+    else if (factionMark == QStringView(u"ジ"))
+        traits |= kZeon;
     return traits;
 }
 
@@ -79,8 +83,8 @@ bool MsListFilter::KeywordPasses(QStringView name, QStringView weight) const {
     for (qsizetype i = 0; i < words_.size(); ++i) {
         const QString& word = words_[i];
         const QString& narrow = narrowWords_[i];
-        const bool matches = name.contains(word) || word == weight || name.contains(narrow) ||
-                             narrow == weight;
+        const bool matches =
+            name.contains(word) || word == weight || name.contains(narrow) || narrow == weight;
         if (!matches) return false;
     }
     return true;

@@ -9,8 +9,8 @@ namespace velmora {
 
 namespace {
 
-const std::array<int, MsListModel::ColumnCount> kWidthsTwips = {
-    0, 360, 480, 2265, 600, 480, 480, 480, 480, 600, 840, 480, 390, 480};
+const std::array<int, MsListModel::ColumnCount> kWidthsTwips = {0,   360, 480, 2265, 600, 480, 480,
+                                                                480, 480, 600, 840,  480, 390, 480};
 
 }  // namespace
 
@@ -65,19 +65,24 @@ int MsListModel::columnCount(const QModelIndex& parent) const {
 QVariant MsListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return QVariant();
     switch (role) {
-    case Qt::DisplayRole: {
-        const int row = rows_[size_t(index.row())];
-        return CellText(catalogue_, row, index.column());
-    }
-    case Qt::TextAlignmentRole:
-        switch (index.column()) {
-        case Army:
-        case Shield: return int(Qt::AlignVCenter | Qt::AlignHCenter);
-        case Weight: return int(Qt::AlignVCenter | Qt::AlignRight);
-        case MsName: return int(Qt::AlignVCenter | Qt::AlignLeft);
-        default: return QVariant();
+        case Qt::DisplayRole: {
+            const int row = rows_[size_t(index.row())];
+            return CellText(catalogue_, row, index.column());
         }
-    default: return QVariant();
+        case Qt::TextAlignmentRole:
+            switch (index.column()) {
+                case Army:
+                case Shield:
+                    return int(Qt::AlignVCenter | Qt::AlignHCenter);
+                case Weight:
+                    return int(Qt::AlignVCenter | Qt::AlignRight);
+                case MsName:
+                    return int(Qt::AlignVCenter | Qt::AlignLeft);
+                default:
+                    return QVariant();
+            }
+        default:
+            return QVariant();
     }
 }
 
@@ -86,20 +91,34 @@ QVariant MsListModel::headerData(int section, Qt::Orientation orientation, int r
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignVCenter | Qt::AlignHCenter);
     if (role != Qt::DisplayRole) return QVariant();
     switch (section) {
-    case Army: return QStringLiteral(u"軍");
-    case Weight: return QStringLiteral(u"搭載");
-    case MsName: return QStringLiteral(u"機体名称");
-    case Supply: return QStringLiteral(u"補給");
-    case Hp: return QStringLiteral(u"ＨＰ");
-    case Armor: return QStringLiteral(u"装甲");
-    case AwayBase: return QStringLiteral(u"回避");
-    case PreemptiveBase: return QStringLiteral(u"先制");
-    case Move: return QStringLiteral(u"移動");
-    case Restriction: return QStringLiteral(u"制限");
-    case Repair: return QStringLiteral(u"修理");
-    case Shield: return QStringLiteral(u"盾");
-    case Tec: return QStringLiteral(u"TEC");
-    default: return QString();
+        case Army:
+            return QStringLiteral(u"軍");
+        case Weight:
+            return QStringLiteral(u"搭載");
+        case MsName:
+            return QStringLiteral(u"機体名称");
+        case Supply:
+            return QStringLiteral(u"補給");
+        case Hp:
+            return QStringLiteral(u"ＨＰ");
+        case Armor:
+            return QStringLiteral(u"装甲");
+        case AwayBase:
+            return QStringLiteral(u"回避");
+        case PreemptiveBase:
+            return QStringLiteral(u"先制");
+        case Move:
+            return QStringLiteral(u"移動");
+        case Restriction:
+            return QStringLiteral(u"制限");
+        case Repair:
+            return QStringLiteral(u"修理");
+        case Shield:
+            return QStringLiteral(u"盾");
+        case Tec:
+            return QStringLiteral(u"TEC");
+        default:
+            return QString();
     }
 }
 
@@ -108,21 +127,36 @@ QString MsListModel::CellText(const clsMsData& catalogue, int catalogueRow, int 
     if (catalogueRow < 0 || size_t(catalogueRow) >= list.size()) return QString();
     const typMsData& unit = list[size_t(catalogueRow)];
     switch (column) {
-    case MsNo: return unit.MsNo;
-    case Army: return catalogue.get配備名(catalogueRow);
-    case Weight: return unit.Weight;
-    case MsName: return unit.MsName;
-    case Supply: return unit.Supply;
-    case Hp: return unit.Hp;
-    case Armor: return unit.Armor;
-    case AwayBase: return unit.AwayBase;
-    case PreemptiveBase: return unit.PreemptiveBase;
-    case Move: return unit.MoveType + unit.Move;
-    case Restriction: return unit.Restriction;
-    case Repair: return unit.Repair;
-    case Shield: return unit.Shield;
-    case Tec: return unit.Tec;
-    default: return QString();
+        case MsNo:
+            return unit.MsNo;
+        case Army:
+            return catalogue.get配備名(catalogueRow);
+        case Weight:
+            return unit.Weight;
+        case MsName:
+            return unit.MsName;
+        case Supply:
+            return unit.Supply;
+        case Hp:
+            return unit.Hp;
+        case Armor:
+            return unit.Armor;
+        case AwayBase:
+            return unit.AwayBase;
+        case PreemptiveBase:
+            return unit.PreemptiveBase;
+        case Move:
+            return unit.MoveType + unit.Move;
+        case Restriction:
+            return unit.Restriction;
+        case Repair:
+            return unit.Repair;
+        case Shield:
+            return unit.Shield;
+        case Tec:
+            return unit.Tec;
+        default:
+            return QString();
     }
 }
 

@@ -16,8 +16,8 @@ class MsListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column {
-        MsNo,            // hidden key
-        Army,            // faction mark
+        MsNo,  // hidden key
+        Army,  // faction mark
         Weight,
         MsName,
         Supply,
@@ -25,7 +25,7 @@ public:
         Armor,
         AwayBase,
         PreemptiveBase,
-        Move,            // move type followed by the move value
+        Move,  // move type followed by the move value
         Restriction,
         Repair,
         Shield,

@@ -37,10 +37,10 @@ struct ToggleDesign {
 
 // In screen order, which is also ListToggle's order.
 const ToggleDesign kToggles[kListToggleCount] = {
-    {u"lblGeneral", u"汎用", {9, 3}},       {u"lblEarth", u"地上", {10, 3}},
-    {u"lblSpace", u"宇宙", {10, 3}},        {u"lblMassProduction", u"量産", {9, 3}},
-    {u"lblAce", u"一機", {9, 3}},           {u"lblPrivate", u"専用", {10, 3}},
-    {u"lblLimit", u"限定", {9, 4}},         {u"lblNt", u"ＮＴ", {9, 4}},
+    {u"lblGeneral", u"汎用", {9, 3}}, {u"lblEarth", u"地上", {10, 3}},
+    {u"lblSpace", u"宇宙", {10, 3}},  {u"lblMassProduction", u"量産", {9, 3}},
+    {u"lblAce", u"一機", {9, 3}},     {u"lblPrivate", u"専用", {10, 3}},
+    {u"lblLimit", u"限定", {9, 4}},   {u"lblNt", u"ＮＴ", {9, 4}},
     {u"lblStar", u"☆", {15, 4}},
 };
 
@@ -117,9 +117,9 @@ void MsListPanel::BuildFilters(QWidget* row) {
     for (int i = 0; i < kListToggleCount; ++i) {
         const ToggleDesign& design = kToggles[i];
         const QRect box(374 + 46 * i - inset, 0, 42, 19);
-        auto* toggle = new CategoryToggle(QString::fromUtf16(design.name),
-                                          QString::fromUtf16(design.caption), box,
-                                          design.captionOffset, row);
+        auto* toggle =
+            new CategoryToggle(QString::fromUtf16(design.name), QString::fromUtf16(design.caption),
+                               box, design.captionOffset, row);
         connect(toggle, &CategoryToggle::flipped, this, &MsListPanel::RefreshList);
         toggles_[size_t(i)] = toggle;
     }
@@ -131,8 +131,10 @@ void MsListPanel::BuildGrid() {
     grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     for (int c = 0; c < MsListModel::ColumnCount; ++c) {
         const int twips = MsListModel::ColumnWidthTwips(c);
-        if (twips == 0) grid_->setColumnHidden(c, true);
-        else grid_->setColumnWidth(c, twips / 15);
+        if (twips == 0)
+            grid_->setColumnHidden(c, true);
+        else
+            grid_->setColumnWidth(c, twips / 15);
     }
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!filling_) ShowCurrentUnit();
@@ -233,8 +235,8 @@ void MsListPanel::OnMouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers 
         QWidget* viewport = grid_->viewport();
         const QPointF at = QRectF(viewport->rect()).center();
         QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(),
-                          QPoint(0, (modifiers & Qt::ControlModifier) ? 120 : -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                          QPoint(0, (modifiers & Qt::ControlModifier) ? 120 : -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &wheel);
     }
 }

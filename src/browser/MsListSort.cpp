@@ -19,8 +19,10 @@ constexpr int kKeyCount = MsListModel::ColumnCount - kFirstKey;
 MsListSort::Key MsListSort::MakeKey(const QString& cell) {
     Key key;
     key.numeric = num::IsNumeric(cell);
-    if (key.numeric) key.value = num::Val(cell);
-    else key.text = cell;
+    if (key.numeric)
+        key.value = num::Val(cell);
+    else
+        key.text = cell;
     return key;
 }
 

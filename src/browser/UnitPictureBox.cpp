@@ -27,8 +27,8 @@ QImage UnitPictureBox::ImageFromBitmap(const QByteArray& bitmap) {
         qBound(qsizetype(0), (bitmap.size() - ImgDecoder::kBitmapHeaderSize) / 3,
                qsizetype(ImgDecoder::kPixelCount));
     if (pixels < ImgDecoder::kPixelCount) image.fill(Qt::black);
-    const auto* bgr = reinterpret_cast<const uchar*>(bitmap.constData()) +
-                      ImgDecoder::kBitmapHeaderSize;
+    const auto* bgr =
+        reinterpret_cast<const uchar*>(bitmap.constData()) + ImgDecoder::kBitmapHeaderSize;
     for (qsizetype start = 0; start < pixels; start += side) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(start / side)));
         const qsizetype count = qMin<qsizetype>(side, pixels - start);

@@ -14,9 +14,7 @@ constexpr QStringView kShieldFitted = u"盾あり";
 
 // Half the load, as the game counts it against pre-emption: rounded to a whole number first,
 // then halved with the remainder dropped.
-long long HalfLoad(const QString& load) {
-    return num::Half(num::WholeInt(rules::Value(load)));
-}
+long long HalfLoad(const QString& load) { return num::Half(num::WholeInt(rules::Value(load))); }
 
 }  // namespace
 

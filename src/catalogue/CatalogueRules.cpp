@@ -156,9 +156,7 @@ QString ImageBase(QStringView field) {
     return stem.left(second).toString();
 }
 
-QString Weight(QStringView field) {
-    return IsMissing(field) ? QStringLiteral(u"99") : Text(field);
-}
+QString Weight(QStringView field) { return IsMissing(field) ? QStringLiteral(u"99") : Text(field); }
 
 QString Numeric(QStringView field) {
     return !IsMissing(field) && IsNumericField(field) ? Text(field) : QString();

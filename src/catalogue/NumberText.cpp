@@ -18,17 +18,26 @@ qsizetype NumberLength(const QString& text, qsizetype from) {
     const qsizetype n = text.size();
     if (i < n && (text[i] == u'+' || text[i] == u'-')) ++i;
     qsizetype digits = 0;
-    while (i < n && IsDigit(text[i])) { ++i; ++digits; }
+    while (i < n && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < n && text[i] == u'.') {
         ++i;
-        while (i < n && IsDigit(text[i])) { ++i; ++digits; }
+        while (i < n && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return 0;
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
         qsizetype j = i + 1;
         if (j < n && (text[j] == u'+' || text[j] == u'-')) ++j;
         qsizetype expDigits = 0;
-        while (j < n && IsDigit(text[j])) { ++j; ++expDigits; }
+        while (j < n && IsDigit(text[j])) {
+            ++j;
+            ++expDigits;
+        }
         if (expDigits > 0) i = j;
     }
     return i - from;

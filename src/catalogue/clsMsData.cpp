@@ -112,9 +112,12 @@ int clsMsData::UnitCount() const { return rows_.empty() ? 0 : int(rows_.size()) 
 QString clsMsData::get配備名(int i) const {
     if (i < 0 || size_t(i) >= rows_.size()) return QString();
     switch (rows_[size_t(i)].Army) {
-    case 0: return QStringLiteral(u"連");
-    case 1: return QStringLiteral(u"ジ");
-    default: return QString();
+        case 0:
+            return QStringLiteral(u"連");
+        case 1:
+            return QStringLiteral(u"ジ");
+        default:
+            return QString();
     }
 }
 

@@ -81,11 +81,11 @@ void MsInfoPanel::BuildControls() {
     layout->addWidget(side, 0, Qt::AlignTop);
 
     // The box is made before the name so that the name is drawn on top of it.
-    auto* nameBox = AddLabel(side, QStringLiteral(u"lblMsInfo_2"), QString(),
-                             Design(8895, 240, 2880, 270));
+    auto* nameBox =
+        AddLabel(side, QStringLiteral(u"lblMsInfo_2"), QString(), Design(8895, 240, 2880, 270));
     nameBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblMsName_ = AddLabel(side, QStringLiteral(u"lblMsName"), QString(),
-                          Design(8955, 285, 2760, 195));
+    lblMsName_ =
+        AddLabel(side, QStringLiteral(u"lblMsName"), QString(), Design(8955, 285, 2760, 195));
 
     AddLabel(side, QStringLiteral(u"lblCaption_7"), QStringLiteral(u"ＨＰ"),
              Design(8895, 570, 450, 195));
@@ -116,15 +116,16 @@ void MsInfoPanel::BuildControls() {
         AddLabel(side, QStringLiteral(u"lblSupply"), QString(), Design(11190, 870, 690, 195));
     lblRepair_ =
         AddLabel(side, QStringLiteral(u"lblRepair"), QString(), Design(9345, 1155, 480, 195));
-    lblPreemptive_ = AddLabel(side, QStringLiteral(u"lblPreemptive"), QString(),
-                              Design(10350, 1155, 375, 195));
-    lblSale_ = AddLabel(side, QStringLiteral(u"lblSale"), QString(), Design(10725, 1155, 1155, 195));
+    lblPreemptive_ =
+        AddLabel(side, QStringLiteral(u"lblPreemptive"), QString(), Design(10350, 1155, 375, 195));
+    lblSale_ =
+        AddLabel(side, QStringLiteral(u"lblSale"), QString(), Design(10725, 1155, 1155, 195));
 
     // Only the weight is set, so the rest of the font still follows the window's.
     QFont bold;
     bold.setBold(true);
-    for (QLabel* value : {lblHp_, lblArmor_, lblMove_, lblWeight_, lblAway_, lblSupply_,
-                          lblRepair_, lblPreemptive_, lblSale_})
+    for (QLabel* value : {lblHp_, lblArmor_, lblMove_, lblWeight_, lblAway_, lblSupply_, lblRepair_,
+                          lblPreemptive_, lblSale_})
         value->setFont(bold);
 
     // Three columns of underlines, one under each row of values.
@@ -200,8 +201,8 @@ void MsInfoPanel::ShowMsData(const typMsData& record, bool updatePreemptive) {
 }
 
 void MsInfoPanel::ClearMsData() {
-    for (QLabel* label : {lblMsName_, lblHp_, lblArmor_, lblMove_, lblWeight_, lblAway_,
-                          lblSupply_, lblRepair_, lblPreemptive_, lblSale_})
+    for (QLabel* label : {lblMsName_, lblHp_, lblArmor_, lblMove_, lblWeight_, lblAway_, lblSupply_,
+                          lblRepair_, lblPreemptive_, lblSale_})
         label->clear();
     moveNumber_.clear();
     weapons_->ClearData();

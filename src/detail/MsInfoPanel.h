@@ -51,9 +51,9 @@ public:
                            const QString& modificationCell, const QString& weaponCell);
 
     const typMsData& CurMsData() const;
-    int ShieldChoice() const;       // position of cmbShield
-    int ModificationCode() const;   // item value of cmbReconstruct's current entry
-    int EquippedRow() const;        // last weapon row whose column 11 is "1"; 0 when none
+    int ShieldChoice() const;            // position of cmbShield
+    int ModificationCode() const;        // item value of cmbReconstruct's current entry
+    int EquippedRow() const;             // last weapon row whose column 11 is "1"; 0 when none
     QStringList EquippedColumn() const;  // column 11 of weapon rows 1 to 7
     PanelFigures Figures() const;
 

@@ -32,7 +32,7 @@ constexpr std::array<Bonus, 9> kBonuses{{
 
 const QStringList& ModificationTexts() {
     static const QStringList texts{
-        QStringLiteral(u"デフォルト"),    QStringLiteral(u"回避↑ ＨＰ↓"),
+        QStringLiteral(u"デフォルト"),  QStringLiteral(u"回避↑ ＨＰ↓"),
         QStringLiteral(u"回避↑ 装甲↓"), QStringLiteral(u"移動↑ ＨＰ↓"),
         QStringLiteral(u"移動↑ 装甲↓"), QStringLiteral(u"ＨＰ↑ 回避↓"),
         QStringLiteral(u"ＨＰ↑ 移動↓"), QStringLiteral(u"装甲↑ 回避↓"),

@@ -43,29 +43,29 @@ constexpr std::array<int, WeaponTableModel::ColumnCount> kWidthTwips{
 
 QVariant CellAlignment(int column) {
     switch (column) {
-    case WeaponTableModel::ColLabel:
-    case WeaponTableModel::ColAntiAir:
-    case WeaponTableModel::ColDetach:
-    case WeaponTableModel::ColAttribute:
-        return int(Qt::AlignVCenter | Qt::AlignHCenter);
-    case WeaponTableModel::ColName:
-        return int(Qt::AlignVCenter | Qt::AlignLeft);
-    case WeaponTableModel::ColOption:
-        return QVariant();
-    default:
-        return int(Qt::AlignVCenter | Qt::AlignRight);
+        case WeaponTableModel::ColLabel:
+        case WeaponTableModel::ColAntiAir:
+        case WeaponTableModel::ColDetach:
+        case WeaponTableModel::ColAttribute:
+            return int(Qt::AlignVCenter | Qt::AlignHCenter);
+        case WeaponTableModel::ColName:
+            return int(Qt::AlignVCenter | Qt::AlignLeft);
+        case WeaponTableModel::ColOption:
+            return QVariant();
+        default:
+            return int(Qt::AlignVCenter | Qt::AlignRight);
     }
 }
 
 QVariant HeaderAlignment(int column) {
     switch (column) {
-    case WeaponTableModel::ColAwayLoad:
-    case WeaponTableModel::ColEquipped:
-        return int(Qt::AlignVCenter | Qt::AlignRight);
-    case WeaponTableModel::ColOption:
-        return QVariant();
-    default:
-        return int(Qt::AlignVCenter | Qt::AlignHCenter);
+        case WeaponTableModel::ColAwayLoad:
+        case WeaponTableModel::ColEquipped:
+            return int(Qt::AlignVCenter | Qt::AlignRight);
+        case WeaponTableModel::ColOption:
+            return QVariant();
+        default:
+            return int(Qt::AlignVCenter | Qt::AlignHCenter);
     }
 }
 
@@ -92,16 +92,16 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
     const int row = index.row();
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-        return cells_[row][column];
-    case Qt::TextAlignmentRole:
-        return CellAlignment(column);
-    case Qt::BackgroundRole:
-        // The fixed label column keeps the grid's own look.
-        if (column == ColLabel) return QVariant();
-        return tinted_[row] ? TintColour() : PlainColour();
-    default:
-        return QVariant();
+        case Qt::DisplayRole:
+            return cells_[row][column];
+        case Qt::TextAlignmentRole:
+            return CellAlignment(column);
+        case Qt::BackgroundRole:
+            // The fixed label column keeps the grid's own look.
+            if (column == ColLabel) return QVariant();
+            return tinted_[row] ? TintColour() : PlainColour();
+        default:
+            return QVariant();
     }
 }
 
@@ -125,23 +125,36 @@ int WeaponTableModel::ColumnWidth(int column) {
 
 QString WeaponTableModel::CellText(const typWeapon& weapon, int column) {
     switch (column) {
-    case ColName: return weapon.Name;
-    case ColPower: return weapon.Power + QStringLiteral(u"x") + weapon.Shots;
-    case ColTotal:
-        return weapon.Power == u"0"
-                   ? QStringLiteral(u"--")
-                   : num::NumberText(num::Val(weapon.Shots) * num::Val(weapon.Power));
-    case ColRange1: return RangeText(weapon.Range1);
-    case ColRange2: return RangeText(weapon.Range2);
-    case ColRange3: return RangeText(weapon.Range3);
-    case ColRange4: return RangeText(weapon.Range4);
-    case ColAntiAir: return weapon.AntiAir;
-    case ColDetach: return weapon.Detach;
-    case ColAwayLoad: return weapon.AwayLoad;
-    case ColEquipped: return weapon.Equipped;
-    case ColOption: return weapon.Option;
-    case ColAttribute: return weapon.Attribute;
-    default: return QString();
+        case ColName:
+            return weapon.Name;
+        case ColPower:
+            return weapon.Power + QStringLiteral(u"x") + weapon.Shots;
+        case ColTotal:
+            return weapon.Power == u"0"
+                       ? QStringLiteral(u"--")
+                       : num::NumberText(num::Val(weapon.Shots) * num::Val(weapon.Power));
+        case ColRange1:
+            return RangeText(weapon.Range1);
+        case ColRange2:
+            return RangeText(weapon.Range2);
+        case ColRange3:
+            return RangeText(weapon.Range3);
+        case ColRange4:
+            return RangeText(weapon.Range4);
+        case ColAntiAir:
+            return weapon.AntiAir;
+        case ColDetach:
+            return weapon.Detach;
+        case ColAwayLoad:
+            return weapon.AwayLoad;
+        case ColEquipped:
+            return weapon.Equipped;
+        case ColOption:
+            return weapon.Option;
+        case ColAttribute:
+            return weapon.Attribute;
+        default:
+            return QString();
     }
 }
 

@@ -72,11 +72,13 @@ QVariant FormationModel::data(const QModelIndex& index, int role) const {
         return QVariant();
     const QString& text = rows_[std::size_t(index.row())][std::size_t(index.column())];
     switch (role) {
-    case Qt::DisplayRole: return text;
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(
-            Aligned(Layout()[std::size_t(index.column())].cellAlignment, text));
-    default: return QVariant();
+        case Qt::DisplayRole:
+            return text;
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(
+                Aligned(Layout()[std::size_t(index.column())].cellAlignment, text));
+        default:
+            return QVariant();
     }
 }
 
@@ -85,9 +87,12 @@ QVariant FormationModel::headerData(int section, Qt::Orientation orientation, in
     const ColumnLayout& column = Layout()[std::size_t(section)];
     const QString header = QString::fromUtf16(column.header);
     switch (role) {
-    case Qt::DisplayRole: return header;
-    case Qt::TextAlignmentRole: return QVariant::fromValue(Aligned(column.headerAlignment, header));
-    default: return QVariant();
+        case Qt::DisplayRole:
+            return header;
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Aligned(column.headerAlignment, header));
+        default:
+            return QVariant();
     }
 }
 

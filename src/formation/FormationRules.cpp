@@ -95,10 +95,17 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
         load = num::Whole(load + num::Val(row[kColWeight]));
         repair = num::Whole(repair + num::Val(row[kColRepair]));
         switch (CategoryOf(row[kColCategory])) {
-        case UnitCategory::Limited: ++result.limited; break;
-        case UnitCategory::Exclusive: ++result.exclusive; break;
-        case UnitCategory::OneUnit: ++result.oneUnit; break;
-        case UnitCategory::Other: break;
+            case UnitCategory::Limited:
+                ++result.limited;
+                break;
+            case UnitCategory::Exclusive:
+                ++result.exclusive;
+                break;
+            case UnitCategory::OneUnit:
+                ++result.oneUnit;
+                break;
+            case UnitCategory::Other:
+                break;
         }
     }
     result.load = num::NumberText(load);
@@ -121,14 +128,21 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
     }
     if (result.oneUnit == 2) {
         switch (skill) {
-        case 0:
-            result.verdict =
-                QStringLiteral(u"搭載解除スキルを持っていません。一機制限機は一機までです。");
-            return result;
-        case 1: result.capacity = Lowered(result.capacity, 6); break;
-        case 2: result.capacity = Lowered(result.capacity, 4); break;
-        case 3: result.capacity = Lowered(result.capacity, 2); break;
-        default: break;
+            case 0:
+                result.verdict =
+                    QStringLiteral(u"搭載解除スキルを持っていません。一機制限機は一機までです。");
+                return result;
+            case 1:
+                result.capacity = Lowered(result.capacity, 6);
+                break;
+            case 2:
+                result.capacity = Lowered(result.capacity, 4);
+                break;
+            case 3:
+                result.capacity = Lowered(result.capacity, 2);
+                break;
+            default:
+                break;
         }
     }
 

@@ -20,13 +20,10 @@ QString FormationLists::Joined() const {
 FormationLists FormationLists::Parse(const QString& fourFields) {
     QStringList fields = fourFields.split(u'\t');
     while (fields.size() < 4) fields.append(QString());
-    return {SplitList(fields[0]), SplitList(fields[1]), SplitList(fields[2]),
-            SplitList(fields[3])};
+    return {SplitList(fields[0]), SplitList(fields[1]), SplitList(fields[2]), SplitList(fields[3])};
 }
 
-QString FormatStamp(const QDateTime& when) {
-    return when.toString(QStringLiteral("MM.dd HH:mm"));
-}
+QString FormatStamp(const QDateTime& when) { return when.toString(QStringLiteral("MM.dd HH:mm")); }
 
 QString MakeFormationText(const QString& comment, const QDateTime& when,
                           const FormationLists& lists) {

@@ -44,8 +44,7 @@ Status SaveSlots::Store(SettingsFile& settings, int slot, const QString& comment
 }
 
 bool SaveSlots::IsStorableComment(const QString& comment) {
-    if (comment.contains(u'\t') || comment.contains(u'\r') || comment.contains(u'\n'))
-        return false;
+    if (comment.contains(u'\t') || comment.contains(u'\r') || comment.contains(u'\n')) return false;
     for (const QChar c : comment) {
         if (c != u' ') return true;
     }

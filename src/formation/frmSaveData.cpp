@@ -95,8 +95,7 @@ public:
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal || section < 0 || section >= kSlotColumnCount)
-            return {};
+        if (orientation != Qt::Horizontal || section < 0 || section >= kSlotColumnCount) return {};
         if (role == Qt::DisplayRole) return Header(section);
         return {};
     }
@@ -104,20 +103,29 @@ public:
 private:
     static Qt::Alignment Alignment(int column) {
         switch (column) {
-        case kSlotLoad: return kRight;
-        case kSlotStamp: return kCentre;
-        default: return kLeft;
+            case kSlotLoad:
+                return kRight;
+            case kSlotStamp:
+                return kCentre;
+            default:
+                return kLeft;
         }
     }
 
     static QString Header(int column) {
         switch (column) {
-        case kSlotComment: return QStringLiteral(u"コメント");
-        case kSlotStamp: return QStringLiteral(u"登録日時");
-        case kSlotShields: return QStringLiteral(u"盾");
-        case kSlotModifications: return QStringLiteral(u"改造");
-        case kSlotWeapons: return QStringLiteral(u"武器");
-        default: return QString();
+            case kSlotComment:
+                return QStringLiteral(u"コメント");
+            case kSlotStamp:
+                return QStringLiteral(u"登録日時");
+            case kSlotShields:
+                return QStringLiteral(u"盾");
+            case kSlotModifications:
+                return QStringLiteral(u"改造");
+            case kSlotWeapons:
+                return QStringLiteral(u"武器");
+            default:
+                return QString();
         }
     }
 
@@ -146,9 +154,12 @@ public:
         if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
         if (role == Qt::DisplayRole) {
             switch (index.column()) {
-            case kUnitPosition: return QString::number(index.row() + 1);
-            case kUnitName: return names_[index.row()];
-            default: return QString();
+                case kUnitPosition:
+                    return QString::number(index.row() + 1);
+                case kUnitName:
+                    return names_[index.row()];
+                default:
+                    return QString();
             }
         }
         if (role == Qt::TextAlignmentRole)
@@ -159,10 +170,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
         switch (section) {
-        case kUnitPosition: return QStringLiteral(u"No.");
-        case kUnitName: return QStringLiteral(u"機体名称");
-        case kUnitKey: return QString();
-        default: return {};
+            case kUnitPosition:
+                return QStringLiteral(u"No.");
+            case kUnitName:
+                return QStringLiteral(u"機体名称");
+            case kUnitKey:
+                return QString();
+            default:
+                return {};
         }
     }
 

@@ -3,8 +3,8 @@
 #include "support/FailingDevice.h"
 #include "support/TestFolder.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 namespace velmora {
 namespace {

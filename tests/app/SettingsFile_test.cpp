@@ -2,9 +2,9 @@
 
 #include "support/TestFolder.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace velmora {
 namespace {

@@ -6,8 +6,8 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 #include <limits>
 #include <stdexcept>
 
@@ -22,8 +22,9 @@ using test::UnitLine;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
-const QString kPrompt = S(u"QELのインストールフォルダを指定してください。\r\n"
-                          u"[例]\"C:\\Program Files\\Toveri\\QEL2\"");
+const QString kPrompt =
+    S(u"QELのインストールフォルダを指定してください。\r\n"
+      u"[例]\"C:\\Program Files\\Toveri\\QEL2\"");
 
 // Pure pieces
 
@@ -87,7 +88,9 @@ protected:
     void WriteSettings(const QStringList& lines) {
         folder_.Write(S(u"setting.ini"), SettingsBytes(lines));
     }
-    std::optional<StartUpResult> Run() { return StartUp(platform_, catalogue_, settings_).Run(nullptr); }
+    std::optional<StartUpResult> Run() {
+        return StartUp(platform_, catalogue_, settings_).Run(nullptr);
+    }
     QString PathSetting() const { return settings_.Read(S(u"Setting"), S(u"path")); }
 
     TestFolder folder_;
@@ -129,9 +132,9 @@ TEST_F(StartUpTest, settingsMissing_showsItsMessageAfterLoadingTheCatalogue) {
 TEST_F(StartUpTest, malformedCatalogueLine_showsAMessageNamingTheLineAndEnds) {
     QString shortLine = UnitLine(S(u"002"), S(u"ZEON"), S(u"ザルガ"), S(u"4"));
     shortLine.truncate(shortLine.lastIndexOf(u','));  // 87 fields
-    folder_.Write(S(u"unitdata.csv"),
-                  CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
-                                  shortLine}));
+    folder_.Write(
+        S(u"unitdata.csv"),
+        CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")), shortLine}));
     WriteSettings({S(u"[Setting]")});
     EXPECT_FALSE(Run());
     ASSERT_EQ(platform_.messages.size(), 1u);
@@ -227,9 +230,8 @@ TEST_F(StartUpTest, answerTheSettingsFileCannotHold_isReportedAndStillUsed) {
 
 TEST_F(StartUpTest, commanderSettings_areHandedOnAsWholeNumbers) {
     WriteCatalogue();
-    WriteSettings({S(u"[Setting]"), S(u"path=") + test::MakeInstallFolder(folder_),
-                   S(u"class=6"), S(u"level=7.5"), S(u"decoration=-1"),
-                   S(u"skill=99999999999")});
+    WriteSettings({S(u"[Setting]"), S(u"path=") + test::MakeInstallFolder(folder_), S(u"class=6"),
+                   S(u"level=7.5"), S(u"decoration=-1"), S(u"skill=99999999999")});
     const auto result = Run();
     ASSERT_TRUE(result);
     EXPECT_EQ(result->rank, 6);

@@ -5,6 +5,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
@@ -18,7 +19,6 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <optional>
 
 namespace velmora {
@@ -184,9 +184,9 @@ std::vector<DesignedControl> DesignControls() {
         {S(u"cmdSaveLoad"), "QPushButton", form, S(u"セーブ／ロード")},
     };
     const std::pair<const char16_t*, const char16_t*> toggles[] = {
-        {u"lblGeneral", u"汎用"},       {u"lblEarth", u"地上"}, {u"lblSpace", u"宇宙"},
+        {u"lblGeneral", u"汎用"},        {u"lblEarth", u"地上"}, {u"lblSpace", u"宇宙"},
         {u"lblMassProduction", u"量産"}, {u"lblAce", u"一機"},   {u"lblPrivate", u"専用"},
-        {u"lblLimit", u"限定"},          {u"lblNt", u"ＮＴ"},     {u"lblStar", u"☆"}};
+        {u"lblLimit", u"限定"},          {u"lblNt", u"ＮＴ"},    {u"lblStar", u"☆"}};
     // Each category toggle is a box (index 0) with its caption (index 1) on it.
     for (const auto& [toggle, caption] : toggles) {
         controls.push_back({QString::fromUtf16(toggle) + u"_0", "QLabel", list, QString()});
@@ -301,9 +301,8 @@ TEST_F(WindowTest, load_pathEmpty_asksForTheInstallFolderAndGoesOnWhenCancelled)
     folder_.Write(S(u"setting.ini"), SettingsBytes({S(u"[Setting]"), S(u"path=")}));
     EXPECT_TRUE(Window().Load());
     ASSERT_EQ(platform_.folderPrompts.size(), 1);
-    EXPECT_EQ(platform_.folderPrompts[0],
-              S(u"QELのインストールフォルダを指定してください。\r\n"
-                u"[例]\"C:\\Program Files\\Toveri\\QEL2\""));
+    EXPECT_EQ(platform_.folderPrompts[0], S(u"QELのインストールフォルダを指定してください。\r\n"
+                                            u"[例]\"C:\\Program Files\\Toveri\\QEL2\""));
     EXPECT_EQ(Setting(S(u"path")), QString());
     EXPECT_EQ(UnitRows(S(u"grdMsList")), 2);  // the two EFSF units
 }
@@ -364,25 +363,24 @@ TEST_P(CommanderValueTest, appliesTheRangeRules) {
     EXPECT_EQ(Setting(S(u"skill")), QString::number(c.skill));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, CommanderValueTest,
-    ::testing::Values(CommanderCase{u"class=5", u"大佐", 1, 0, 0},
-                      CommanderCase{u"class=6", u"少尉", 1, 0, 0},
-                      CommanderCase{u"class=-1", u"少尉", 1, 0, 0},
-                      CommanderCase{u"class=99999999999", u"少尉", 1, 0, 0},
-                      CommanderCase{u"level=0", u"少尉", 1, 0, 0},
-                      CommanderCase{u"level=100", u"少尉", 1, 0, 0},
-                      CommanderCase{u"level=abc", u"少尉", 1, 0, 0},
-                      CommanderCase{u"level=7.5", u"少尉", 8, 0, 0},
-                      CommanderCase{u"level=6.5", u"少尉", 6, 0, 0},
-                      CommanderCase{u"level=99", u"少尉", 99, 0, 0},
-                      CommanderCase{u"level=4294967297", u"少尉", 1, 0, 0},
-                      CommanderCase{u"decoration=-1", u"少尉", 1, 0, 0},
-                      CommanderCase{u"decoration=99", u"少尉", 1, 99, 0},
-                      CommanderCase{u"decoration=1e12", u"少尉", 1, 0, 0},
-                      CommanderCase{u"skill=4", u"少尉", 1, 0, 0},
-                      CommanderCase{u"skill=3", u"少尉", 1, 0, 3},
-                      CommanderCase{u"skill=-2147483649", u"少尉", 1, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Rules, CommanderValueTest,
+                         ::testing::Values(CommanderCase{u"class=5", u"大佐", 1, 0, 0},
+                                           CommanderCase{u"class=6", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"class=-1", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"class=99999999999", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"level=0", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"level=100", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"level=abc", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"level=7.5", u"少尉", 8, 0, 0},
+                                           CommanderCase{u"level=6.5", u"少尉", 6, 0, 0},
+                                           CommanderCase{u"level=99", u"少尉", 99, 0, 0},
+                                           CommanderCase{u"level=4294967297", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"decoration=-1", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"decoration=99", u"少尉", 1, 99, 0},
+                                           CommanderCase{u"decoration=1e12", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"skill=4", u"少尉", 1, 0, 0},
+                                           CommanderCase{u"skill=3", u"少尉", 1, 0, 3},
+                                           CommanderCase{u"skill=-2147483649", u"少尉", 1, 0, 0}));
 
 // Working with the window
 

@@ -2,9 +2,9 @@
 #include "browser/UnitPictureBox.h"
 #include "support/TestFolder.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,7 +21,7 @@ QByteArray ImgFile(const std::vector<Record>& runs, bool trailer = true) {
     QByteArray file(ImgDecoder::kFileHeaderSize, '\x7f');
     for (const Record& run : runs) {
         const char record[8] = {char(run.b), char(run.g), char(run.r), '\x55',
-                                char(run.n), '\x66', '\x77', '\x11'};
+                                char(run.n), '\x66',      '\x77',      '\x11'};
         file.append(record, 8);
     }
     if (trailer) file.append(8, '\x33');
@@ -60,8 +60,8 @@ TEST(ImgDecoder, BitmapHeaderIsTheConstant24BitBottomUpHeader) {
 }
 
 TEST(ImgDecoder, RunsFillPixelsInOrderAndZeroLengthRunsDrawNothing) {
-    const QByteArray bitmap = ImgDecoder::Decode(
-        ImgFile({{1, 2, 3, 2}, {9, 9, 9, 0}, {4, 5, 6, 1}, {7, 8, 250, 3}}));
+    const QByteArray bitmap =
+        ImgDecoder::Decode(ImgFile({{1, 2, 3, 2}, {9, 9, 9, 0}, {4, 5, 6, 1}, {7, 8, 250, 3}}));
     const std::array<int, 3> first{1, 2, 3}, second{4, 5, 6}, third{7, 8, 250};
     EXPECT_EQ(Pixel(bitmap, 0), first);
     EXPECT_EQ(Pixel(bitmap, 1), first);

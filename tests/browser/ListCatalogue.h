@@ -21,11 +21,22 @@ struct ListUnit {
 };
 
 inline QString ListLine(const ListUnit& unit) {
-    QStringList fields = {unit.no,   unit.army,         unit.name,   QStringLiteral(u"-"),
-                          QStringLiteral(u"0300000"), unit.picture, QStringLiteral(u"2"),
-                          unit.weight, QStringLiteral(u"100"), QStringLiteral(u"5"),
-                          QStringLiteral(u"20"), QStringLiteral(u"10"), unit.move,
-                          QStringLiteral(u"4"), QStringLiteral(u"-"), unit.category,
+    QStringList fields = {unit.no,
+                          unit.army,
+                          unit.name,
+                          QStringLiteral(u"-"),
+                          QStringLiteral(u"0300000"),
+                          unit.picture,
+                          QStringLiteral(u"2"),
+                          unit.weight,
+                          QStringLiteral(u"100"),
+                          QStringLiteral(u"5"),
+                          QStringLiteral(u"20"),
+                          QStringLiteral(u"10"),
+                          unit.move,
+                          QStringLiteral(u"4"),
+                          QStringLiteral(u"-"),
+                          unit.category,
                           QStringLiteral(u"30")};
     for (int k = 0; k < 7; ++k) {
         fields << QStringLiteral(u"なし") << QStringLiteral(u"－") << QStringLiteral(u"0")

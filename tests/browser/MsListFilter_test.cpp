@@ -62,9 +62,12 @@ TEST(MsListFilter, TerrainTogglesAreOredAndEmptyAreaDropsOut) {
 
 TEST(MsListFilter, CategoryTogglesAreOredAndNeverShowTwoUnitOrEmptyCategory) {
     const QStringList categories = {QStringLiteral(u"量産機"),
-                                    QStringLiteral(u"一機制限"), QStringLiteral(u"一機・ＮＴ"),
-                                    QStringLiteral(u"専用機"), QStringLiteral(u"限定生産"),
-                                    QStringLiteral(u"二機制限"), QString()};
+                                    QStringLiteral(u"一機制限"),
+                                    QStringLiteral(u"一機・ＮＴ"),
+                                    QStringLiteral(u"専用機"),
+                                    QStringLiteral(u"限定生産"),
+                                    QStringLiteral(u"二機制限"),
+                                    QString()};
     // Which of the categories above each toggle alone lets through.
     const std::pair<ListToggle, QString> cases[] = {
         {ListToggle::MassProduction, QStringLiteral(u"1000000")},
@@ -82,19 +85,24 @@ TEST(MsListFilter, CategoryTogglesAreOredAndNeverShowTwoUnitOrEmptyCategory) {
         }
     }
     const MsListFilter massOrLimit = With({ListToggle::MassProduction, ListToggle::Limit});
-    EXPECT_TRUE(massOrLimit.Passes(Unit(QStringLiteral(u"x"), {}, QStringLiteral(u"量産機")), kRen));
-    EXPECT_TRUE(massOrLimit.Passes(Unit(QStringLiteral(u"x"), {}, QStringLiteral(u"限定生産")), kRen));
-    EXPECT_FALSE(massOrLimit.Passes(Unit(QStringLiteral(u"x"), {}, QStringLiteral(u"二機制限")), kRen));
+    EXPECT_TRUE(
+        massOrLimit.Passes(Unit(QStringLiteral(u"x"), {}, QStringLiteral(u"量産機")), kRen));
+    EXPECT_TRUE(
+        massOrLimit.Passes(Unit(QStringLiteral(u"x"), {}, QStringLiteral(u"限定生産")), kRen));
+    EXPECT_FALSE(
+        massOrLimit.Passes(Unit(QStringLiteral(u"x"), {}, QStringLiteral(u"二機制限")), kRen));
 }
 
 TEST(MsListFilter, GroupsStarAndKeywordAreAnded) {
-    const MsListFilter filter = With({ListToggle::Earth, ListToggle::MassProduction, ListToggle::Star});
+    const MsListFilter filter =
+        With({ListToggle::Earth, ListToggle::MassProduction, ListToggle::Star});
     const QString earth = QStringLiteral(u"地上");
     const QString mass = QStringLiteral(u"量産機");
     EXPECT_TRUE(filter.Passes(Unit(QStringLiteral(u"ザク☆"), earth, mass), kZi));
     EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザク"), earth, mass), kZi));
     EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザク☆"), QStringLiteral(u"宇宙"), mass), kZi));
-    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザク☆"), earth, QStringLiteral(u"専用機")), kZi));
+    EXPECT_FALSE(
+        filter.Passes(Unit(QStringLiteral(u"ザク☆"), earth, QStringLiteral(u"専用機")), kZi));
     EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザク☆"), earth, mass), QString()));
 }
 
@@ -103,15 +111,18 @@ TEST(MsListFilter, KeywordWordsAreAndedOverNameOrExactWeight) {
     EXPECT_EQ(filter.Words(), QStringList({QStringLiteral(u"ザク"), QStringLiteral(u"3")}));
     EXPECT_TRUE(filter.Passes(Unit(QStringLiteral(u"ザクII"), {}, {}, QStringLiteral(u"3")), kZi));
     EXPECT_TRUE(filter.Passes(Unit(QStringLiteral(u"ザク3型"), {}, {}, QStringLiteral(u"7")), kZi));
-    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザクII"), {}, {}, QStringLiteral(u"13")), kZi));
+    EXPECT_FALSE(
+        filter.Passes(Unit(QStringLiteral(u"ザクII"), {}, {}, QStringLiteral(u"13")), kZi));
     EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"グフ3"), {}, {}, QStringLiteral(u"3")), kZi));
 }
 
 TEST(MsListFilter, FullWidthDigitAndLettersAlsoMatchTheirHalfWidthForms) {
     const MsListFilter digit = With({}, QStringLiteral(u"３"));
     EXPECT_TRUE(digit.Passes(Unit(QStringLiteral(u"ジム"), {}, {}, QStringLiteral(u"3")), kRen));
-    EXPECT_TRUE(digit.Passes(Unit(QStringLiteral(u"ガンダム3号機"), {}, {}, QStringLiteral(u"9")), kRen));
-    EXPECT_TRUE(digit.Passes(Unit(QStringLiteral(u"ガンダム３号機"), {}, {}, QStringLiteral(u"9")), kRen));
+    EXPECT_TRUE(
+        digit.Passes(Unit(QStringLiteral(u"ガンダム3号機"), {}, {}, QStringLiteral(u"9")), kRen));
+    EXPECT_TRUE(
+        digit.Passes(Unit(QStringLiteral(u"ガンダム３号機"), {}, {}, QStringLiteral(u"9")), kRen));
     EXPECT_FALSE(digit.Passes(Unit(QStringLiteral(u"ジム"), {}, {}, QStringLiteral(u"13")), kRen));
 
     const MsListFilter letters = With({}, QStringLiteral(u"ＧＭ"));

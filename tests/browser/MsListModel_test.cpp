@@ -1,6 +1,6 @@
 #include "browser/MsListModel.h"
-#include "browser/MsListSort.h"
 #include "ListCatalogue.h"
+#include "browser/MsListSort.h"
 
 #include <QAbstractItemModelTester>
 #include "QtPrinters.h"
@@ -62,14 +62,16 @@ TEST(MsListModel, RowsWithEqualKeysKeepFileOrderAndTextWeightsFollowNumbers) {
     });
     MsListModel model(*catalogue);
     model.Fill(AllFactions());
-    EXPECT_EQ(Column(model, MsListModel::MsNo),
-              QStringList({u"b"_s, u"c"_s, u"d"_s, u"a"_s}));
+    EXPECT_EQ(Column(model, MsListModel::MsNo), QStringList({u"b"_s, u"c"_s, u"d"_s, u"a"_s}));
 }
 
 TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
-    const auto catalogue = ListCatalogue({{.no = u"7"_s, .name = u"ガンダム"_s,
-                                           .weight = u"8"_s, .move = u"宇宙2"_s,
-                                           .category = u"一N"_s, .shield = u"○"_s}});
+    const auto catalogue = ListCatalogue({{.no = u"7"_s,
+                                           .name = u"ガンダム"_s,
+                                           .weight = u"8"_s,
+                                           .move = u"宇宙2"_s,
+                                           .category = u"一N"_s,
+                                           .shield = u"○"_s}});
     MsListModel model(*catalogue);
     model.Fill(AllFactions());
     ASSERT_EQ(model.rowCount(), 1);
@@ -79,9 +81,9 @@ TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
             row << model.index(0, c).data().toString();
         return row;
     }();
-    EXPECT_EQ(cells, QStringList({u"7"_s, u"連"_s, u"8"_s, u"ガンダム"_s, u"4"_s, u"100"_s,
-                                  u"5"_s, u"20"_s, u"10"_s, u"宇宙2"_s, u"一機・ＮＴ"_s, u"30"_s,
-                                  u"○"_s, u"2"_s}));
+    EXPECT_EQ(cells, QStringList({u"7"_s, u"連"_s, u"8"_s, u"ガンダム"_s, u"4"_s, u"100"_s, u"5"_s,
+                                  u"20"_s, u"10"_s, u"宇宙2"_s, u"一機・ＮＴ"_s, u"30"_s, u"○"_s,
+                                  u"2"_s}));
     QStringList headers;
     for (int c = 0; c < MsListModel::ColumnCount; ++c) {
         headers << model.headerData(c, Qt::Horizontal).toString();
@@ -91,9 +93,7 @@ TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
     EXPECT_EQ(headers, QStringList({QString(), u"軍"_s, u"搭載"_s, u"機体名称"_s, u"補給"_s,
                                     u"ＨＰ"_s, u"装甲"_s, u"回避"_s, u"先制"_s, u"移動"_s,
                                     u"制限"_s, u"修理"_s, u"盾"_s, u"TEC"_s}));
-    const auto align = [&](int c) {
-        return model.index(0, c).data(Qt::TextAlignmentRole);
-    };
+    const auto align = [&](int c) { return model.index(0, c).data(Qt::TextAlignmentRole); };
     EXPECT_EQ(align(MsListModel::Army).toInt(), int(Qt::AlignVCenter | Qt::AlignHCenter));
     EXPECT_EQ(align(MsListModel::Weight).toInt(), int(Qt::AlignVCenter | Qt::AlignRight));
     EXPECT_EQ(align(MsListModel::MsName).toInt(), int(Qt::AlignVCenter | Qt::AlignLeft));
@@ -107,7 +107,8 @@ TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
 TEST(MsListModel, RefillsStayConsistentUnderTheModelTester) {
     std::vector<ListUnit> units;
     for (int i = 0; i < 40; ++i) {
-        units.push_back({.no = QString::number(i), .name = u"機体"_s + QString::number(i),
+        units.push_back({.no = QString::number(i),
+                         .name = u"機体"_s + QString::number(i),
                          .army = i % 3 ? u"EFSF"_s : u"ZEON"_s,
                          .weight = QString::number(i % 7),
                          .move = i % 2 ? u"地上3"_s : u"宇宙2"_s});
@@ -131,16 +132,20 @@ TEST(MsListModel, RefillsStayConsistentUnderTheModelTester) {
 }
 
 TEST(MsListModel, EveryFilterSettingListsExactlyTheRowsThatPassInListOrder) {
-    const QStringList moves = {u"地上3"_s, u"宇宙2"_s, u"汎用1"_s, u"地1"_s, u"宇"_s, u"海4"_s, QString()};
-    const QStringList categories = {u"－"_s, u"限定"_s, u"専用"_s, u"一機"_s, u"二機"_s, u"一N"_s, u"特"_s};
+    const QStringList moves = {u"地上3"_s, u"宇宙2"_s, u"汎用1"_s, u"地1"_s,
+                               u"宇"_s,    u"海4"_s,   QString()};
+    const QStringList categories = {u"－"_s,   u"限定"_s, u"専用"_s, u"一機"_s,
+                                    u"二機"_s, u"一N"_s,  u"特"_s};
     const QStringList armies = {u"EFSF"_s, u"ZEON"_s, u"OTHER"_s};
     std::vector<ListUnit> units;
     for (int i = 0; i < 63; ++i) {
         units.push_back({.no = QString::number(i),
                          .name = (i % 2 ? u"ザク"_s : u"ｼﾞﾑ"_s) + QString::number(i % 5) +
                                  (i % 4 == 0 ? u"☆"_s : QString()),
-                         .army = armies[i % 3], .weight = QString::number(i % 4),
-                         .move = moves[i % 7], .category = categories[(i / 7) % 7]});
+                         .army = armies[i % 3],
+                         .weight = QString::number(i % 4),
+                         .move = moves[i % 7],
+                         .category = categories[(i / 7) % 7]});
     }
     const auto catalogue = ListCatalogue(units);
     const std::vector<int> order = MsListSort::Presort(*catalogue);
@@ -155,7 +160,8 @@ TEST(MsListModel, EveryFilterSettingListsExactlyTheRowsThatPassInListOrder) {
                     filter.SetToggle(ListToggle(t), toggles & (1 << t));
                 std::vector<int> expected;
                 for (int row : order) {
-                    if (filter.Passes(catalogue->MsDataList()[size_t(row)], catalogue->get配備名(row)))
+                    if (filter.Passes(catalogue->MsDataList()[size_t(row)],
+                                      catalogue->get配備名(row)))
                         expected.push_back(row);
                 }
                 model.Fill(filter);

@@ -1,10 +1,11 @@
-#include "browser/GridView.h"
-#include "browser/ImgDecoder.h"
 #include "browser/MsListPanel.h"
 #include "ListCatalogue.h"
 #include "QtPrinters.h"
+#include "browser/GridView.h"
+#include "browser/ImgDecoder.h"
 #include "support/TestFolder.h"
 
+#include <gtest/gtest.h>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +13,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -25,10 +25,18 @@ using test::ListUnit;
 // Sorted: ジ 1 (Z1), ジ 2 (Z2), 連 1 (E1), 連 2 (E2), 連 5 (E3).
 std::vector<ListUnit> Units() {
     return {
-        {.no = u"E3"_s, .name = u"ジム改"_s, .weight = u"5"_s, .move = u"宇宙2"_s, .shield = u"○"_s},
+        {.no = u"E3"_s,
+         .name = u"ジム改"_s,
+         .weight = u"5"_s,
+         .move = u"宇宙2"_s,
+         .shield = u"○"_s},
         {.no = u"Z1"_s, .name = u"ザク"_s, .army = u"ZEON"_s, .weight = u"1"_s},
         {.no = u"E1"_s, .name = u"ボール"_s, .weight = u"1"_s, .move = u"宇宙2"_s},
-        {.no = u"Z2"_s, .name = u"グフ"_s, .army = u"ZEON"_s, .weight = u"2"_s, .category = u"専用"_s},
+        {.no = u"Z2"_s,
+         .name = u"グフ"_s,
+         .army = u"ZEON"_s,
+         .weight = u"2"_s,
+         .category = u"専用"_s},
         {.no = u"E2"_s, .name = u"ガンタンク"_s, .weight = u"2"_s},
     };
 }
@@ -38,7 +46,8 @@ struct PanelFixture : ::testing::Test {
     MsListPanel panel{*catalogue};
     GridView* grid = panel.findChild<GridView*>(u"grdMsList"_s);
 
-    template <typename T> T* Child(const QString& name) {
+    template <typename T>
+    T* Child(const QString& name) {
         T* child = panel.findChild<T*>(name);
         EXPECT_NE(child, nullptr) << name.toStdString();
         return child;
@@ -177,7 +186,8 @@ struct ScrollFixture : ::testing::Test {
     std::unique_ptr<clsMsData> catalogue = [] {
         std::vector<ListUnit> units;
         for (int i = 0; i < 60; ++i)
-            units.push_back({.no = QString::number(i), .name = u"機"_s + QString::number(i),
+            units.push_back({.no = QString::number(i),
+                             .name = u"機"_s + QString::number(i),
                              .weight = QString::number(i)});
         return ListCatalogue(units);
     }();

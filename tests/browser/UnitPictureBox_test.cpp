@@ -20,8 +20,8 @@ TEST(UnitPictureBox, GrabShowsImagePixelsAtTheirOwnPositionsCutAtTheEdges) {
     box.SetImage(Pattern());
     const QImage shown = box.grab().toImage();
     ASSERT_EQ(shown.size(), QSize(179, 239));
-    for (const QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(178, 238),
-                           QPoint(100, 37)}) {
+    for (const QPoint p :
+         {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(178, 238), QPoint(100, 37)}) {
         EXPECT_EQ(shown.pixel(p), qRgb(p.x(), p.y(), (p.x() + p.y()) % 256))
             << p.x() << "," << p.y();
     }

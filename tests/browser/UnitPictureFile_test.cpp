@@ -57,9 +57,9 @@ TEST(UnitPictureFile, LastEquippedRowWithAnExistingPictureWins) {
 }
 
 TEST(UnitPictureFile, NoPictureFolderChoosesNothing) {
-    EXPECT_TRUE(UnitPictureFile::Choose(QString(), Unit(u"gm_01_02"_s), 0, {},
-                                        [](const QString&) { return true; })
-                    .isEmpty());
+    EXPECT_TRUE(UnitPictureFile::Choose(QString(), Unit(u"gm_01_02"_s), 0, {}, [](const QString&) {
+                    return true;
+                }).isEmpty());
 }
 
 TEST(UnitPictureFile, LocateFindsTheExactNameOrOneDifferingOnlyInCase) {

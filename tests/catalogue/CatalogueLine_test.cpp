@@ -48,14 +48,27 @@ TEST(CatalogueLineSplit, QuotesAreOrdinaryCharacters) {
 }
 
 TEST(CatalogueLineFill, EveryColumnReachesItsField) {
-    const typMsData unit = LoadOne(UnitLine(Join(
-        {{0, S(u"RX-78")}, {1, S(u"ZEON")}, {2, S(u"ガンダム")}, {3, S(u"ignored")},
-         {4, S(u"0712345")}, {5, S(u"ms/rx_78_2.img")}, {6, S(u"Ｂ")}, {7, S(u"nd")},
-         {8, S(u"450")}, {9, S(u"25")}, {10, S(u"31")}, {11, S(u"42")}, {12, S(u"宇宙")},
-         {13, S(u"9")}, {14, S(u"ignored")}, {15, S(u"専用")}, {16, S(u"1200")},
-         {87, S(u"nd")}},
-        Weapon(6, {S(u"装甲×2"), S(u"nd"), S(u"08"), S(u"×3"), S(u"nd"), S(u"1.50"), S(u"-05"),
-                   S(u"－"), QString(), S(u"×")}))));
+    const typMsData unit =
+        LoadOne(UnitLine(Join({{0, S(u"RX-78")},
+                               {1, S(u"ZEON")},
+                               {2, S(u"ガンダム")},
+                               {3, S(u"ignored")},
+                               {4, S(u"0712345")},
+                               {5, S(u"ms/rx_78_2.img")},
+                               {6, S(u"Ｂ")},
+                               {7, S(u"nd")},
+                               {8, S(u"450")},
+                               {9, S(u"25")},
+                               {10, S(u"31")},
+                               {11, S(u"42")},
+                               {12, S(u"宇宙")},
+                               {13, S(u"9")},
+                               {14, S(u"ignored")},
+                               {15, S(u"専用")},
+                               {16, S(u"1200")},
+                               {87, S(u"nd")}},
+                              Weapon(6, {S(u"装甲×2"), S(u"nd"), S(u"08"), S(u"×3"), S(u"nd"),
+                                         S(u"1.50"), S(u"-05"), S(u"－"), QString(), S(u"×")}))));
     EXPECT_EQ(unit.MsNo, S(u"RX-78"));
     EXPECT_EQ(unit.Army, 1);
     EXPECT_EQ(unit.MsName, S(u"ガンダム"));
@@ -160,11 +173,11 @@ TEST(CatalogueLineFill, RepeatedTextsOutliveTheirLineAndStayApart) {
 }
 
 TEST(CatalogueLineEquipment, TimesThenTwoOptionsTakeLoadsFromCharacters3And4) {
-    const typMsData unit = LoadOne(UnitLine(Join(
-        Join(Join({{4, S(u"0234000")}, {10, S(u"30")}, {11, S(u"40")}},
-                  Marked(0, S(u"腕"), S(u"×"))),
-             Marked(1, S(u"バズーカ"), S(u"○"))),
-        Marked(2, S(u"ライフル"), S(u"○")))));
+    const typMsData unit =
+        LoadOne(UnitLine(Join(Join(Join({{4, S(u"0234000")}, {10, S(u"30")}, {11, S(u"40")}},
+                                        Marked(0, S(u"腕"), S(u"×"))),
+                                   Marked(1, S(u"バズーカ"), S(u"○"))),
+                              Marked(2, S(u"ライフル"), S(u"○")))));
     const auto& w = unit.Weapon;
     EXPECT_EQ(w[0].AwayLoad, S(u"0"));
     EXPECT_EQ(w[0].Option, S(u"0"));
@@ -184,12 +197,12 @@ TEST(CatalogueLineEquipment, TimesThenTwoOptionsTakeLoadsFromCharacters3And4) {
 }
 
 TEST(CatalogueLineEquipment, DetachRowStartsANewChoiceGroup) {
-    const typMsData unit = LoadOne(UnitLine(Join(
-        Join(Join(Join({{4, S(u"0045600")}, {10, S(u"10")}, {11, S(u"10")}},
-                       Marked(0, S(u"A"), S(u"○"))),
-                  Marked(1, S(u"B"), S(u"○"))),
-             Marked(2, S(u"装備を外す"), S(u"－"))),
-        Marked(3, S(u"C"), S(u"○")))));
+    const typMsData unit =
+        LoadOne(UnitLine(Join(Join(Join(Join({{4, S(u"0045600")}, {10, S(u"10")}, {11, S(u"10")}},
+                                             Marked(0, S(u"A"), S(u"○"))),
+                                        Marked(1, S(u"B"), S(u"○"))),
+                                   Marked(2, S(u"装備を外す"), S(u"－"))),
+                              Marked(3, S(u"C"), S(u"○")))));
     const auto& w = unit.Weapon;
     EXPECT_EQ(w[0].DefaultEquipped, S(u"1"));
     EXPECT_EQ(w[1].DefaultEquipped, S(u"0"));
@@ -208,17 +221,17 @@ TEST(CatalogueLineEquipment, DetachRowStartsANewChoiceGroup) {
 }
 
 TEST(CatalogueLineEquipment, DetachNameCountsOnlyWithTheDashMark) {
-    const typMsData unit = LoadOne(UnitLine(Join(
-        Join({{4, S(u"0099")}}, Marked(0, S(u"装備を外す"), S(u"×"))),
-        Marked(1, S(u"装備を外す"), S(u"nd")))));
+    const typMsData unit =
+        LoadOne(UnitLine(Join(Join({{4, S(u"0099")}}, Marked(0, S(u"装備を外す"), S(u"×"))),
+                              Marked(1, S(u"装備を外す"), S(u"nd")))));
     EXPECT_EQ(unit.Weapon[0].Option, S(u"0"));
     EXPECT_EQ(unit.Weapon[1].Option, S(u"1"));
     EXPECT_EQ(unit.Weapon[1].Detach, S(u"－"));
 }
 
 TEST(CatalogueLineEquipment, ShortEquipCodeGivesEmptyLoad) {
-    const typMsData unit = LoadOne(UnitLine(Join(
-        {{4, S(u"0")}, {10, S(u"nd")}, {11, S(u"7")}}, Marked(0, S(u"A"), S(u"○")))));
+    const typMsData unit = LoadOne(
+        UnitLine(Join({{4, S(u"0")}, {10, S(u"nd")}, {11, S(u"7")}}, Marked(0, S(u"A"), S(u"○")))));
     EXPECT_EQ(unit.Weapon[0].AwayLoad, QString());
     EXPECT_EQ(unit.Weapon[0].Equipped, S(u"1"));
     // Missing evasion reads as 0 once a load has been added back.
@@ -228,8 +241,8 @@ TEST(CatalogueLineEquipment, ShortEquipCodeGivesEmptyLoad) {
 }
 
 TEST(CatalogueLineEquipment, OddLoadsHalveDownwardsForPreemption) {
-    const typMsData unit = LoadOne(UnitLine(Join(
-        {{4, S(u"0579")}, {10, S(u"-2")}, {11, S(u"-3")}}, Marked(0, S(u"A"), S(u"○")))));
+    const typMsData unit = LoadOne(UnitLine(
+        Join({{4, S(u"0579")}, {10, S(u"-2")}, {11, S(u"-3")}}, Marked(0, S(u"A"), S(u"○")))));
     EXPECT_EQ(unit.Weapon[0].AwayLoad, S(u"5"));
     EXPECT_EQ(unit.Away, S(u"3"));
     // -3 + 5 \ 2 + 5 \ 2 (the shield's load, character 2, is also 5).
@@ -258,9 +271,9 @@ TEST(CatalogueLineShield, OtherShieldMarksLeaveEvasionAlone) {
 }
 
 TEST(CatalogueLineShield, ShieldAndOptionLoadsBothAddBack) {
-    const typMsData unit = LoadOne(UnitLine(Join(
-        {{4, S(u"0426")}, {10, S(u"20")}, {11, S(u"20")}, {87, S(u"○")}},
-        Marked(0, S(u"A"), S(u"○")))));
+    const typMsData unit =
+        LoadOne(UnitLine(Join({{4, S(u"0426")}, {10, S(u"20")}, {11, S(u"20")}, {87, S(u"○")}},
+                              Marked(0, S(u"A"), S(u"○")))));
     // The first marked weapon shares character 2 with the shield.
     EXPECT_EQ(unit.Weapon[0].AwayLoad, S(u"4"));
     EXPECT_EQ(unit.Away, S(u"28"));

@@ -83,7 +83,8 @@ TEST(CatalogueRules, MoveAreaGroupsTheMoveTypes) {
         EXPECT_EQ(MoveArea(S(ground)), S(u"地上")) << QString::fromUtf16(ground).toStdString();
     EXPECT_EQ(MoveArea(S(u"宇宙")), S(u"宇宙"));
     EXPECT_EQ(MoveArea(S(u"宇")), S(u"宇宙"));
-    for (const char16_t* any : {u"汎用", u"万能", u"汎"}) EXPECT_EQ(MoveArea(S(any)), S(u"万能汎用"));
+    for (const char16_t* any : {u"汎用", u"万能", u"汎"})
+        EXPECT_EQ(MoveArea(S(any)), S(u"万能汎用"));
     EXPECT_EQ(MoveArea(S(u"水")), QString());
     EXPECT_EQ(MoveArea(QString()), QString());
 }

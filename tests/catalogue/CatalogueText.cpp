@@ -9,12 +9,12 @@ namespace velmora::test {
 
 QString UnitLine(const Overrides& overrides) {
     QStringList fields = {
-        QStringLiteral(u"MS-01"), QStringLiteral(u"EFSF"), QStringLiteral(u"試験機"),
-        QStringLiteral(u"x"), QStringLiteral(u"0000000"), QStringLiteral(u"ms/ts_01_a.img"),
-        QStringLiteral(u"Ａ"), QStringLiteral(u"12"), QStringLiteral(u"300"),
-        QStringLiteral(u"20"), QStringLiteral(u"30"), QStringLiteral(u"40"),
-        QStringLiteral(u"地上3"), QStringLiteral(u"5"), QString(), QStringLiteral(u"－"),
-        QStringLiteral(u"100")};
+        QStringLiteral(u"MS-01"), QStringLiteral(u"EFSF"),    QStringLiteral(u"試験機"),
+        QStringLiteral(u"x"),     QStringLiteral(u"0000000"), QStringLiteral(u"ms/ts_01_a.img"),
+        QStringLiteral(u"Ａ"),    QStringLiteral(u"12"),      QStringLiteral(u"300"),
+        QStringLiteral(u"20"),    QStringLiteral(u"30"),      QStringLiteral(u"40"),
+        QStringLiteral(u"地上3"), QStringLiteral(u"5"),       QString(),
+        QStringLiteral(u"－"),    QStringLiteral(u"100")};
     while (fields.size() < 87) fields.append(QStringLiteral(u"nd"));
     fields.append(QStringLiteral(u"－"));
     for (const auto& [column, text] : overrides) fields[column] = text;

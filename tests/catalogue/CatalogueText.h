@@ -9,7 +9,9 @@
 #include <vector>
 
 // Failed comparisons show texts, not bytes.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace velmora::test {
 

@@ -52,11 +52,11 @@ TEST(NumberTextHalf, TruncatesTowardsZero) {
 }
 
 TEST(NumberTextIsNumeric, WholeTextMustBeOneNumber) {
-    for (const char16_t* yes : {u"0", u"08", u" 12 ", u"-3", u"+3", u"1.5", u"1.", u".5", u"1e3",
-                                u"1E-2", u"\t4"})
+    for (const char16_t* yes :
+         {u"0", u"08", u" 12 ", u"-3", u"+3", u"1.5", u"1.", u".5", u"1e3", u"1E-2", u"\t4"})
         EXPECT_TRUE(IsNumeric(S(yes))) << S(yes).toStdString();
-    for (const char16_t* no : {u"", u" ", u"nd", u"--", u"-", u".", u"1a", u"1e", u"1 2", u"－",
-                               u"×2", u"１"})
+    for (const char16_t* no :
+         {u"", u" ", u"nd", u"--", u"-", u".", u"1a", u"1e", u"1 2", u"－", u"×2", u"１"})
         EXPECT_FALSE(IsNumeric(S(no))) << S(no).toStdString();
 }
 

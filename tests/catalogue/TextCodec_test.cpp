@@ -58,7 +58,8 @@ TEST(TextCodecEncode, UnrepresentableCharacterIsRefused) {
 }
 
 TEST(TextCodecEncode, Utf8WithMarkPrependsIt) {
-    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf8WithBom), QByteArray("\xEF\xBB\xBF" "a"));
+    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf8WithBom), QByteArray("\xEF\xBB\xBF"
+                                                                          "a"));
     EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf8), QByteArray("a"));
 }
 

@@ -3,9 +3,9 @@
 #include "CatalogueText.h"
 #include "support/TestFolder.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace velmora::test {
 namespace {
@@ -17,7 +17,8 @@ QString FixturePath(const char* name) {
 }
 
 QString FieldFailure(int line, int fields) {
-    return S(u"インデックスが有効範囲にありません。\nunitdata.csv の %1 行目の項目が %2 個しかありません（88 個必要です）。")
+    return S(u"インデックスが有効範囲にありません。\nunitdata.csv の %1 行目の項目が %2 "
+             u"個しかありません（88 個必要です）。")
         .arg(line)
         .arg(fields);
 }
@@ -194,9 +195,8 @@ TEST(CatalogueDamage, EightySevenFieldsStopTheLoadNamingTheLine) {
     const QString good = UnitLine();
     const QString shortLine = good.left(good.lastIndexOf(u','));
     clsMsData catalogue;
-    const Status status =
-        catalogue.LoadFromBytes(Cp932(S(u"header\r\n") + good + S(u"\r\n\r\n") + shortLine +
-                                      S(u"\r\n") + good + S(u"\r\n")));
+    const Status status = catalogue.LoadFromBytes(Cp932(
+        S(u"header\r\n") + good + S(u"\r\n\r\n") + shortLine + S(u"\r\n") + good + S(u"\r\n")));
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(), FieldFailure(4, 87));
     // Rows loaded before the bad line are not kept.
@@ -232,8 +232,10 @@ TEST(CatalogueDamage, FailedReloadEmptiesAnEarlierCatalogue) {
 
 TEST(CatalogueDamage, ReloadReplacesTheWholeCatalogue) {
     clsMsData catalogue;
-    ASSERT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText(
-        {UnitLine({{0, S(u"A")}}), UnitLine({{0, S(u"B")}})}))).ok());
+    ASSERT_TRUE(catalogue
+                    .LoadFromBytes(
+                        Cp932(CatalogueText({UnitLine({{0, S(u"A")}}), UnitLine({{0, S(u"B")}})})))
+                    .ok());
     ASSERT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({UnitLine({{0, S(u"C")}})}))).ok());
     EXPECT_EQ(catalogue.UnitCount(), 1);
     EXPECT_EQ(catalogue.FindMsData(S(u"A")), nullptr);

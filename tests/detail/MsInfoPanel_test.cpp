@@ -1,15 +1,15 @@
 #include "detail/MsInfoPanel.h"
 
-#include "support/ScriptedPlatform.h"
 #include "browser/GridView.h"
 #include "catalogue/clsMsData.h"
 #include "detail/WeaponTableModel.h"
+#include "support/ScriptedPlatform.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace velmora {
@@ -37,17 +37,15 @@ QString Line(const QStringList& unit, const QStringList& weapons, const QString&
 QByteArray Catalogue() {
     const QString header = u"no,army,name"_s;
     const QString one = Line({u"1"_s, u"EFSF"_s, u"試作機"_s, QString(), u"03524"_s,
-                              u"ms/aa_bb_cc.img"_s, u"1"_s, u"4"_s, u"300"_s, u"10"_s,
-                              u"20"_s, u"15"_s, u"地上3"_s, u"100"_s, QString(), u"限定"_s,
-                              u"50"_s},
+                              u"ms/aa_bb_cc.img"_s, u"1"_s, u"4"_s, u"300"_s, u"10"_s, u"20"_s,
+                              u"15"_s, u"地上3"_s, u"100"_s, QString(), u"限定"_s, u"50"_s},
                              {u"ライフル/120/2/－"_s, u"バルカン/－/3/×"_s, u"バズーカ/80/1/○"_s,
                               u"ジャベリン/60/1/○"_s, u"装備を外す/－/－/－"_s},
                              u"○"_s);
-    const QString two = Line({u"2"_s, u"ZEON"_s, u"量産機"_s, QString(), u"044"_s,
-                              u"ms/dd_ee_ff.img"_s, u"1"_s, u"2"_s, u"200"_s, u"8"_s,
-                              u"12"_s, u"9"_s, u"宇宙2"_s, u"80"_s, QString(), u"－"_s,
-                              u"30"_s},
-                             {u"装備を外す/－/－/－"_s, u"ヒート/50/1/○"_s}, u"－"_s);
+    const QString two = Line(
+        {u"2"_s, u"ZEON"_s, u"量産機"_s, QString(), u"044"_s, u"ms/dd_ee_ff.img"_s, u"1"_s, u"2"_s,
+         u"200"_s, u"8"_s, u"12"_s, u"9"_s, u"宇宙2"_s, u"80"_s, QString(), u"－"_s, u"30"_s},
+        {u"装備を外す/－/－/－"_s, u"ヒート/50/1/○"_s}, u"－"_s);
     return (QStringList{header, one, two}.join(u"\r\n")).toUtf8();
 }
 
@@ -65,9 +63,7 @@ protected:
         ASSERT_TRUE(grid && shield && modification);
     }
 
-    QString Label(const QString& name) const {
-        return panel->findChild<QLabel*>(name)->text();
-    }
+    QString Label(const QString& name) const { return panel->findChild<QLabel*>(name)->text(); }
     QString Cell(int row, int column) const {
         return grid->model()->index(row - 1, column).data().toString();
     }

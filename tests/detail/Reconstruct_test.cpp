@@ -33,9 +33,9 @@ TEST(CalcReconstruct, WorkedExampleWithShieldOptionAndEvasionTrade) {
 }
 
 TEST(CalcReconstruct, EachCodeSetsItsPairOfBonusesOnly) {
-    const int expected[9][4] = {{0, 0, 0, 0},  {-24, 0, 0, 8}, {0, -3, 0, 8},
-                                {-24, 0, 1, 0}, {0, -3, 1, 0}, {24, 0, 0, -8},
-                                {24, 0, -1, 0}, {0, 3, 0, -8}, {0, 3, -1, 0}};
+    const int expected[9][4] = {{0, 0, 0, 0},   {-24, 0, 0, 8}, {0, -3, 0, 8},
+                                {-24, 0, 1, 0}, {0, -3, 1, 0},  {24, 0, 0, -8},
+                                {24, 0, -1, 0}, {0, 3, 0, -8},  {0, 3, -1, 0}};
     for (int code = 0; code < 9; ++code) {
         typMsData unit = Unit(QStringLiteral(u"0"));
         ASSERT_TRUE(CalcReconstruct(unit, 0, code));

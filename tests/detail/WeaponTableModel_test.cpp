@@ -1,7 +1,7 @@
 #include "detail/WeaponTableModel.h"
 
-#include <QAbstractItemModelTester>
 #include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
 
 namespace velmora {
 namespace {
@@ -31,9 +31,9 @@ TEST(WeaponTableModel, CellTextsShowPowerShotsTotalAndSignedRanges) {
     const typWeapon none = Weapon(QStringLiteral(u"0"), QStringLiteral(u"3"));
     EXPECT_EQ(Model::CellText(none, Model::ColPower), u"0x3");
     EXPECT_EQ(Model::CellText(none, Model::ColTotal), u"--");
-    EXPECT_EQ(Model::CellText(Weapon(QStringLiteral(u"1.5"), QStringLiteral(u"3")),
-                              Model::ColTotal),
-              u"4.5");
+    EXPECT_EQ(
+        Model::CellText(Weapon(QStringLiteral(u"1.5"), QStringLiteral(u"3")), Model::ColTotal),
+        u"4.5");
 }
 
 TEST(WeaponTableModel, LayoutHeadersLabelsAndTintsAsDesigned) {

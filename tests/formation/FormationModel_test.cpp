@@ -2,9 +2,9 @@
 
 #include "FormationFixtures.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 
 namespace velmora {
 namespace {

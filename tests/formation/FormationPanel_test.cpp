@@ -7,6 +7,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace velmora {

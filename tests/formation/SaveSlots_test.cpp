@@ -4,8 +4,8 @@
 #include "catalogue/clsMsData.h"
 #include "support/TestFolder.h"
 
-#include <QDateTime>
 #include <gtest/gtest.h>
+#include <QDateTime>
 
 namespace velmora {
 namespace {
@@ -17,10 +17,10 @@ QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // A catalogue line of 88 fields whose MS number, name and load weight are given.
 QString Unit(const QString& msNo, const QString& name, const QString& weight) {
-    QStringList fields = {msNo,        S(u"EFSF"), name,       S(u"x"),   S(u"0000000"),
-                          S(u"ms/ts_01_a.img"),    S(u"Ａ"),   weight,    S(u"300"),
-                          S(u"20"),    S(u"30"),   S(u"40"),   S(u"地上3"), S(u"5"),
-                          QString(),   S(u"－"),   S(u"100")};
+    QStringList fields = {
+        msNo,        S(u"EFSF"), name,      S(u"x"),  S(u"0000000"), S(u"ms/ts_01_a.img"),
+        S(u"Ａ"),    weight,     S(u"300"), S(u"20"), S(u"30"),      S(u"40"),
+        S(u"地上3"), S(u"5"),    QString(), S(u"－"), S(u"100")};
     while (fields.size() < 87) fields.append(S(u"nd"));
     fields.append(S(u"－"));
     return fields.join(u',');
@@ -28,8 +28,8 @@ QString Unit(const QString& msNo, const QString& name, const QString& weight) {
 
 clsMsData Catalogue(const QStringList& units) {
     clsMsData catalogue;
-    const Status loaded =
-        catalogue.LoadFromBytes(Cp932(S(u"MS番号,軍,名前\r\n") + units.join(S(u"\r\n")) + S(u"\r\n")));
+    const Status loaded = catalogue.LoadFromBytes(
+        Cp932(S(u"MS番号,軍,名前\r\n") + units.join(S(u"\r\n")) + S(u"\r\n")));
     EXPECT_TRUE(loaded.ok()) << loaded.message().toStdString();
     return catalogue;
 }
@@ -43,14 +43,14 @@ protected:
 
     TestFolder folder_;
     const QDateTime when_{QDate(2026, 2, 3), QTime(9, 5)};
-    const FormationLists two_{{S(u"A"), S(u"B")}, {S(u"0"), S(u"1")}, {S(u"0"), S(u"2")},
-                              {S(u"1"), S(u"0")}};
+    const FormationLists two_{
+        {S(u"A"), S(u"B")}, {S(u"0"), S(u"1")}, {S(u"0"), S(u"2")}, {S(u"1"), S(u"0")}};
 };
 
 TEST_F(SaveSlotsTest, Read_splitsEachKeyIntoSixFields_missingEmptyAndExtraDropped) {
-    const SaveSlots saved = SaveSlots::Read(Ini(
-        S(u"[savedata]\r\nno1=攻撃,部隊\t01.02 03:04\tA,B\t0,1\t3,0\t1,2\r\nNo2=短い\t05.06 07:08\r\n"
-          u"No8=a\tb\tc\td\te\tf\tg\r\nNo9=x\tx\tX\r\n")));
+    const SaveSlots saved = SaveSlots::Read(Ini(S(
+        u"[savedata]\r\nno1=攻撃,部隊\t01.02 03:04\tA,B\t0,1\t3,0\t1,2\r\nNo2=短い\t05.06 07:08\r\n"
+        u"No8=a\tb\tc\td\te\tf\tg\r\nNo9=x\tx\tX\r\n")));
     EXPECT_EQ(saved.At(1).comment, S(u"攻撃,部隊"));
     EXPECT_EQ(saved.At(1).stamp, S(u"01.02 03:04"));
     EXPECT_EQ(saved.At(1).Lists(), S(u"A,B\t0,1\t3,0\t1,2"));
@@ -64,7 +64,8 @@ TEST_F(SaveSlotsTest, Read_splitsEachKeyIntoSixFields_missingEmptyAndExtraDroppe
 }
 
 TEST_F(SaveSlotsTest, Store_thenRead_givesTheSameSlot_andReplacesOnlyThatKey) {
-    SettingsFile ini = Ini(S(u"[SaveData]\r\nNo3=古い\t01.01 00:00\tX\t0\t0\t0\r\nNo4=残る\t\t\t\t\t\r\n"));
+    SettingsFile ini =
+        Ini(S(u"[SaveData]\r\nNo3=古い\t01.01 00:00\tX\t0\t0\t0\r\nNo4=残る\t\t\t\t\t\r\n"));
     const Status stored = SaveSlots::Store(ini, 3, S(u"新しい,編成"), when_, two_);
     ASSERT_TRUE(stored.ok()) << stored.message().toStdString();
     EXPECT_EQ(ini.Read(S(u"SaveData"), S(u"No3")),
@@ -101,10 +102,9 @@ TEST(SaveSlots, IsStorableComment_refusesWhatWouldNotReadBackTheSame) {
 }
 
 TEST(SaveSlots, TotalLoad_roundsHalvesToEvenAfterEachUnit_unknownAndEmptyAddNothing) {
-    const clsMsData catalogue = Catalogue({Unit(S(u"H1"), S(u"半"), S(u"1.5")),
-                                           Unit(S(u"H2"), S(u"半二"), S(u"2.5")),
-                                           Unit(S(u"W"), S(u"重"), S(u"12")),
-                                           Unit(S(u"T"), S(u"文字"), S(u"abc"))});
+    const clsMsData catalogue =
+        Catalogue({Unit(S(u"H1"), S(u"半"), S(u"1.5")), Unit(S(u"H2"), S(u"半二"), S(u"2.5")),
+                   Unit(S(u"W"), S(u"重"), S(u"12")), Unit(S(u"T"), S(u"文字"), S(u"abc"))});
     EXPECT_EQ(SaveSlots::TotalLoad(QString(), catalogue), 0);
     // 1.5 -> 2, 2 + 1.5 = 3.5 -> 4: a plain sum would give 3.
     EXPECT_EQ(SaveSlots::TotalLoad(S(u"H1,H1"), catalogue), 4);
@@ -114,8 +114,8 @@ TEST(SaveSlots, TotalLoad_roundsHalvesToEvenAfterEachUnit_unknownAndEmptyAddNoth
 }
 
 TEST(SaveSlots, UnitNames_onePerEntry_emptyForUnknownOrEmptyEntries) {
-    const clsMsData catalogue = Catalogue({Unit(S(u"A"), S(u"アルファ"), S(u"10")),
-                                           Unit(S(u"B"), S(u"ベータ"), S(u"5"))});
+    const clsMsData catalogue =
+        Catalogue({Unit(S(u"A"), S(u"アルファ"), S(u"10")), Unit(S(u"B"), S(u"ベータ"), S(u"5"))});
     EXPECT_TRUE(SaveSlots::UnitNames(QString(), catalogue).isEmpty());
     EXPECT_EQ(SaveSlots::UnitNames(S(u"B,,GONE,A,B"), catalogue),
               QStringList({S(u"ベータ"), QString(), QString(), S(u"アルファ"), S(u"ベータ")}));

@@ -6,10 +6,10 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace velmora {
@@ -22,10 +22,10 @@ using test::TestFolder;
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 QString Unit(const QString& msNo, const QString& name, const QString& weight) {
-    QStringList fields = {msNo,        S(u"ZEON"), name,       S(u"x"),   S(u"0000000"),
-                          S(u"ms/ts_01_a.img"),    S(u"Ａ"),   weight,    S(u"300"),
-                          S(u"20"),    S(u"30"),   S(u"40"),   S(u"地上3"), S(u"5"),
-                          QString(),   S(u"－"),   S(u"100")};
+    QStringList fields = {
+        msNo,        S(u"ZEON"), name,      S(u"x"),  S(u"0000000"), S(u"ms/ts_01_a.img"),
+        S(u"Ａ"),    weight,     S(u"300"), S(u"20"), S(u"30"),      S(u"40"),
+        S(u"地上3"), S(u"5"),    QString(), S(u"－"), S(u"100")};
     while (fields.size() < 87) fields.append(S(u"nd"));
     fields.append(S(u"－"));
     return fields.join(u',');
@@ -37,8 +37,8 @@ class frmSaveDataTest : public ::testing::Test {
 protected:
     frmSaveDataTest() {
         const Status loaded = catalogue_.LoadFromBytes(
-            Cp932(S(u"MS番号,軍,名前\r\n") + Unit(S(u"A"), S(u"アルファ"), S(u"10.5")) + S(u"\r\n") +
-                  Unit(S(u"B"), S(u"ベータ"), S(u"2.5")) + S(u"\r\n")));
+            Cp932(S(u"MS番号,軍,名前\r\n") + Unit(S(u"A"), S(u"アルファ"), S(u"10.5")) +
+                  S(u"\r\n") + Unit(S(u"B"), S(u"ベータ"), S(u"2.5")) + S(u"\r\n")));
         EXPECT_TRUE(loaded.ok()) << loaded.message().toStdString();
     }
 
@@ -46,7 +46,8 @@ protected:
     QByteArray Ini() const { return folder_.Read(S(u"setting.ini")); }
 
     frmSaveData& Open(FormationLists current = {}) {
-        dialog_ = std::make_unique<frmSaveData>(catalogue_, settings_, platform_, std::move(current));
+        dialog_ =
+            std::make_unique<frmSaveData>(catalogue_, settings_, platform_, std::move(current));
         dialog_->show();
         return *dialog_;
     }
@@ -124,8 +125,10 @@ TEST_F(frmSaveDataTest, Open_withoutSaveData_showsEightFreeSlotsAndNoUnits) {
 
 TEST_F(frmSaveDataTest, Open_showsSlotFieldsTotalsAndTheFirstSlotsUnits) {
     // 10.5 -> 10, 10 + 2.5 = 12.5 -> 12, 12 + 10.5 = 22.5 -> 22 (a plain sum gives 23.5).
-    WriteIni(S(u"[SaveData]\r\nNo1=主力,第一\t02.01 08:00\tA,B,,GONE,A\t0,1,0,0,0\t0,0,0,0,0\t1,0,0,0,1\r\n"
-               u"No3=") + kSlot3 + S(u"\r\n"));
+    WriteIni(S(u"[SaveData]\r\nNo1=主力,第一\t02.01 "
+               u"08:00\tA,B,,GONE,A\t0,1,0,0,0\t0,0,0,0,0\t1,0,0,0,1\r\n"
+               u"No3=") +
+             kSlot3 + S(u"\r\n"));
     Open();
     EXPECT_EQ(Cell(Slots(), 1, 0), S(u"A,B,,GONE,A"));
     EXPECT_EQ(Cell(Slots(), 1, 1), S(u"主力,第一"));
@@ -136,7 +139,11 @@ TEST_F(frmSaveDataTest, Open_showsSlotFieldsTotalsAndTheFirstSlotsUnits) {
     EXPECT_EQ(Cell(Slots(), 3, 2), S(u"10"));
     EXPECT_EQ(Cell(Slots(), 2, 2), S(u"0"));
     const auto alignment = [this](int column) {
-        return Slots()->model()->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+        return Slots()
+                   ->model()
+                   ->index(0, column)
+                   .data(Qt::TextAlignmentRole)
+                   .value<Qt::Alignment>() &
                Qt::AlignHorizontal_Mask;
     };
     EXPECT_EQ(alignment(1), Qt::AlignLeft);
@@ -175,8 +182,9 @@ TEST_F(frmSaveDataTest, Save_intoUsedSlot_offersOldCommentAndReplacesIt) {
     EXPECT_EQ(platform_.inputs[0].prompt, S(u"コメントを入力してください。"));
     EXPECT_EQ(platform_.inputs[0].title, S(u"編成の登録"));
     EXPECT_EQ(platform_.inputs[0].defaultText, S(u"旧編成"));
-    EXPECT_EQ(Ini(), Cp932(S(u"[Setting]\r\npath=C:\\Game\r\n[SaveData]\r\n"
-                             u"No3=新,編成\t02.03 09:05\tB,A\t1,0\t2,0\t0,3\r\nNo4=残す\t\t\t\t\t\r\n")));
+    EXPECT_EQ(Ini(),
+              Cp932(S(u"[Setting]\r\npath=C:\\Game\r\n[SaveData]\r\n"
+                      u"No3=新,編成\t02.03 09:05\tB,A\t1,0\t2,0\t0,3\r\nNo4=残す\t\t\t\t\t\r\n")));
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].text, S(u"登録しました。"));
     EXPECT_EQ(platform_.messages[0].title, S(u"確認"));
