@@ -58,8 +58,8 @@ QString UnitLine(int unit) {
                           unit % 3 == 0   ? S(u"EFSF")
                           : unit % 3 == 1 ? S(u"ZEON")
                                           : S(u"OTHER"),
-                          QStringLiteral(u"ガンダム試作%1号機～改").arg(unit),
-                          QStringLiteral(u"がんだむしさく%1").arg(unit),
+                          QStringLiteral(u"ヴェルデ試作%1号機～改").arg(unit),
+                          QStringLiteral(u"べるでしさく%1").arg(unit),
                           QStringLiteral(u"0%1%2%3000").arg(unit % 5).arg(unit % 4).arg(unit % 3),
                           QStringLiteral(u"ms/ms_%1_a.img").arg(unit),
                           S(u"Ａ"),

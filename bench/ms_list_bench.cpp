@@ -25,8 +25,9 @@ using velmora::MsListPanel;
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 QString UnitLine(int unit, std::mt19937& random) {
-    static const QStringList names = {S(u"ジム"),         S(u"ザク"),   S(u"グフ"),    S(u"ドム"),
-                                      S(u"ガンキャノン"), S(u"ボール"), S(u"ゲルググ")};
+    static const QStringList names = {S(u"ヴェルデ"),  S(u"ザルガ"),       S(u"グリフォン"),
+                                      S(u"ドラグ"),    S(u"ガーディアン"), S(u"オムニス"),
+                                      S(u"ティグリス")};
     static const QStringList moves = {S(u"地上3"), S(u"宇宙4"), S(u"汎用2"),
                                       S(u"水陸3"), S(u"飛行5"), S(u"宇3")};
     static const QStringList categories = {S(u"－"),   S(u"－"),   S(u"限定"), S(u"専用"),
@@ -83,7 +84,7 @@ enum Setting { AllNoFilter, Keyword, Toggles };
 MsListFilter Filter(Setting setting) {
     MsListFilter filter;
     filter.SetArmyIndex(2);
-    if (setting == Keyword) filter.SetKeyword(S(u"ザク　３"));
+    if (setting == Keyword) filter.SetKeyword(S(u"ザルガ　３"));
     if (setting == Toggles) {
         filter.SetToggle(ListToggle::Earth, true);
         filter.SetToggle(ListToggle::Space, true);
@@ -128,7 +129,7 @@ void BM_PanelFill(benchmark::State& state) {
     panel.show();
     QCoreApplication::processEvents();
     if (state.range(1) == Keyword)
-        panel.findChild<QLineEdit*>(S(u"txtKeyword"))->setText(S(u"ザク　３"));
+        panel.findChild<QLineEdit*>(S(u"txtKeyword"))->setText(S(u"ザルガ　３"));
     panel.FillMsList(2);
     for (auto _ : state) {
         panel.FillMsList(2);

@@ -33,7 +33,7 @@ QString SecondChar(QStringView field);
 QString ImageName(QStringView field);
 
 // The first two "_"-separated parts of the picture's name when it has exactly three
-// ("ms/rx_78_2.img" gives "rx_78"), else empty.
+// ("ms/vd_01_2.img" gives "vd_01"), else empty.
 QString ImageBase(QStringView field);
 
 // Load weight: "99" when missing, else unchanged (it need not be numeric).

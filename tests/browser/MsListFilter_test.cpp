@@ -30,7 +30,7 @@ MsListFilter With(std::initializer_list<ListToggle> on, const QString& keyword =
 }
 
 TEST(MsListFilter, FactionOptionSelectsByMarkAndAnUnmarkedRowNeverPasses) {
-    const typMsData unit = Unit(QStringLiteral(u"ジム"));
+    const typMsData unit = Unit(QStringLiteral(u"ヴェルデ"));
     MsListFilter filter;
     const bool expected[3][3] = {{true, false, false}, {false, true, false}, {true, true, false}};
     for (int army = 0; army < 3; ++army) {
@@ -98,32 +98,38 @@ TEST(MsListFilter, GroupsStarAndKeywordAreAnded) {
         With({ListToggle::Earth, ListToggle::MassProduction, ListToggle::Star});
     const QString earth = QStringLiteral(u"地上");
     const QString mass = QStringLiteral(u"量産機");
-    EXPECT_TRUE(filter.Passes(Unit(QStringLiteral(u"ザク☆"), earth, mass), kZi));
-    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザク"), earth, mass), kZi));
-    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザク☆"), QStringLiteral(u"宇宙"), mass), kZi));
+    EXPECT_TRUE(filter.Passes(Unit(QStringLiteral(u"ザルガ☆"), earth, mass), kZi));
+    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザルガ"), earth, mass), kZi));
     EXPECT_FALSE(
-        filter.Passes(Unit(QStringLiteral(u"ザク☆"), earth, QStringLiteral(u"専用機")), kZi));
-    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザク☆"), earth, mass), QString()));
+        filter.Passes(Unit(QStringLiteral(u"ザルガ☆"), QStringLiteral(u"宇宙"), mass), kZi));
+    EXPECT_FALSE(
+        filter.Passes(Unit(QStringLiteral(u"ザルガ☆"), earth, QStringLiteral(u"専用機")), kZi));
+    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"ザルガ☆"), earth, mass), QString()));
 }
 
 TEST(MsListFilter, KeywordWordsAreAndedOverNameOrExactWeight) {
-    const MsListFilter filter = With({}, QStringLiteral(u"  ザク 3 "));
-    EXPECT_EQ(filter.Words(), QStringList({QStringLiteral(u"ザク"), QStringLiteral(u"3")}));
-    EXPECT_TRUE(filter.Passes(Unit(QStringLiteral(u"ザクII"), {}, {}, QStringLiteral(u"3")), kZi));
-    EXPECT_TRUE(filter.Passes(Unit(QStringLiteral(u"ザク3型"), {}, {}, QStringLiteral(u"7")), kZi));
+    const MsListFilter filter = With({}, QStringLiteral(u"  ザルガ 3 "));
+    EXPECT_EQ(filter.Words(), QStringList({QStringLiteral(u"ザルガ"), QStringLiteral(u"3")}));
+    EXPECT_TRUE(
+        filter.Passes(Unit(QStringLiteral(u"ザルガII"), {}, {}, QStringLiteral(u"3")), kZi));
+    EXPECT_TRUE(
+        filter.Passes(Unit(QStringLiteral(u"ザルガ3型"), {}, {}, QStringLiteral(u"7")), kZi));
     EXPECT_FALSE(
-        filter.Passes(Unit(QStringLiteral(u"ザクII"), {}, {}, QStringLiteral(u"13")), kZi));
-    EXPECT_FALSE(filter.Passes(Unit(QStringLiteral(u"グフ3"), {}, {}, QStringLiteral(u"3")), kZi));
+        filter.Passes(Unit(QStringLiteral(u"ザルガII"), {}, {}, QStringLiteral(u"13")), kZi));
+    EXPECT_FALSE(
+        filter.Passes(Unit(QStringLiteral(u"グリフォン3"), {}, {}, QStringLiteral(u"3")), kZi));
 }
 
 TEST(MsListFilter, FullWidthDigitAndLettersAlsoMatchTheirHalfWidthForms) {
     const MsListFilter digit = With({}, QStringLiteral(u"３"));
-    EXPECT_TRUE(digit.Passes(Unit(QStringLiteral(u"ジム"), {}, {}, QStringLiteral(u"3")), kRen));
     EXPECT_TRUE(
-        digit.Passes(Unit(QStringLiteral(u"ガンダム3号機"), {}, {}, QStringLiteral(u"9")), kRen));
+        digit.Passes(Unit(QStringLiteral(u"ヴェルデ"), {}, {}, QStringLiteral(u"3")), kRen));
     EXPECT_TRUE(
-        digit.Passes(Unit(QStringLiteral(u"ガンダム３号機"), {}, {}, QStringLiteral(u"9")), kRen));
-    EXPECT_FALSE(digit.Passes(Unit(QStringLiteral(u"ジム"), {}, {}, QStringLiteral(u"13")), kRen));
+        digit.Passes(Unit(QStringLiteral(u"ヴェルデ3号機"), {}, {}, QStringLiteral(u"9")), kRen));
+    EXPECT_TRUE(
+        digit.Passes(Unit(QStringLiteral(u"ヴェルデ３号機"), {}, {}, QStringLiteral(u"9")), kRen));
+    EXPECT_FALSE(
+        digit.Passes(Unit(QStringLiteral(u"ヴェルデ"), {}, {}, QStringLiteral(u"13")), kRen));
 
     const MsListFilter letters = With({}, QStringLiteral(u"ＧＭ"));
     EXPECT_TRUE(letters.Passes(Unit(QStringLiteral(u"GM改"), {}, {}), kRen));
@@ -132,14 +138,14 @@ TEST(MsListFilter, FullWidthDigitAndLettersAlsoMatchTheirHalfWidthForms) {
 }
 
 TEST(MsListFilter, FullWidthSpacesSeparateWordsAndAloneFilterNothing) {
-    EXPECT_EQ(MsListFilter::RewriteSpaces(QStringLiteral(u"ザク\u3000改\u3000")),
-              QStringLiteral(u"ザク 改 "));
+    EXPECT_EQ(MsListFilter::RewriteSpaces(QStringLiteral(u"ザルガ\u3000改\u3000")),
+              QStringLiteral(u"ザルガ 改 "));
     const MsListFilter spaces = With({}, QStringLiteral(u"\u3000\u3000"));
     EXPECT_TRUE(spaces.Words().isEmpty());
-    EXPECT_TRUE(spaces.Passes(Unit(QStringLiteral(u"ジム")), kRen));
-    const MsListFilter twoWords = With({}, QStringLiteral(u"ザク\u3000改"));
-    EXPECT_TRUE(twoWords.Passes(Unit(QStringLiteral(u"ザク改")), kZi));
-    EXPECT_FALSE(twoWords.Passes(Unit(QStringLiteral(u"ザク")), kZi));
+    EXPECT_TRUE(spaces.Passes(Unit(QStringLiteral(u"ヴェルデ")), kRen));
+    const MsListFilter twoWords = With({}, QStringLiteral(u"ザルガ\u3000改"));
+    EXPECT_TRUE(twoWords.Passes(Unit(QStringLiteral(u"ザルガ改")), kZi));
+    EXPECT_FALSE(twoWords.Passes(Unit(QStringLiteral(u"ザルガ")), kZi));
 }
 
 }  // namespace

@@ -38,11 +38,11 @@ TEST(MsListSort, NumbersCompareByValueAndComeBeforeTexts) {
 
 TEST(MsListModel, ListsByFactionMarkThenWeightByValueThenName) {
     const auto catalogue = ListCatalogue({
-        {.no = u"1"_s, .name = u"ジム"_s, .weight = u"10"_s},
-        {.no = u"2"_s, .name = u"ザク"_s, .army = u"ZEON"_s, .weight = u"9"_s},
-        {.no = u"3"_s, .name = u"ボール"_s, .weight = u"9"_s},
-        {.no = u"4"_s, .name = u"アッガイ"_s, .army = u"ZEON"_s, .weight = u"12"_s},
-        {.no = u"5"_s, .name = u"ガンタンク"_s, .weight = u"9"_s},
+        {.no = u"1"_s, .name = u"ヴェルデ"_s, .weight = u"10"_s},
+        {.no = u"2"_s, .name = u"ザルガ"_s, .army = u"ZEON"_s, .weight = u"9"_s},
+        {.no = u"3"_s, .name = u"モルガン"_s, .weight = u"9"_s},
+        {.no = u"4"_s, .name = u"アルバ"_s, .army = u"ZEON"_s, .weight = u"12"_s},
+        {.no = u"5"_s, .name = u"ガルム"_s, .weight = u"9"_s},
         {.no = u"6"_s, .name = u"謎"_s, .army = u"efsf"_s, .weight = u"1"_s},
     });
     MsListModel model(*catalogue);
@@ -67,7 +67,7 @@ TEST(MsListModel, RowsWithEqualKeysKeepFileOrderAndTextWeightsFollowNumbers) {
 
 TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
     const auto catalogue = ListCatalogue({{.no = u"7"_s,
-                                           .name = u"ガンダム"_s,
+                                           .name = u"ヴェルデ"_s,
                                            .weight = u"8"_s,
                                            .move = u"宇宙2"_s,
                                            .category = u"一N"_s,
@@ -81,7 +81,7 @@ TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
             row << model.index(0, c).data().toString();
         return row;
     }();
-    EXPECT_EQ(cells, QStringList({u"7"_s, u"連"_s, u"8"_s, u"ガンダム"_s, u"4"_s, u"100"_s, u"5"_s,
+    EXPECT_EQ(cells, QStringList({u"7"_s, u"連"_s, u"8"_s, u"ヴェルデ"_s, u"4"_s, u"100"_s, u"5"_s,
                                   u"20"_s, u"10"_s, u"宇宙2"_s, u"一機・ＮＴ"_s, u"30"_s, u"○"_s,
                                   u"2"_s}));
     QStringList headers;
@@ -140,7 +140,7 @@ TEST(MsListModel, EveryFilterSettingListsExactlyTheRowsThatPassInListOrder) {
     std::vector<ListUnit> units;
     for (int i = 0; i < 63; ++i) {
         units.push_back({.no = QString::number(i),
-                         .name = (i % 2 ? u"ザク"_s : u"ｼﾞﾑ"_s) + QString::number(i % 5) +
+                         .name = (i % 2 ? u"ザルガ"_s : u"ｼﾞﾑ"_s) + QString::number(i % 5) +
                                  (i % 4 == 0 ? u"☆"_s : QString()),
                          .army = armies[i % 3],
                          .weight = QString::number(i % 4),
@@ -150,7 +150,7 @@ TEST(MsListModel, EveryFilterSettingListsExactlyTheRowsThatPassInListOrder) {
     const auto catalogue = ListCatalogue(units);
     const std::vector<int> order = MsListSort::Presort(*catalogue);
     MsListModel model(*catalogue);
-    for (const QString& keyword : {QString(), u"ジム ３"_s, u"ザク"_s}) {
+    for (const QString& keyword : {QString(), u"ヴェルデ ３"_s, u"ザルガ"_s}) {
         for (int army = 0; army < 3; ++army) {
             for (int toggles = 0; toggles < (1 << kListToggleCount); ++toggles) {
                 MsListFilter filter;

@@ -26,18 +26,18 @@ using test::ListUnit;
 std::vector<ListUnit> Units() {
     return {
         {.no = u"E3"_s,
-         .name = u"ジム改"_s,
+         .name = u"ジェネラル改"_s,
          .weight = u"5"_s,
          .move = u"宇宙2"_s,
          .shield = u"○"_s},
-        {.no = u"Z1"_s, .name = u"ザク"_s, .army = u"ZEON"_s, .weight = u"1"_s},
-        {.no = u"E1"_s, .name = u"ボール"_s, .weight = u"1"_s, .move = u"宇宙2"_s},
+        {.no = u"Z1"_s, .name = u"ザルガ"_s, .army = u"ZEON"_s, .weight = u"1"_s},
+        {.no = u"E1"_s, .name = u"オムニス"_s, .weight = u"1"_s, .move = u"宇宙2"_s},
         {.no = u"Z2"_s,
-         .name = u"グフ"_s,
+         .name = u"グリフォン"_s,
          .army = u"ZEON"_s,
          .weight = u"2"_s,
          .category = u"専用"_s},
-        {.no = u"E2"_s, .name = u"ガンタンク"_s, .weight = u"2"_s},
+        {.no = u"E2"_s, .name = u"ガルム"_s, .weight = u"2"_s},
     };
 }
 

@@ -65,11 +65,11 @@ TEST(UnitPictureFile, NoPictureFolderChoosesNothing) {
 TEST(UnitPictureFile, LocateFindsTheExactNameOrOneDifferingOnlyInCase) {
     test::TestFolder folder;
     const QString exact = folder.Write(u"gm_01_02.img"_s, QByteArray("x"));
-    const QString upper = folder.Write(u"ZAKU_01_02S.IMG"_s, QByteArray("y"));
+    const QString upper = folder.Write(u"ZARGA_01_02S.IMG"_s, QByteArray("y"));
     folder.MakeFolder(u"dir.img"_s);
     EXPECT_EQ(UnitPictureFile::Locate(exact), exact);
-    EXPECT_EQ(UnitPictureFile::Locate(folder.FilePath(u"zaku_01_02s.img"_s)), upper);
-    EXPECT_TRUE(UnitPictureFile::Locate(folder.FilePath(u"zaku_01_02.img"_s)).isEmpty());
+    EXPECT_EQ(UnitPictureFile::Locate(folder.FilePath(u"zarga_01_02s.img"_s)), upper);
+    EXPECT_TRUE(UnitPictureFile::Locate(folder.FilePath(u"zarga_01_02.img"_s)).isEmpty());
     EXPECT_TRUE(UnitPictureFile::Locate(folder.FilePath(u"dir.img"_s)).isEmpty());
     EXPECT_TRUE(UnitPictureFile::Locate(folder.FilePath(u"none/x.img"_s)).isEmpty());
     EXPECT_TRUE(UnitPictureFile::Locate(QString()).isEmpty());

@@ -51,7 +51,7 @@ TEST(CatalogueLineFill, EveryColumnReachesItsField) {
     const typMsData unit =
         LoadOne(UnitLine(Join({{0, S(u"RX-78")},
                                {1, S(u"ZEON")},
-                               {2, S(u"ガンダム")},
+                               {2, S(u"ヴェルデ")},
                                {3, S(u"ignored")},
                                {4, S(u"0712345")},
                                {5, S(u"ms/rx_78_2.img")},
@@ -71,7 +71,7 @@ TEST(CatalogueLineFill, EveryColumnReachesItsField) {
                                          S(u"1.50"), S(u"-05"), S(u"－"), QString(), S(u"×")}))));
     EXPECT_EQ(unit.MsNo, S(u"RX-78"));
     EXPECT_EQ(unit.Army, 1);
-    EXPECT_EQ(unit.MsName, S(u"ガンダム"));
+    EXPECT_EQ(unit.MsName, S(u"ヴェルデ"));
     EXPECT_EQ(unit.EquipCode, S(u"0712345"));
     EXPECT_EQ(unit.ShieldLoad, S(u"7"));
     EXPECT_EQ(unit.ImageName, S(u"rx_78_2"));

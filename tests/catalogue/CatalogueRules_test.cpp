@@ -43,8 +43,8 @@ TEST(CatalogueRules, ImageWithoutSlashDotOrThreePartsGivesEmpty) {
     EXPECT_EQ(ImageName(S(u"ms/rx_78_2")), QString());
     EXPECT_EQ(ImageBase(S(u"ms/rx_78_2")), QString());
     EXPECT_EQ(ImageName(QString()), QString());
-    EXPECT_EQ(ImageName(S(u"ms/zaku.img")), S(u"zaku"));
-    EXPECT_EQ(ImageBase(S(u"ms/zaku.img")), QString());
+    EXPECT_EQ(ImageName(S(u"ms/zarga.img")), S(u"zarga"));
+    EXPECT_EQ(ImageBase(S(u"ms/zarga.img")), QString());
     EXPECT_EQ(ImageBase(S(u"ms/rx_78.img")), QString());
     EXPECT_EQ(ImageBase(S(u"ms/a_b_c_d.img")), QString());
 }

@@ -80,14 +80,14 @@ TEST(NumberTextNarrow, FullWidthLettersDigitsAndSpace) {
 }
 
 TEST(NumberTextNarrow, KatakanaIncludingVoicedMarks) {
-    EXPECT_EQ(Narrow(S(u"ガンダム")), S(u"ｶﾞﾝﾀﾞﾑ"));
+    EXPECT_EQ(Narrow(S(u"ガーディアン")), S(u"ｶﾞｰﾃﾞｨｱﾝ"));
     EXPECT_EQ(Narrow(S(u"パーフェクト")), S(u"ﾊﾟｰﾌｪｸﾄ"));
-    EXPECT_EQ(Narrow(S(u"ヴァイエイト")), S(u"ｳﾞｧｲｴｲﾄ"));
-    EXPECT_EQ(Narrow(S(u"「ザク」、・。")), S(u"｢ｻﾞｸ｣､･｡"));
+    EXPECT_EQ(Narrow(S(u"ヴァルカ")), S(u"ｳﾞｧﾙｶ"));
+    EXPECT_EQ(Narrow(S(u"「ザルガ」、・。")), S(u"｢ｻﾞﾙｶﾞ｣､･｡"));
 }
 
 TEST(NumberTextNarrow, OtherCharactersUnchanged) {
-    EXPECT_EQ(Narrow(S(u"ガンダムMk-Ⅱ ひらがな漢字")), S(u"ｶﾞﾝﾀﾞﾑMk-Ⅱ ひらがな漢字"));
+    EXPECT_EQ(Narrow(S(u"ガーディアンMk-Ⅱ ひらがな漢字")), S(u"ｶﾞｰﾃﾞｨｱﾝMk-Ⅱ ひらがな漢字"));
     EXPECT_EQ(Narrow(S(u"ｶﾞﾝﾀﾞﾑ")), S(u"ｶﾞﾝﾀﾞﾑ"));
     EXPECT_EQ(Narrow(QString()), QString());
 }

@@ -14,19 +14,19 @@ TEST(TextCodecDecode, CodePage932MapsTheProgramsDashAndWave) {
     EXPECT_EQ(dash.encoding, TextEncoding::Cp932);
     EXPECT_EQ(dash.text, QString(QChar(0xFF0D)));
     EXPECT_EQ(DecodeText(QByteArray("\x81\x60")).text, QString(QChar(0xFF5E)));
-    // "ガンダム" and "○" in code page 932.
-    EXPECT_EQ(DecodeText(QByteArray("\x83\x4B\x83\x93\x83\x5F\x83\x80,\x81\x9B")).text,
-              S(u"ガンダム,○"));
+    // "ヴェルデ" and "○" in code page 932.
+    EXPECT_EQ(DecodeText(QByteArray("\x83\x94\x83\x46\x83\x8B\x83\x66,\x81\x9B")).text,
+              S(u"ヴェルデ,○"));
 }
 
 TEST(TextCodecDecode, Utf8WithAndWithoutMark) {
-    const QByteArray utf8 = S(u"ザク～－").toUtf8();
+    const QByteArray utf8 = S(u"ザルガ～－").toUtf8();
     const DecodedText plain = DecodeText(utf8);
     EXPECT_EQ(plain.encoding, TextEncoding::Utf8);
-    EXPECT_EQ(plain.text, S(u"ザク～－"));
+    EXPECT_EQ(plain.text, S(u"ザルガ～－"));
     const DecodedText marked = DecodeText(QByteArray("\xEF\xBB\xBF") + utf8);
     EXPECT_EQ(marked.encoding, TextEncoding::Utf8WithBom);
-    EXPECT_EQ(marked.text, S(u"ザク～－"));
+    EXPECT_EQ(marked.text, S(u"ザルガ～－"));
 }
 
 TEST(TextCodecDecode, AsciiAndEmptyReadAsUtf8) {

@@ -127,7 +127,7 @@ TEST(CatalogueFile, LastLineWithoutLineEndIsRead) {
 }
 
 TEST(CatalogueFile, EncodingsAndLineEndsGiveTheSameRecords) {
-    const QString text = CatalogueText({UnitLine({{2, S(u"ザク～改")}, {15, S(u"－")}}),
+    const QString text = CatalogueText({UnitLine({{2, S(u"ザルガ～改")}, {15, S(u"－")}}),
                                         UnitLine({{0, S(u"MS-02")}, {87, S(u"盾あり")}})});
     QString lf = text;
     lf.replace(S(u"\r\n"), S(u"\n"));
@@ -137,7 +137,7 @@ TEST(CatalogueFile, EncodingsAndLineEndsGiveTheSameRecords) {
     ASSERT_TRUE(utf8Bom.LoadFromBytes(QByteArray("\xEF\xBB\xBF") + text.toUtf8()).ok());
     ASSERT_TRUE(cp932Lf.LoadFromBytes(Cp932(lf)).ok());
     ASSERT_EQ(cp932.UnitCount(), 2);
-    EXPECT_EQ(cp932.MsDataList()[1].MsName, S(u"ザク～改"));
+    EXPECT_EQ(cp932.MsDataList()[1].MsName, S(u"ザルガ～改"));
     EXPECT_EQ(cp932.MsDataList()[1].Restriction, S(u"量産機"));
     EXPECT_EQ(cp932.MsDataList(), utf8.MsDataList());
     EXPECT_EQ(cp932.MsDataList(), utf8Bom.MsDataList());
@@ -154,10 +154,10 @@ TEST(CatalogueFile, FixtureFilesOfBothEncodingsLoadAlike) {
     ASSERT_EQ(cp932.UnitCount(), 3);
     EXPECT_EQ(cp932.MsDataList(), utf8.MsDataList());
 
-    const typMsData gm = cp932.GetMsData(S(u"RGM-79"));
-    EXPECT_EQ(gm.MsName, S(u"ジム"));
+    const typMsData gm = cp932.GetMsData(S(u"VD-79"));
+    EXPECT_EQ(gm.MsName, S(u"ヴェルデ"));
     EXPECT_EQ(gm.Restriction, S(u"量産機"));
-    EXPECT_EQ(gm.ImageBase, S(u"rgm_79"));
+    EXPECT_EQ(gm.ImageBase, S(u"vd_79"));
     EXPECT_EQ(gm.Weapon[0].Shots, S(u"2"));
     EXPECT_EQ(gm.Weapon[1].Power, S(u"40"));
     EXPECT_EQ(gm.Weapon[1].AwayLoad, S(u"4"));
@@ -166,13 +166,13 @@ TEST(CatalogueFile, FixtureFilesOfBothEncodingsLoadAlike) {
     EXPECT_EQ(gm.Away, S(u"27"));
     EXPECT_EQ(gm.Preemptive, S(u"28"));
 
-    const typMsData zaku = cp932.GetMsData(S(u"MS-06"));
-    EXPECT_EQ(zaku.MsName, S(u"ザク～改"));
-    EXPECT_EQ(zaku.MoveArea, S(u"宇宙"));
-    EXPECT_EQ(zaku.Restriction, S(u"一機・ＮＴ"));
-    EXPECT_EQ(zaku.Weight, S(u"99"));
-    EXPECT_EQ(zaku.Weapon[0].Name, S(u"マシンガン2"));
-    EXPECT_EQ(zaku.Weapon[0].Range4, S(u"--"));
+    const typMsData zarga = cp932.GetMsData(S(u"ZL-06"));
+    EXPECT_EQ(zarga.MsName, S(u"ザルガ～改"));
+    EXPECT_EQ(zarga.MoveArea, S(u"宇宙"));
+    EXPECT_EQ(zarga.Restriction, S(u"一機・ＮＴ"));
+    EXPECT_EQ(zarga.Weight, S(u"99"));
+    EXPECT_EQ(zarga.Weapon[0].Name, S(u"マシンガン2"));
+    EXPECT_EQ(zarga.Weapon[0].Range4, S(u"--"));
 
     const typMsData prototype = cp932.MsDataList()[3];
     EXPECT_EQ(prototype.MsName, S(u"\"試作\""));
