@@ -1,5 +1,6 @@
 #include "formation/SaveSlots.h"
 
+#include "FormationFixtures.h"
 #include "app/SettingsFile.h"
 #include "catalogue/clsMsData.h"
 #include "support/TestFolder.h"
@@ -15,15 +16,9 @@ using test::TestFolder;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
-// A catalogue line of 88 fields whose MS number, name and load weight are given.
+// A catalogue line whose MS number, name and load weight are the ones given.
 QString Unit(const QString& msNo, const QString& name, const QString& weight) {
-    QStringList fields = {
-        msNo,        S(u"EFSF"), name,      S(u"x"),  S(u"0000000"), S(u"ms/ts_01_a.img"),
-        S(u"Ａ"),    weight,     S(u"300"), S(u"20"), S(u"30"),      S(u"40"),
-        S(u"地上3"), S(u"5"),    QString(), S(u"－"), S(u"100")};
-    while (fields.size() < 87) fields.append(S(u"nd"));
-    fields.append(S(u"－"));
-    return fields.join(u',');
+    return test::FormationUnitLine(msNo, name, {{7, weight}});
 }
 
 clsMsData Catalogue(const QStringList& units) {
