@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 
-#include "app/Platform.h"
-#include "app/SettingsFile.h"
+#include "system/Platform.h"
+#include "system/SettingsFile.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 

@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 
-#include "app/Platform.h"
+#include "system/Platform.h"
 #include "app/StartUp.h"
 #include "browser/MsListPanel.h"
 #include "detail/MsInfoPanel.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsFile.h"
+#include "system/SettingsFile.h"
 #include "catalogue/clsMsData.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "browser/MsListPanel.h"
 
 #include "browser/CategoryToggle.h"
-#include "browser/GridView.h"
+#include "widgets/GridView.h"
 #include "browser/ImgDecoder.h"
 #include "browser/MsListFilter.h"
 #include "browser/MsListModel.h"

@@ -1,10 +1,10 @@
 #include "detail/MsInfoPanel.h"
 
-#include "app/Platform.h"
-#include "browser/GridView.h"
+#include "system/Platform.h"
+#include "widgets/GridView.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
-#include "detail/Reconstruct.h"
+#include "rules/Reconstruct.h"
 #include "detail/WeaponTableModel.h"
 
 #include <QComboBox>

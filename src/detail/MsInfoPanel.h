@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/UnitRecord.h"
+#include "rules/PanelFigures.h"
 
 #include <QGroupBox>
 #include <QString>
@@ -15,19 +16,6 @@ class clsMsData;
 class GridView;
 class Platform;
 class WeaponTableModel;
-
-// The texts of the detail panel's value labels, as a formation row takes them.
-struct PanelFigures {
-    QString msName;
-    QString hp;
-    QString armor;
-    QString away;
-    QString preemptive;
-    QString move;        // lblMove: move type followed by the move number, e.g. "地上3"
-    QString moveNumber;  // the number part of lblMove alone, e.g. "3" (or "10")
-    QString sale;
-    QString repair;
-};
 
 // The "詳細" frame (fraMsInfo): the unit on display (CurMsData) with its figures, its weapon
 // table grdMsInfo, the shield and modification lists and the deploy and update buttons.

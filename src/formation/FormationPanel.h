@@ -1,6 +1,6 @@
 #pragma once
 
-#include "detail/MsInfoPanel.h"
+#include "rules/PanelFigures.h"
 #include "formation/FormationRules.h"
 #include "formation/FormationText.h"
 

@@ -2,7 +2,7 @@
 
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
-#include "detail/Reconstruct.h"
+#include "rules/Reconstruct.h"
 
 namespace velmora {
 

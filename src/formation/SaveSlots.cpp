@@ -1,6 +1,6 @@
 #include "formation/SaveSlots.h"
 
-#include "app/SettingsFile.h"
+#include "system/SettingsFile.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 

@@ -1,8 +1,8 @@
 #include "formation/frmSaveData.h"
 
-#include "app/Platform.h"
-#include "app/SettingsFile.h"
-#include "browser/GridView.h"
+#include "system/Platform.h"
+#include "system/SettingsFile.h"
+#include "widgets/GridView.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 

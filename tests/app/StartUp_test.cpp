@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 
 #include "ProgramFolderFixture.h"
-#include "app/SettingsFile.h"
+#include "system/SettingsFile.h"
 #include "catalogue/clsMsData.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"

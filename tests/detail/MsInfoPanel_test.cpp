@@ -1,6 +1,6 @@
 #include "detail/MsInfoPanel.h"
 
-#include "browser/GridView.h"
+#include "widgets/GridView.h"
 #include "catalogue/clsMsData.h"
 #include "detail/WeaponTableModel.h"
 #include "support/ScriptedPlatform.h"

@@ -1,8 +1,8 @@
 #include "formation/FormationPanel.h"
 
 #include "FormationFixtures.h"
-#include "app/SettingsFile.h"
-#include "browser/GridView.h"
+#include "system/SettingsFile.h"
+#include "widgets/GridView.h"
 #include "formation/CommanderSpinBox.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"

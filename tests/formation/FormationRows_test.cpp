@@ -2,7 +2,7 @@
 
 #include "FormationFixtures.h"
 #include "catalogue/NumberText.h"
-#include "detail/Reconstruct.h"
+#include "rules/Reconstruct.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "formation/SaveSlots.h"
 
 #include "FormationFixtures.h"
-#include "app/SettingsFile.h"
+#include "system/SettingsFile.h"
 #include "catalogue/clsMsData.h"
 #include "support/TestFolder.h"
 

@@ -1,8 +1,8 @@
 #include "formation/frmSaveData.h"
 
 #include "FormationFixtures.h"
-#include "app/SettingsFile.h"
-#include "browser/GridView.h"
+#include "system/SettingsFile.h"
+#include "widgets/GridView.h"
 #include "catalogue/clsMsData.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"

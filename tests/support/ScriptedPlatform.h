@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Platform.h"
+#include "system/Platform.h"
 
 #include <QDateTime>
 #include <QString>

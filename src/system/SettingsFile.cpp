@@ -1,6 +1,6 @@
-#include "app/SettingsFile.h"
+#include "system/SettingsFile.h"
 
-#include "app/AtomicFile.h"
+#include "system/AtomicFile.h"
 #include "catalogue/TextCodec.h"
 
 #include <QDir>

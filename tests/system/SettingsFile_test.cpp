@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "system/SettingsFile.h"
 
 #include "support/TestFolder.h"
 

@@ -1,4 +1,4 @@
-#include "browser/GridView.h"
+#include "widgets/GridView.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>

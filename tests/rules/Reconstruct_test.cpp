@@ -1,4 +1,4 @@
-#include "detail/Reconstruct.h"
+#include "rules/Reconstruct.h"
 
 #include <gtest/gtest.h>
 
