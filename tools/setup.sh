@@ -24,7 +24,10 @@ velmora_build() {
     local generator=()
     # An existing build folder keeps the generator it was made with.
     [ -f build/CMakeCache.txt ] || generator=(-G Ninja)
-    cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=Release
+    # A developer's ccache, when there is one, makes rebuilds of unchanged files free.
+    local launcher=()
+    command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
     local targets=()
     [ "$#" -eq 0 ] || targets=(--target "$@")
     cmake --build build -j2 "${targets[@]}"
