@@ -1,13 +1,15 @@
 #include "catalogue/NumberText.h"
 
 #include <QHash>
-#include <QLocale>
 #include <cmath>
 #include <limits>
 
 namespace velmora::num {
 
 namespace {
+
+// The precision figures have always been written with.
+constexpr int kSignificantDigits = 15;
 
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -78,10 +80,28 @@ bool IsNumeric(const QString& text) {
 
 QString NumberText(double x) {
     if (!std::isfinite(x)) return QStringLiteral("0");
-    if (x == 0.0) return QStringLiteral("0");  // no "-0"
-    if (x == std::trunc(x) && std::fabs(x) < 1e15)
+    if (x == std::trunc(x) && std::fabs(x) < 1e15) {
+        if (x == 0.0) return QStringLiteral("0");  // no "-0"
         return QString::number(static_cast<long long>(x));
-    return QString::number(x, 'g', QLocale::FloatingPointShortest);
+    }
+    // 15 significant digits, as "d.dddddddddddddde+XX", then written out without an exponent.
+    const QString scientific = QString::number(x, 'e', kSignificantDigits - 1);
+    const qsizetype e = scientific.indexOf(u'e');
+    const bool negative = scientific.startsWith(u'-');
+    QString digits = scientific.left(e).remove(u'-').remove(u'.');
+    const int exponent = scientific.mid(e + 1).toInt();
+    while (digits.size() > 1 && digits.endsWith(u'0')) digits.chop(1);
+    if (digits == u"0") return QStringLiteral("0");
+
+    QString text;
+    if (exponent < 0) {
+        text = QStringLiteral("0.") + QString(-exponent - 1, u'0') + digits;
+    } else if (exponent + 1 >= digits.size()) {
+        text = digits + QString(exponent + 1 - digits.size(), u'0');
+    } else {
+        text = digits.left(exponent + 1) + u'.' + digits.mid(exponent + 1);
+    }
+    return negative ? u'-' + text : text;
 }
 
 QString ReFormat(const QString& text) { return NumberText(Val(text)); }

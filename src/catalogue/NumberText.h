@@ -24,8 +24,9 @@ long long Half(long long a);
 // with an optional decimal point, optional exponent. "nd", "--", "" and "1a" are not numeric.
 bool IsNumeric(const QString& text);
 
-// Plain decimal text: no leading blank, no group separators, whole values without a decimal
-// point, otherwise the shortest text that reads back as the same number (1.5, not 1.50).
+// Plain decimal text of x rounded to 15 significant digits: no leading blank, no group
+// separators, no exponent, trailing zeros dropped, whole values without a decimal point
+// (1.1 * 3 gives "3.3", not "3.3000000000000003"; 1.5, not 1.50).
 QString NumberText(double x);
 
 // Val followed by NumberText: "08" -> "8", "1.50" -> "1.5".

@@ -73,6 +73,21 @@ TEST(NumberTextFormat, PlainDecimalText) {
     EXPECT_EQ(ReFormat(S(u"nd")), S(u"0"));
 }
 
+TEST(NumberTextFormat, FifteenSignificantDigitsWithoutBinaryNoiseOrExponent) {
+    EXPECT_EQ(NumberText(1.1 * 3), S(u"3.3"));
+    EXPECT_EQ(NumberText(0.7 * 3), S(u"2.1"));
+    EXPECT_EQ(NumberText(0.1 * 3), S(u"0.3"));
+    EXPECT_EQ(NumberText(10.3 - 3), S(u"7.3"));
+    EXPECT_EQ(NumberText(-0.1 * 3), S(u"-0.3"));
+    EXPECT_EQ(NumberText(0.1 + 0.2 - 0.3), S(u"0.0000000000000000555111512312578"));
+    EXPECT_EQ(NumberText(2.0000000000000004), S(u"2"));
+    EXPECT_EQ(NumberText(123456.7890123456), S(u"123456.789012346"));
+    EXPECT_EQ(NumberText(1.5e-7), S(u"0.00000015"));
+    EXPECT_EQ(NumberText(1e20), S(u"100000000000000000000"));
+    EXPECT_EQ(NumberText(1234567890123456789.0), S(u"1234567890123460000"));
+    EXPECT_EQ(NumberText(1e300 * 1e10), S(u"0"));
+}
+
 TEST(NumberTextNarrow, FullWidthLettersDigitsAndSpace) {
     EXPECT_EQ(Narrow(S(u"ＲＸ－７８　ｇｐ")), S(u"RX-78 gp"));
     EXPECT_EQ(Narrow(S(u"３")), S(u"3"));
