@@ -28,7 +28,8 @@ Status clsFncFile::ReadBytes(const QString& path, QByteArray& bytes) {
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         bytes.clear();
-        return Status::Fail(QStringLiteral(u"%1 を読み込めません。\n%2")
+        return Status::Fail(StatusCode::ReadFailed,
+                            QStringLiteral(u"%1 を読み込めません。\n%2")
                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
     return Status::Ok();
