@@ -1,13 +1,12 @@
 #include "app/StartUp.h"
 
-#include "system/Platform.h"
-#include "system/SettingsFile.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
+#include "system/Platform.h"
+#include "system/SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <exception>
 
 namespace velmora {
 
@@ -90,11 +89,7 @@ void StartUp::Fail(QWidget* owner, const QString& message) {
 }
 
 QString StartUp::AskInstallFolder(QWidget* owner) {
-    try {
-        return platform_.BrowseFolder(owner, FolderPrompt());
-    } catch (const std::exception&) {
-        return QString();
-    }
+    return platform_.BrowseFolder(owner, FolderPrompt());
 }
 
 }  // namespace velmora

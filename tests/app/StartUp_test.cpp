@@ -1,15 +1,14 @@
 #include "app/StartUp.h"
 
 #include "ProgramFolderFixture.h"
-#include "system/SettingsFile.h"
 #include "catalogue/clsMsData.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <limits>
-#include <stdexcept>
 
 namespace velmora {
 namespace {
@@ -179,21 +178,6 @@ TEST_F(StartUpTest, promptCancelled_leavesPathAsItWasAndStartUpCompletes) {
     EXPECT_EQ(folder_.Read(S(u"setting.ini")), before);
     EXPECT_EQ(result->msStatusPath, S(u"/nowhere/QEL/Image/Ms_status/"));
     EXPECT_TRUE(platform_.messages.empty());
-}
-
-TEST_F(StartUpTest, promptFailing_countsAsCancelled) {
-    struct ThrowingPlatform : ScriptedPlatform {
-        using ScriptedPlatform::ScriptedPlatform;
-        QString BrowseFolder(QWidget*, const QString&) override {
-            throw std::runtime_error("no folder dialog");
-        }
-    } platform(folder_.Path());
-    WriteCatalogue();
-    WriteSettings({S(u"[Setting]"), S(u"path=")});
-    const auto result = StartUp(platform, catalogue_, settings_).Run(nullptr);
-    ASSERT_TRUE(result);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(PathSetting(), QString());
 }
 
 TEST_F(StartUpTest, emptyPictureFolders_countAsMissing) {
