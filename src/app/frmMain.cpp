@@ -1,10 +1,11 @@
 #include "app/frmMain.h"
 
-#include "system/Platform.h"
 #include "app/StartUp.h"
 #include "browser/MsListPanel.h"
 #include "detail/MsInfoPanel.h"
 #include "formation/FormationPanel.h"
+#include "formation/FormationRows.h"
+#include "system/Platform.h"
 
 #include <QFont>
 #include <QLabel>
@@ -76,7 +77,11 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     connect(list_, &MsListPanel::deployRequested, this, &frmMain::AddToFormation);
     connect(detail_, &MsInfoPanel::addClicked, this, &frmMain::AddToFormation);
     connect(detail_, &MsInfoPanel::editClicked, this, &frmMain::UpdateFormationRow);
-    connect(detail_, &MsInfoPanel::pictureNeeded, this, &frmMain::ShowPicture);
+    detail_->SetPictureRefresh(
+        [this](const typMsData& unit, int shieldChoice, const QStringList& equippedColumn) {
+            list_->ShowMsImage(unit, shieldChoice, equippedColumn);
+            return Status::Ok();  // a picture that cannot be shown is cleared, not reported
+        });
     connect(formation_, &FormationPanel::unitSelected, detail_, &MsInfoPanel::ShowFormationUnit);
     connect(formation_, &FormationPanel::detailClearRequested, detail_, &MsInfoPanel::ClearMsData);
     connect(formation_, &FormationPanel::verdictChanged, verdictPanel_, &QLabel::setText);
@@ -91,6 +96,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
 }
 
 bool frmMain::Load() {
+    // The one catch of the program: main calls this directly, outside any Qt connection.
     try {
         if (!InitMain()) return false;
         list_->FillMsList(0);
@@ -122,29 +128,19 @@ void frmMain::vbWheelPlus() { list_->vbWheelPlus(); }
 
 void frmMain::vbMButtonUp() { list_->vbMButtonUp(); }
 
-// The deploy button and a double-click in the unit list. The old program also required the
-// list row under the mouse pointer not to be the header; here neither gesture can start there.
+// The deploy button and a double-click in the unit list, whose first click showed the row's
+// unit: the unit on display goes into the formation whole, with its choices.
 void frmMain::AddToFormation() {
-    try {
-        const int row = list_->CurrentRow();
-        if (row < 1 || list_->RowCount() <= 1) return;
-        formation_->AddUnit({list_->Cell(row, 0), list_->Cell(row, 3), list_->Cell(row, 2),
-                             detail_->Figures(), detail_->ShieldChoice(),
-                             detail_->ModificationCode(), detail_->EquippedRow()});
-    } catch (const std::exception& e) {
-        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
-                         MsgStyle::Information);
-        platform_.EndProgram();
-    }
+    const typMsData& unit = detail_->CurMsData();
+    if (unit.MsName.isEmpty()) return;
+    formation_->AddUnit(UnitRow(unit, detail_->ShieldChoice(), detail_->ModificationCode()));
 }
 
 void frmMain::UpdateFormationRow() {
-    formation_->UpdateCurrentRow(detail_->Figures(), detail_->ShieldChoice(),
-                                 detail_->ModificationCode(), detail_->EquippedRow());
-}
-
-void frmMain::ShowPicture() {
-    list_->ShowMsImage(detail_->CurMsData(), detail_->ShieldChoice(), detail_->EquippedColumn());
+    const typMsData& unit = detail_->CurMsData();
+    if (unit.MsName.isEmpty()) return;
+    formation_->UpdateCurrentRow(
+        UnitRow(unit, detail_->ShieldChoice(), detail_->ModificationCode()));
 }
 
 void frmMain::ShowClock() {

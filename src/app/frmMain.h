@@ -1,7 +1,7 @@
 #pragma once
 
-#include "system/SettingsFile.h"
 #include "catalogue/clsMsData.h"
+#include "system/SettingsFile.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -37,7 +37,6 @@ private:
     bool InitMain();
     void AddToFormation();
     void UpdateFormationRow();
-    void ShowPicture();
     void ShowClock();
 
     Platform& platform_;

@@ -1,12 +1,12 @@
 #include "browser/MsListPanel.h"
 
 #include "browser/CategoryToggle.h"
-#include "widgets/GridView.h"
 #include "browser/ImgDecoder.h"
 #include "browser/MsListFilter.h"
 #include "browser/MsListModel.h"
 #include "browser/UnitPictureBox.h"
 #include "browser/UnitPictureFile.h"
+#include "widgets/GridView.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -140,7 +140,7 @@ void MsListPanel::BuildGrid() {
         if (!filling_) ShowCurrentUnit();
     });
     connect(grid_, &GridView::focusGained, this, &MsListPanel::ShowCurrentUnit);
-    connect(grid_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    connect(grid_, &GridView::leftDoubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) Q_EMIT deployRequested();
     });
     connect(grid_, &GridView::mousePressed, this, &MsListPanel::OnMousePressed);

@@ -1,11 +1,12 @@
 #include "detail/MsInfoPanel.h"
 
-#include "system/Platform.h"
-#include "widgets/GridView.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
-#include "rules/Reconstruct.h"
 #include "detail/WeaponTableModel.h"
+#include "rules/PanelFigures.h"
+#include "rules/Reconstruct.h"
+#include "system/Platform.h"
+#include "widgets/GridView.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <exception>
 
 namespace velmora {
 
@@ -174,8 +174,14 @@ void MsInfoPanel::BuildControls() {
     connect(cmbShield_, &QComboBox::currentIndexChanged, this, [this] { OnShieldChanged(); });
     connect(cmbReconstruct_, &QComboBox::currentIndexChanged, this,
             [this] { OnReconstructChanged(); });
-    connect(grdMsInfo_, &QAbstractItemView::doubleClicked, this,
-            [this] { OnWeaponDoubleClicked(); });
+    connect(grdMsInfo_, &GridView::leftDoubleClicked, this, [this] { OnWeaponDoubleClicked(); });
+    // No unit is on display yet.
+    cmbShield_->setEnabled(false);
+    cmbReconstruct_->setEnabled(false);
+}
+
+void MsInfoPanel::SetPictureRefresh(PictureRefresh refresh) {
+    refreshPicture_ = std::move(refresh);
 }
 
 void MsInfoPanel::SetMsData(const QString& msNo, bool updatePreemptive) {
@@ -186,14 +192,14 @@ void MsInfoPanel::ShowMsData(const typMsData& record, bool updatePreemptive) {
     lblMsName_->setText(record.MsName);
     if (record.MsName.isEmpty()) return;
 
+    const PanelFigures figures = FiguresOf(record);
     grdMsInfo_->setUpdatesEnabled(false);
-    lblHp_->setText(num::NumberText(num::Val(record.Hp) + record.HpPlus));
+    lblHp_->setText(figures.hp);
     lblWeight_->setText(record.Weight);
     lblRepair_->setText(record.Repair);
-    lblArmor_->setText(num::NumberText(num::Val(record.Armor) + record.ArmorPlus));
-    if (updatePreemptive) lblPreemptive_->setText(num::NumberText(PreemptiveShown(record)));
-    moveNumber_ = num::NumberText(num::Val(record.Move) + record.MovePlus);
-    lblMove_->setText(record.MoveType + moveNumber_);
+    lblArmor_->setText(figures.armor);
+    if (updatePreemptive) lblPreemptive_->setText(figures.preemptive);
+    lblMove_->setText(record.MoveType + figures.moveNumber);
     lblSupply_->setText(record.Supply);
     lblSale_->setText(record.Restriction);
     weapons_->SetWeapons(record.Weapon);
@@ -204,10 +210,14 @@ void MsInfoPanel::ClearMsData() {
     for (QLabel* label : {lblMsName_, lblHp_, lblArmor_, lblMove_, lblWeight_, lblAway_, lblSupply_,
                           lblRepair_, lblPreemptive_, lblSale_})
         label->clear();
-    moveNumber_.clear();
     weapons_->ClearData();
     weapons_->SetTints({});
     grdMsInfo_->setCurrentIndex(weapons_->index(0, WeaponTableModel::ColName));
+    // The unit shown before is gone: neither list nor the deploy button can bring it back.
+    curMsData_ = typMsData();
+    cmbShield_->setEnabled(false);
+    cmbReconstruct_->setEnabled(false);
+    RefreshPicture();
 }
 
 void MsInfoPanel::ColorMsInfo() {
@@ -241,10 +251,10 @@ void MsInfoPanel::ShowListUnit(const QString& msNo) {
     cmbReconstruct_->setEnabled(true);
 
     CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
-    Q_EMIT pictureNeeded();
+    RefreshPicture();
     // The list shows the catalogue's own evasion and pre-emption.
-    lblAway_->setText(num::NumberText(num::Val(curMsData_.AwayBase)));
-    lblPreemptive_->setText(num::NumberText(num::Val(curMsData_.PreemptiveBase)));
+    lblAway_->setText(num::ReFormat(curMsData_.AwayBase));
+    lblPreemptive_->setText(num::ReFormat(curMsData_.PreemptiveBase));
     ColorMsInfo();
 }
 
@@ -253,17 +263,14 @@ void MsInfoPanel::ShowFormationUnit(const QString& msNo, const QString& shieldCe
     SetMsData(msNo, false);
     curMsData_ = catalogue_.GetMsData(msNo);
 
-    // The stored row goes into both places that hold the equipped row; 0 equips none.
-    const double equippedRow = num::Val(weaponCell);
-    for (int row = 1; row <= kWeaponCount; ++row) {
-        const QString flag = equippedRow == row ? Marked() : QStringLiteral(u"0");
-        curMsData_.Weapon[row - 1].Equipped = flag;
-        weapons_->SetText(row - 1, WeaponTableModel::ColEquipped, flag);
-    }
+    // Only the stored row is equipped; 0 equips none.
+    EquipRow(curMsData_, num::Val(weaponCell));
+    ShowWeapons(curMsData_.Weapon);
     ColorMsInfo();
 
     // The stored modification runs its list handling exactly once, changed index or not; a code
-    // that no entry carries leaves the list as it is.
+    // that no entry carries leaves the list as it is. The list is set while enabled.
+    cmbReconstruct_->setEnabled(true);
     const double code = num::Val(modificationCell);
     for (int i = 0; i < cmbReconstruct_->count(); ++i) {
         if (cmbReconstruct_->itemData(i).toInt() != code) continue;
@@ -286,7 +293,7 @@ void MsInfoPanel::ShowFormationUnit(const QString& msNo, const QString& shieldCe
     }
 
     CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
-    Q_EMIT pictureNeeded();
+    RefreshPicture();
     ShowAwayAndPreemptive();
 }
 
@@ -296,32 +303,12 @@ int MsInfoPanel::ShieldChoice() const { return cmbShield_->currentIndex(); }
 
 int MsInfoPanel::ModificationCode() const { return cmbReconstruct_->currentData().toInt(); }
 
-int MsInfoPanel::EquippedRow() const {
-    int equipped = 0;
-    for (int row = 1; row <= kWeaponCount; ++row)
-        if (weapons_->Text(row - 1, WeaponTableModel::ColEquipped) == Marked()) equipped = row;
-    return equipped;
-}
+int MsInfoPanel::EquippedRow() const { return EquippedRowOf(curMsData_); }
 
 QStringList MsInfoPanel::EquippedColumn() const {
     QStringList column;
-    for (int k = 0; k < kWeaponCount; ++k)
-        column << weapons_->Text(k, WeaponTableModel::ColEquipped);
+    for (const typWeapon& weapon : curMsData_.Weapon) column << weapon.Equipped;
     return column;
-}
-
-PanelFigures MsInfoPanel::Figures() const {
-    PanelFigures figures;
-    figures.msName = lblMsName_->text();
-    figures.hp = lblHp_->text();
-    figures.armor = lblArmor_->text();
-    figures.away = lblAway_->text();
-    figures.preemptive = lblPreemptive_->text();
-    figures.move = lblMove_->text();
-    figures.moveNumber = moveNumber_;
-    figures.sale = lblSale_->text();
-    figures.repair = lblRepair_->text();
-    return figures;
 }
 
 int MsInfoPanel::CurrentWeaponRow() const {
@@ -330,40 +317,46 @@ int MsInfoPanel::CurrentWeaponRow() const {
 }
 
 void MsInfoPanel::ShowAwayAndPreemptive() {
-    lblAway_->setText(num::NumberText(AwayShown(curMsData_)));
-    lblPreemptive_->setText(num::NumberText(PreemptiveShown(curMsData_)));
+    const PanelFigures figures = FiguresOf(curMsData_);
+    lblAway_->setText(figures.away);
+    lblPreemptive_->setText(figures.preemptive);
+}
+
+void MsInfoPanel::ShowWeapons(const std::array<typWeapon, kWeaponCount>& weapons) {
+    grdMsInfo_->setUpdatesEnabled(false);
+    weapons_->SetWeapons(weapons);
+    grdMsInfo_->setUpdatesEnabled(true);
+}
+
+Status MsInfoPanel::RefreshPicture() {
+    if (!refreshPicture_) return Status::Ok();
+    return refreshPicture_(curMsData_, ShieldChoice(), EquippedColumn());
 }
 
 void MsInfoPanel::OnWeaponDoubleClicked() {
-    try {
-        ChooseWeapon();
-    } catch (const std::exception& e) {
-        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
-                         MsgStyle::Information);
-        platform_.EndProgram();
-    }
+    // A failing weapon choice cannot leave the unit half changed: the message, then the end.
+    const Status chosen = ChooseWeapon();
+    if (chosen) return;
+    platform_.MsgBox(this, chosen.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
+    platform_.EndProgram();
 }
 
-void MsInfoPanel::ChooseWeapon() {
+Status MsInfoPanel::ChooseWeapon() {
     // The row acted on is the one the double-click's first click made current. Weapon A is
-    // never chosen this way.
+    // never chosen this way, nor a row that is equipped already or is no option.
     const int row = CurrentWeaponRow();
-    if (row < 2) return;
-    if (weapons_->Text(row - 1, WeaponTableModel::ColEquipped) == Marked() ||
-        weapons_->Text(row - 1, WeaponTableModel::ColOption) != Marked())
-        return;
+    if (row < 2 || curMsData_.MsName.isEmpty()) return Status::Ok();
+    const typWeapon& weapon = curMsData_.Weapon[std::size_t(row - 1)];
+    if (weapon.Equipped == Marked() || weapon.Option != Marked()) return Status::Ok();
 
-    for (int k = 0; k < kWeaponCount; ++k) {
-        weapons_->SetText(k, WeaponTableModel::ColEquipped, QStringLiteral(u"0"));
-        curMsData_.Weapon[k].Equipped = QStringLiteral(u"0");
-    }
-    curMsData_.Weapon[row - 1].Equipped = Marked();
-    weapons_->SetText(row - 1, WeaponTableModel::ColEquipped, Marked());
+    EquipRow(curMsData_, row);
+    ShowWeapons(curMsData_.Weapon);
     ColorMsInfo();
 
     CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
-    Q_EMIT pictureNeeded();
+    if (Status drawn = RefreshPicture(); !drawn) return drawn;
     ShowAwayAndPreemptive();
+    return Status::Ok();
 }
 
 void MsInfoPanel::OnReconstructChanged() {
@@ -372,14 +365,14 @@ void MsInfoPanel::OnReconstructChanged() {
     const bool ok = CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
     if (!cmbReconstruct_->isEnabled() || !ok) return;
     ShowMsData(curMsData_, true);
-    Q_EMIT pictureNeeded();
+    RefreshPicture();
     ShowAwayAndPreemptive();
 }
 
 void MsInfoPanel::OnShieldChanged() {
     if (curMsData_.MsName.isEmpty() || !cmbShield_->isEnabled()) return;
     CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
-    Q_EMIT pictureNeeded();
+    RefreshPicture();
     ShowAwayAndPreemptive();
 }
 

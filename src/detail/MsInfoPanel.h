@@ -1,11 +1,12 @@
 #pragma once
 
+#include "catalogue/Status.h"
 #include "catalogue/UnitRecord.h"
-#include "rules/PanelFigures.h"
 
 #include <QGroupBox>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -18,14 +19,24 @@ class Platform;
 class WeaponTableModel;
 
 // The "詳細" frame (fraMsInfo): the unit on display (CurMsData) with its figures, its weapon
-// table grdMsInfo, the shield and modification lists and the deploy and update buttons.
+// table grdMsInfo, the shield and modification lists and the deploy and update buttons. The
+// record holds the equipped weapons; the weapon table only shows them.
 class MsInfoPanel : public QGroupBox {
     Q_OBJECT
 public:
+    // Draws the picture of the unit on display (an empty record clears it). A failure it
+    // returns during a weapon choice is shown and ends the program.
+    using PictureRefresh = std::function<Status(const typMsData& unit, int shieldChoice,
+                                                const QStringList& equippedColumn)>;
+
     MsInfoPanel(const clsMsData& catalogue, Platform& platform, QWidget* parent = nullptr);
+
+    void SetPictureRefresh(PictureRefresh refresh);
 
     void SetMsData(const QString& msNo, bool updatePreemptive);
     void ShowMsData(const typMsData& record, bool updatePreemptive);
+    // Empties the panel: no unit is on display until one is shown again, both lists are
+    // disabled and the picture is cleared.
     void ClearMsData();
     void ColorMsInfo();
 
@@ -38,32 +49,32 @@ public:
     void ShowFormationUnit(const QString& msNo, const QString& shieldCell,
                            const QString& modificationCell, const QString& weaponCell);
 
+    // The unit on display with its choices applied; an empty record (no MsName) when none is.
     const typMsData& CurMsData() const;
     int ShieldChoice() const;            // position of cmbShield
     int ModificationCode() const;        // item value of cmbReconstruct's current entry
-    int EquippedRow() const;             // last weapon row whose column 11 is "1"; 0 when none
-    QStringList EquippedColumn() const;  // column 11 of weapon rows 1 to 7
-    PanelFigures Figures() const;
+    int EquippedRow() const;             // last equipped weapon row of CurMsData; 0 when none
+    QStringList EquippedColumn() const;  // the equipped flags of weapons A to G
 
 Q_SIGNALS:
     void addClicked();
     void editClicked();
-    // CurMsData, its shield or its equipment changed: the picture must follow.
-    void pictureNeeded();
 
 private:
     void BuildControls();
     int CurrentWeaponRow() const;  // the weapon table's current row, 1 to 7; 0 when none
     void ShowAwayAndPreemptive();  // lblAway, then lblPreemptive, by the display formulas
+    void ShowWeapons(const std::array<typWeapon, kWeaponCount>& weapons);
+    Status RefreshPicture();
     void OnWeaponDoubleClicked();
-    void ChooseWeapon();
+    Status ChooseWeapon();
     void OnReconstructChanged();
     void OnShieldChanged();
 
     const clsMsData& catalogue_;
     Platform& platform_;
     typMsData curMsData_;
-    QString moveNumber_;  // the number part last written after the move type in lblMove
+    PictureRefresh refreshPicture_;
 
     WeaponTableModel* weapons_ = nullptr;
     GridView* grdMsInfo_ = nullptr;

@@ -1,14 +1,14 @@
 #include "formation/FormationPanel.h"
 
-#include "system/Platform.h"
-#include "system/SettingsFile.h"
-#include "widgets/GridView.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 #include "formation/CommanderSpinBox.h"
 #include "formation/FormationModel.h"
 #include "formation/FormationRows.h"
 #include "formation/frmSaveData.h"
+#include "system/Platform.h"
+#include "system/SettingsFile.h"
+#include "widgets/GridView.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <cmath>
-#include <exception>
 #include <utility>
 
 namespace velmora {
@@ -107,8 +106,7 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
         if (!movingRow_) SelectFormationRow();
     });
     connect(grdFormation_, &GridView::focusGained, this, [this] { SelectFormationRow(); });
-    connect(grdFormation_, &QAbstractItemView::doubleClicked, this,
-            [this] { RunTrapped([this] { RemoveCurrentRow(); }); });
+    connect(grdFormation_, &GridView::leftDoubleClicked, this, [this] { RemoveCurrentRow(); });
     connect(cmdSaveLoad_, &QPushButton::clicked, this, [this] { OpenSavedFormations(); });
 }
 
@@ -227,17 +225,6 @@ void FormationPanel::BuildControls() {
     place(cmdSaveLoad_, 8895, 1755, 2850, 345);
 }
 
-template <typename Action>
-void FormationPanel::RunTrapped(Action action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
-                         MsgStyle::Information);
-        platform_.EndProgram();
-    }
-}
-
 void FormationPanel::RestoreCommander(std::optional<int> rank, std::optional<int> level,
                                       std::optional<int> decoration, std::optional<int> skill) {
     // The spinners first, so that the recompute the rank selection runs stores these values.
@@ -320,46 +307,23 @@ void FormationPanel::StepCommander(CommanderSpinBox* spinner, QLabel* label) {
     CalcFormation();
 }
 
-void FormationPanel::AddUnit(const FormationRowSource& source) {
-    RunTrapped([&] {
-        if (model_->rowCount() >= kMaxUnits) return;
-        const PanelFigures& figures = source.figures;
-        FormationRow row;
-        row[kColMsNo] = source.msNo;
-        row[kColName] = source.msName;
-        row[kColWeight] = source.weight;
-        row[kColHp] = figures.hp;
-        row[kColArmor] = figures.armor;
-        row[kColAway] = figures.away;
-        row[kColPreemptive] = figures.preemptive;
-        row[kColMove] = MoveCell(figures.move, figures.moveNumber);
-        row[kColCategory] = figures.sale.left(2);
-        row[kColRepair] = figures.repair;
-        row[kColShield] = QString::number(source.shieldChoice);
-        row[kColModification] = QString::number(source.modificationCode);
-        row[kColWeapon] = QString::number(source.equippedRow);
-        model_->AppendRow(row);
-        CalcFormation();
-        SaveDefaultFormation();
-        const int current = CurrentRow();
-        if (current >= 1) MakeCurrent(current - 1);
-    });
+void FormationPanel::AddUnit(const FormationRow& row) {
+    if (model_->rowCount() >= kMaxUnits) return;
+    model_->AppendRow(row);
+    CalcFormation();
+    SaveDefaultFormation();
+    const int current = CurrentRow();
+    if (current >= 1) MakeCurrent(current - 1);
 }
 
-void FormationPanel::UpdateCurrentRow(const PanelFigures& figures, int shieldChoice,
-                                      int modificationCode, int equippedRow) {
+void FormationPanel::UpdateCurrentRow(const FormationRow& row) {
     const int current = CurrentRow();
     if (current < 1 || model_->rowCount() == 0) return;
-    const int row = current - 1;
-    if (figures.msName != model_->Cell(row, kColName)) return;
-    model_->SetCell(row, kColHp, figures.hp);
-    model_->SetCell(row, kColArmor, figures.armor);
-    model_->SetCell(row, kColAway, figures.away);
-    model_->SetCell(row, kColPreemptive, figures.preemptive);
-    model_->SetCell(row, kColMove, MoveCell(figures.move, figures.moveNumber));
-    model_->SetCell(row, kColShield, QString::number(shieldChoice));
-    model_->SetCell(row, kColModification, QString::number(modificationCode));
-    model_->SetCell(row, kColWeapon, QString::number(equippedRow));
+    const int target = current - 1;
+    if (row[kColName] != model_->Cell(target, kColName)) return;
+    for (const int column : {kColHp, kColArmor, kColAway, kColPreemptive, kColMove, kColShield,
+                             kColModification, kColWeapon})
+        model_->SetCell(target, column, row[column]);
     CalcFormation();
     SaveDefaultFormation();
 }
@@ -429,17 +393,13 @@ bool FormationPanel::ApplyFormationLists(const QString& fourLists) {
         CalcFormation();
         return false;
     };
-    try {
-        const FormationLists lists = FormationLists::Parse(fourLists);
-        for (qsizetype i = 0; i < lists.msNos.size(); ++i) {
-            if (i >= lists.shields.size() || i >= lists.modifications.size() ||
-                i >= lists.weapons.size())
-                return fail(QStringLiteral(u"インデックスが有効範囲にありません。"));
-            model_->AppendRow(RebuiltRow(catalogue_, lists.msNos[i], lists.shields[i],
-                                         lists.modifications[i], lists.weapons[i]));
-        }
-    } catch (const std::exception& e) {
-        return fail(QString::fromLocal8Bit(e.what()));
+    const FormationLists lists = FormationLists::Parse(fourLists);
+    for (qsizetype i = 0; i < lists.msNos.size(); ++i) {
+        if (i >= lists.shields.size() || i >= lists.modifications.size() ||
+            i >= lists.weapons.size())
+            return fail(QStringLiteral(u"インデックスが有効範囲にありません。"));
+        model_->AppendRow(RebuiltRow(catalogue_, lists.msNos[i], lists.shields[i],
+                                     lists.modifications[i], lists.weapons[i]));
     }
 
     if (model_->rowCount() > 0) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/PanelFigures.h"
+#include "formation/FormationColumns.h"
 #include "formation/FormationRules.h"
 #include "formation/FormationText.h"
 
@@ -21,17 +21,6 @@ class GridView;
 class Platform;
 class SettingsFile;
 
-// What a new formation row is made of: the unit list's current row and the detail panel.
-struct FormationRowSource {
-    QString msNo;    // unit list column 0
-    QString msName;  // unit list column 3
-    QString weight;  // unit list column 2
-    PanelFigures figures;
-    int shieldChoice = 0;
-    int modificationCode = 0;
-    int equippedRow = 0;
-};
-
 // The "編成" frame (fraFormation): the formation grid grdFormation, the commander controls, the
 // totals and the saved-formations button. Every change recomputes the rules and keeps the
 // default formation in setting.ini.
@@ -47,9 +36,11 @@ public:
                           std::optional<int> decoration, std::optional<int> skill);
 
     void CalcFormation();
-    void AddUnit(const FormationRowSource& source);  // does nothing with seven units
-    void UpdateCurrentRow(const PanelFigures& figures, int shieldChoice, int modificationCode,
-                          int equippedRow);
+    // Appends the row of a unit (UnitRow); does nothing with seven units.
+    void AddUnit(const FormationRow& row);
+    // Writes the figures and choices of the unit's row (columns 3 to 7 and 15 to 17) into the
+    // current row when that row holds a unit of the same name.
+    void UpdateCurrentRow(const FormationRow& row);
     void SelectFormationRow();
     void SaveDefaultFormation();
     void LoadDefaultFormation();
@@ -79,8 +70,6 @@ private:
     void RemoveCurrentRow();
     void OpenSavedFormations();
     void MakeCurrent(int modelRow);
-    template <typename Action>
-    void RunTrapped(Action action);
 
     const clsMsData& catalogue_;
     SettingsFile& settings_;

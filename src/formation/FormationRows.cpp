@@ -2,6 +2,7 @@
 
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
+#include "rules/PanelFigures.h"
 #include "rules/Reconstruct.h"
 
 namespace velmora {
@@ -16,32 +17,42 @@ int WholeEntry(const QString& entry, int outOfRange) {
     return ok ? value : outOfRange;
 }
 
+// Columns 0 to 14 of a unit whose choices are applied; the markers stay empty for the rules.
+FormationRow FigureCells(const typMsData& unit) {
+    const PanelFigures figures = FiguresOf(unit);
+    FormationRow row;
+    row[kColMsNo] = unit.MsNo;
+    row[kColName] = unit.MsName;
+    row[kColWeight] = unit.Weight;
+    row[kColHp] = figures.hp;
+    row[kColArmor] = figures.armor;
+    row[kColAway] = figures.away;
+    row[kColPreemptive] = figures.preemptive;
+    // The move type's first character and the whole move number ("地上" and 10 give "地10").
+    row[kColMove] = unit.MoveType.left(1) + figures.moveNumber;
+    row[kColCategory] = unit.Restriction.left(2);
+    row[kColRepair] = unit.Repair;
+    return row;
+}
+
 }  // namespace
 
-QString MoveCell(const QString& moveText, const QString& moveNumber) {
-    return moveText.left(1) + moveNumber;
+FormationRow UnitRow(const typMsData& unit, int shieldChoice, int modificationCode) {
+    typMsData applied = unit;
+    CalcReconstruct(applied, shieldChoice, modificationCode);
+    FormationRow row = FigureCells(applied);
+    row[kColShield] = QString::number(shieldChoice);
+    row[kColModification] = QString::number(modificationCode);
+    row[kColWeapon] = QString::number(EquippedRowOf(applied));
+    return row;
 }
 
 FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const QString& shieldEntry,
                         const QString& modificationEntry, const QString& weaponEntry) {
     typMsData unit = catalogue.GetMsData(msNo);
-    const double equippedRow = num::Val(weaponEntry);
-    for (int t = 1; t <= kWeaponCount; ++t)
-        unit.Weapon[std::size_t(t - 1)].Equipped =
-            equippedRow == t ? QStringLiteral("1") : QStringLiteral("0");
+    EquipRow(unit, num::Val(weaponEntry));
     CalcReconstruct(unit, WholeEntry(shieldEntry, 1), WholeEntry(modificationEntry, -1));
-
-    FormationRow row;
-    row[kColMsNo] = unit.MsNo;
-    row[kColName] = unit.MsName;
-    row[kColWeight] = unit.Weight;
-    row[kColHp] = num::NumberText(num::Val(unit.Hp) + unit.HpPlus);
-    row[kColArmor] = num::NumberText(num::Val(unit.Armor) + unit.ArmorPlus);
-    row[kColAway] = num::NumberText(num::Whole(AwayShown(unit)));
-    row[kColPreemptive] = num::NumberText(PreemptiveShown(unit));
-    row[kColMove] = MoveCell(unit.MoveType, num::NumberText(num::Val(unit.Move) + unit.MovePlus));
-    row[kColCategory] = unit.Restriction.left(2);
-    row[kColRepair] = unit.Repair;
+    FormationRow row = FigureCells(unit);
     row[kColShield] = shieldEntry;
     row[kColModification] = modificationEntry;
     row[kColWeapon] = weaponEntry;

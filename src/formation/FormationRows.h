@@ -1,20 +1,22 @@
 #pragma once
 
+#include "catalogue/UnitRecord.h"
 #include "formation/FormationColumns.h"
 #include "formation/FormationText.h"
 
 #include <QString>
 #include <vector>
 
-// Formation rows from and to their stored form: a row rebuilt from the catalogue with a unit's
-// stored choices, and the four lists a formation is kept as.
+// Formation rows from a unit and to their stored form. A deployed unit and the same unit
+// rebuilt from the stored lists get their cells from one computation, so they read alike.
 namespace velmora {
 
 class clsMsData;
 
-// Column 7: the first character of the move text followed by the whole move number ("地上3"
-// and "3" give "地3"; a move of 10 gives "地10").
-QString MoveCell(const QString& moveText, const QString& moveNumber);
+// The row of a unit as the detail panel holds it: its equipped weapons as in the record, the
+// shield position and modification code applied. Columns 15 to 17 hold the two choices and the
+// last equipped weapon row (0 when none).
+FormationRow UnitRow(const typMsData& unit, int shieldChoice, int modificationCode);
 
 // A row rebuilt from the catalogue for one stored unit: the unit with only the stored weapon row
 // equipped (none for 0), its shield and modification applied, and the stored entries kept in

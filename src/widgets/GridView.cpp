@@ -31,4 +31,10 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT mouseReleased(event->button(), event->modifiers());
 }
 
+void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid()) Q_EMIT leftDoubleClicked(index);
+}
+
 }  // namespace velmora

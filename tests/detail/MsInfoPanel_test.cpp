@@ -1,16 +1,14 @@
 #include "detail/MsInfoPanel.h"
 
-#include "widgets/GridView.h"
 #include "catalogue/clsMsData.h"
 #include "detail/WeaponTableModel.h"
 #include "support/ScriptedPlatform.h"
+#include "widgets/GridView.h"
 
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
-#include <stdexcept>
 
 namespace velmora {
 namespace {
@@ -54,6 +52,11 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(catalogue.LoadFromBytes(Catalogue()).ok());
         panel = std::make_unique<MsInfoPanel>(catalogue, platform);
+        panel->SetPictureRefresh([this](const typMsData& unit, int, const QStringList&) {
+            ++pictures;
+            pictured = unit.MsName;
+            return pictureResult;
+        });
         panel->resize(793, 146);
         panel->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
@@ -71,16 +74,19 @@ protected:
         return grid->model()->index(row - 1, 1).data(Qt::BackgroundRole).value<QColor>();
     }
     // A user's double-click: press and release, then the double-click and its release.
-    void DoubleClick(int row) {
+    void DoubleClick(int row, Qt::MouseButton button = Qt::LeftButton) {
         const QPoint at = grid->visualRect(grid->model()->index(row - 1, 1)).center();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(grid->viewport(), button, {}, at);
+        QTest::mouseDClick(grid->viewport(), button, {}, at);
+        QTest::mouseRelease(grid->viewport(), button, {}, at);
     }
 
     clsMsData catalogue;
     test::ScriptedPlatform platform;
     std::unique_ptr<MsInfoPanel> panel;
+    int pictures = 0;  // picture refreshes so far
+    QString pictured;  // the unit of the last one
+    Status pictureResult = Status::Ok();
     GridView* grid = nullptr;
     QComboBox* shield = nullptr;
     QComboBox* modification = nullptr;
@@ -96,20 +102,19 @@ TEST_F(MsInfoPanelTest, StartsEmptyWithBothListsOnTheirFirstEntry) {
     EXPECT_EQ(modification->count(), 9);
     EXPECT_EQ(modification->itemData(8).toInt(), 8);
     EXPECT_TRUE(panel->CurMsData().MsName.isEmpty());
+    EXPECT_FALSE(shield->isEnabled());
+    EXPECT_FALSE(modification->isEnabled());
     EXPECT_TRUE(panel->findChild<QLabel*>(u"lblSale"_s)->font().bold());
 }
 
 TEST_F(MsInfoPanelTest, ListUnitShowsCatalogueFiguresWeaponsAndDefaultChoices) {
-    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
     panel->ShowListUnit(u"1"_s);
-    EXPECT_EQ(pictures.count(), 1);
-    const PanelFigures figures = panel->Figures();
-    EXPECT_EQ(figures.hp, u"300");
-    EXPECT_EQ(figures.move, u"地上3");
-    EXPECT_EQ(figures.moveNumber, u"3");
-    EXPECT_EQ(figures.sale, u"限定生産");
-    EXPECT_EQ(figures.away, u"20");
-    EXPECT_EQ(figures.preemptive, u"15");
+    EXPECT_EQ(pictures, 1);
+    EXPECT_EQ(Label(u"lblHp"_s), u"300");
+    EXPECT_EQ(Label(u"lblMove"_s), u"地上3");
+    EXPECT_EQ(Label(u"lblSale"_s), u"限定生産");
+    EXPECT_EQ(Label(u"lblAway"_s), u"20");
+    EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
     EXPECT_EQ(Cell(1, 2), u"120x2");
     EXPECT_EQ(Cell(2, 2), u"0x3");
     EXPECT_EQ(Cell(2, 3), u"--");
@@ -141,12 +146,12 @@ TEST_F(MsInfoPanelTest, ModificationChangesHpAndEvasionAndDefaultRestoresThem) {
     modification->setCurrentIndex(0);
 
     panel->ShowListUnit(u"1"_s);
-    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    pictures = 0;
     modification->setCurrentIndex(1);
     EXPECT_EQ(Label(u"lblHp"_s), u"276");
     EXPECT_EQ(Label(u"lblAway"_s), u"28");
     EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
-    EXPECT_EQ(pictures.count(), 1);
+    EXPECT_EQ(pictures, 1);
     modification->setCurrentIndex(0);
     EXPECT_EQ(Label(u"lblHp"_s), u"300");
     EXPECT_EQ(Label(u"lblAway"_s), u"20");
@@ -156,12 +161,12 @@ TEST_F(MsInfoPanelTest, ShieldChoiceMovesEvasionAndPreemptionOnly) {
     panel->ShowListUnit(u"1"_s);
     modification->setCurrentIndex(1);
     panel->findChild<QLabel*>(u"lblHp"_s)->setText(u"marker"_s);
-    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    pictures = 0;
     shield->setCurrentIndex(0);
     EXPECT_EQ(Label(u"lblAway"_s), u"31");
     EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
     EXPECT_EQ(Label(u"lblHp"_s), u"marker");
-    EXPECT_EQ(pictures.count(), 1);
+    EXPECT_EQ(pictures, 1);
     shield->setCurrentIndex(1);
     EXPECT_EQ(Label(u"lblAway"_s), u"28");
     EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
@@ -169,19 +174,22 @@ TEST_F(MsInfoPanelTest, ShieldChoiceMovesEvasionAndPreemptionOnly) {
 
 TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
     panel->ShowListUnit(u"2"_s);
-    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
+    pictures = 0;
     DoubleClick(1);  // weapon A is an option but never chosen this way
     EXPECT_EQ(panel->EquippedRow(), 2);
 
     panel->ShowListUnit(u"1"_s);
-    pictures.clear();
+    pictures = 0;
     DoubleClick(3);  // already equipped
     DoubleClick(6);  // not an option
-    EXPECT_EQ(pictures.count(), 0);
+    DoubleClick(4, Qt::RightButton);
+    DoubleClick(4, Qt::MiddleButton);
+    EXPECT_EQ(pictures, 0);
     EXPECT_EQ(Label(u"lblAway"_s), u"20");
+    EXPECT_EQ(panel->EquippedRow(), 3);
 
     DoubleClick(4);
-    EXPECT_EQ(pictures.count(), 1);
+    EXPECT_EQ(pictures, 1);
     EXPECT_EQ(panel->EquippedColumn(),
               (QStringList{u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s}));
     EXPECT_EQ(panel->CurMsData().Weapon[3].Equipped, u"1");
@@ -200,8 +208,7 @@ TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
 
 TEST_F(MsInfoPanelTest, FailureWhileChoosingAWeaponIsShownAndEndsTheProgram) {
     panel->ShowListUnit(u"1"_s);
-    QObject::connect(panel.get(), &MsInfoPanel::pictureNeeded, panel.get(),
-                     [] { throw std::runtime_error("picture failed"); });
+    pictureResult = Status::Fail(u"picture failed"_s);
     DoubleClick(4);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, u"picture failed");
@@ -210,9 +217,8 @@ TEST_F(MsInfoPanelTest, FailureWhileChoosingAWeaponIsShownAndEndsTheProgram) {
 }
 
 TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
-    QSignalSpy pictures(panel.get(), &MsInfoPanel::pictureNeeded);
     panel->ShowFormationUnit(u"1"_s, u"1"_s, u"1"_s, u"4"_s);
-    EXPECT_EQ(pictures.count(), 2);  // the modification handling, then the final refresh
+    EXPECT_EQ(pictures, 2);  // the modification handling, then the final refresh
     EXPECT_EQ(modification->currentIndex(), 1);
     EXPECT_EQ(shield->currentIndex(), 1);
     EXPECT_EQ(panel->EquippedRow(), 4);
@@ -222,9 +228,9 @@ TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
     EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
 
     // Same code again: its handling still runs once; a damaged shield value means fitted.
-    pictures.clear();
+    pictures = 0;
     panel->ShowFormationUnit(u"1"_s, u"2"_s, u"1"_s, u"0"_s);
-    EXPECT_EQ(pictures.count(), 2);
+    EXPECT_EQ(pictures, 2);
     EXPECT_EQ(shield->currentIndex(), 1);
     EXPECT_EQ(panel->EquippedRow(), 0);
     EXPECT_EQ(panel->CurMsData().EquipPreemptive, 0);
@@ -232,31 +238,50 @@ TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
 
     // A code no entry carries keeps the previous entry, whose code applies.
     modification->setCurrentIndex(2);
-    pictures.clear();
+    pictures = 0;
     panel->ShowFormationUnit(u"2"_s, u"1"_s, u"9"_s, u"2"_s);
-    EXPECT_EQ(pictures.count(), 1);
+    EXPECT_EQ(pictures, 1);
     EXPECT_EQ(modification->currentIndex(), 2);
     EXPECT_EQ(panel->CurMsData().ArmorPlus, -3);
     EXPECT_EQ(shield->currentIndex(), 0);
     EXPECT_FALSE(shield->isEnabled());
 }
 
-TEST_F(MsInfoPanelTest, ClearingEmptiesLabelsAndCellsButKeepsTheUnitRecord) {
+TEST_F(MsInfoPanelTest, ClearingLeavesNoUnitOnDisplayAndNoListCanBringItBack) {
     panel->ShowListUnit(u"1"_s);
     panel->SetMsData(u"99"_s, false);  // unknown unit: only the name goes
     EXPECT_EQ(Label(u"lblMsName"_s), u"");
     EXPECT_EQ(Label(u"lblHp"_s), u"300");
 
+    pictures = 0;
     panel->ClearMsData();
-    const PanelFigures figures = panel->Figures();
-    EXPECT_EQ(figures.hp + figures.away + figures.move + figures.moveNumber + figures.sale, u"");
+    for (const QString& name : {u"lblHp"_s, u"lblAway"_s, u"lblMove"_s, u"lblSale"_s})
+        EXPECT_EQ(Label(name), u"") << name.toStdString();
     EXPECT_EQ(Cell(7, 0), u"武器Ｇ");
     EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), u"武器名");
     for (int row = 1; row <= 7; ++row) {
         EXPECT_EQ(Cell(row, 11), u"");
         EXPECT_EQ(Tint(row), QColor(255, 255, 255));
     }
-    EXPECT_EQ(panel->CurMsData().MsName, u"試作機");
+    EXPECT_TRUE(panel->CurMsData().MsName.isEmpty());
+    EXPECT_EQ(panel->EquippedRow(), 0);
+    EXPECT_EQ(pictures, 1);  // the picture is cleared with the panel
+    EXPECT_EQ(pictured, u"");
+    EXPECT_FALSE(shield->isEnabled());
+    EXPECT_FALSE(modification->isEnabled());
+
+    // Choices made in the lists of a cleared panel bring back nothing.
+    shield->setCurrentIndex(0);
+    modification->setCurrentIndex(3);
+    EXPECT_EQ(Label(u"lblHp"_s), u"");
+    EXPECT_EQ(Label(u"lblAway"_s), u"");
+    EXPECT_EQ(pictures, 1);
+
+    // Showing a formation unit enables the modification list again.
+    panel->ShowFormationUnit(u"2"_s, u"0"_s, u"5"_s, u"2"_s);
+    EXPECT_TRUE(modification->isEnabled());
+    EXPECT_EQ(modification->currentIndex(), 5);
+    EXPECT_EQ(Label(u"lblHp"_s), u"224");
 }
 
 }  // namespace

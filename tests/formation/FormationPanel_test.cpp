@@ -1,11 +1,13 @@
 #include "formation/FormationPanel.h"
 
 #include "FormationFixtures.h"
-#include "system/SettingsFile.h"
-#include "widgets/GridView.h"
 #include "formation/CommanderSpinBox.h"
+#include "formation/FormationRows.h"
+#include "rules/PanelFigures.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "system/SettingsFile.h"
+#include "widgets/GridView.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -38,6 +40,12 @@ protected:
                                 {{7, QStringLiteral("25")}, {8, QStringLiteral("150")}}),
               FormationUnitLine(QStringLiteral("C"), QStringLiteral("Charlie"),
                                 {{15, QStringLiteral(u"一機")}}),
+              FormationUnitLine(QStringLiteral("H"), QStringLiteral("Heavy"),
+                                {{7, QStringLiteral("49")}}),
+              FormationUnitLine(QStringLiteral("L"), QStringLiteral("Lima"),
+                                {{12, QStringLiteral(u"地上9")},
+                                 {15, QStringLiteral(u"限定")},
+                                 {16, QStringLiteral("15")}}),
           })),
           panel_(std::make_unique<FormationPanel>(catalogue_, settings_, platform_)),
           grid_(panel_->findChild<GridView*>(QStringLiteral("grdFormation"))),
@@ -60,37 +68,25 @@ protected:
         return selected_.isEmpty() ? QString() : selected_.last().at(0).toString();
     }
 
-    // A unit as the unit list and the detail panel hand it over.
-    static FormationRowSource Source(const QString& msNo, const QString& name,
-                                     const QString& weight = QStringLiteral("20")) {
-        FormationRowSource source;
-        source.msNo = msNo;
-        source.msName = name;
-        source.weight = weight;
-        source.figures = {name,
-                          QStringLiteral("100"),
-                          QStringLiteral("10"),
-                          QStringLiteral("30"),
-                          QStringLiteral("20"),
-                          QStringLiteral(u"地上3"),
-                          QStringLiteral("3"),
-                          QStringLiteral(u"量産機"),
-                          QStringLiteral("10")};
-        return source;
+    // The row of a catalogue unit as the detail panel hands it over.
+    FormationRow Row(const QString& msNo, int shield = 0, int code = 0, int weaponRow = 0) const {
+        typMsData unit = catalogue_.GetMsData(msNo);
+        if (weaponRow > 0) EquipRow(unit, weaponRow);
+        return UnitRow(unit, shield, code);
     }
 
     void Select(int gridRow) {
         grid_->setCurrentIndex(grid_->model()->index(gridRow - 1, kColName));
     }
 
-    void DoubleClick(int gridRow) {
+    void DoubleClick(int gridRow, Qt::MouseButton button = Qt::LeftButton) {
         panel_->resize(793, 146);
         panel_->show();
         const QRect cell = grid_->visualRect(grid_->model()->index(gridRow - 1, kColName));
         ASSERT_TRUE(cell.isValid());
         // A widget double-click is the first click followed by the double-click event.
-        QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseClick(grid_->viewport(), button, {}, cell.center());
+        QTest::mouseDClick(grid_->viewport(), button, {}, cell.center());
     }
 
     test::TestFolder folder_;
@@ -183,7 +179,7 @@ TEST_F(FormationPanelTest, Spinners_userStepsRecomputeAndStoreAtOnce_programValu
 
 TEST_F(FormationPanelTest, RankChange_recomputesAndColoursTheCapacity) {
     panel_->RestoreCommander(2, 1, 0, 0);
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha"), QStringLiteral("49")));
+    panel_->AddUnit(Row(QStringLiteral("H")));
     const auto colour = [&] {
         return Child<QLabel>(u"lblTotalWeight")->palette().color(QPalette::WindowText);
     };
@@ -197,39 +193,30 @@ TEST_F(FormationPanelTest, RankChange_recomputesAndColoursTheCapacity) {
     EXPECT_EQ(Ini(QStringLiteral("class")), QStringLiteral("0"));
 }
 
-TEST_F(FormationPanelTest, AddUnit_rowFromListAndPanel_totalsMarkersAndDefaultFormation) {
+TEST_F(FormationPanelTest, AddUnit_rowOfTheUnit_totalsMarkersAndDefaultFormation) {
     panel_->RestoreCommander(1, 1, 0, 0);
-    FormationRowSource source = Source(QStringLiteral("A"), QStringLiteral("Alpha"));
-    source.figures.move = QStringLiteral(u"地上10");
-    source.figures.moveNumber = QStringLiteral("10");
-    source.figures.sale = QStringLiteral(u"限定生産");
-    source.figures.repair = QStringLiteral("15");
-    source.shieldChoice = 1;
-    source.modificationCode = 3;
-    source.equippedRow = 2;
-    panel_->AddUnit(source);
+    panel_->AddUnit(Row(QStringLiteral("L"), 0, 3));  // "移動↑ ＨＰ↓"
 
     ASSERT_EQ(panel_->RowCount(), 2);
     const QStringList expected{
-        QStringLiteral("A"),     QStringLiteral("Alpha"), QStringLiteral("20"),
-        QStringLiteral("100"),   QStringLiteral("10"),    QStringLiteral("30"),
+        QStringLiteral("L"),     QStringLiteral("Lima"),  QStringLiteral("20"),
+        QStringLiteral("76"),    QStringLiteral("10"),    QStringLiteral("30"),
         QStringLiteral("20"),    QStringLiteral(u"地10"), QString(),
         QStringLiteral(u"限定"), QStringLiteral("15"),    QStringLiteral(u"○"),
         QStringLiteral(u"○"),    QStringLiteral(u"○"),    QString(),
-        QStringLiteral("1"),     QStringLiteral("3"),     QStringLiteral("2")};
+        QStringLiteral("0"),     QStringLiteral("3"),     QStringLiteral("0")};
     for (int c = 0; c < kFormationColumnCount; ++c) EXPECT_EQ(panel_->Cell(1, c), expected[c]) << c;
     EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("20"));
     EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("315"));
     EXPECT_EQ(Label(u"lblRestriction"), QStringLiteral("1"));
     EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 29"));
-    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("A\t1\t3\t2"));
+    EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("L\t0\t3\t0"));
     EXPECT_EQ(panel_->CurrentRow(), 0);  // adding does not move the current row
 }
 
 TEST_F(FormationPanelTest, AddUnit_sameUnitTwice_twoRows_andNoEighthUnit) {
     panel_->RestoreCommander(5, 99, 99, 3);
-    for (int i = 0; i < 9; ++i)
-        panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    for (int i = 0; i < 9; ++i) panel_->AddUnit(Row(QStringLiteral("A")));
     EXPECT_EQ(panel_->RowCount(), 8);
     EXPECT_EQ(
         Ini(QStringLiteral("defaultformation")),
@@ -238,50 +225,43 @@ TEST_F(FormationPanelTest, AddUnit_sameUnitTwice_twoRows_andNoEighthUnit) {
 }
 
 TEST_F(FormationPanelTest, AddUnit_keepsTheCurrentRowAndMovesToTheNameColumn) {
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
     grid_->setCurrentIndex(grid_->model()->index(0, kColHp));
     selected_.clear();
-    panel_->AddUnit(Source(QStringLiteral("B"), QStringLiteral("Bravo")));
+    panel_->AddUnit(Row(QStringLiteral("B")));
     EXPECT_EQ(grid_->currentIndex().row(), 0);
     EXPECT_EQ(grid_->currentIndex().column(), int(kColName));
 }
 
 TEST_F(FormationPanelTest, UpdateCurrentRow_onlyWhenTheRowHoldsTheUnitOnDisplay) {
     panel_->RestoreCommander(1, 1, 0, 0);
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
-    panel_->AddUnit(Source(QStringLiteral("B"), QStringLiteral("Bravo")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
+    panel_->AddUnit(Row(QStringLiteral("B")));
 
-    PanelFigures figures = Source(QStringLiteral("A"), QStringLiteral("Alpha")).figures;
-    figures.hp = QStringLiteral("76");
-    figures.move = QStringLiteral(u"地上4");
-    figures.moveNumber = QStringLiteral("4");
-    panel_->UpdateCurrentRow(figures, 1, 1, 0);  // no current row
+    const FormationRow updated = Row(QStringLiteral("A"), 0, 3);
+    panel_->UpdateCurrentRow(updated);  // no current row
     EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("100"));
 
     Select(2);
-    panel_->UpdateCurrentRow(figures, 1, 1, 0);  // Bravo's row, Alpha on display
-    EXPECT_EQ(panel_->Cell(2, kColHp), QStringLiteral("100"));
+    panel_->UpdateCurrentRow(updated);  // Bravo's row, Alpha on display
+    EXPECT_EQ(panel_->Cell(2, kColHp), QStringLiteral("150"));
 
     Select(1);
-    panel_->UpdateCurrentRow(figures, 1, 1, 0);
+    panel_->UpdateCurrentRow(updated);
     EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("76"));
     EXPECT_EQ(panel_->Cell(1, kColMove), QStringLiteral(u"地4"));
-    EXPECT_EQ(panel_->Cell(1, kColShield), QStringLiteral("1"));
-    EXPECT_EQ(panel_->Cell(1, kColModification), QStringLiteral("1"));
+    EXPECT_EQ(panel_->Cell(1, kColShield), QStringLiteral("0"));
+    EXPECT_EQ(panel_->Cell(1, kColModification), QStringLiteral("3"));
     EXPECT_EQ(panel_->Cell(1, kColWeapon), QStringLiteral("0"));
     EXPECT_EQ(panel_->Cell(1, kColWeight), QStringLiteral("20"));
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
-              kStamp + QStringLiteral("A,B\t1,0\t1,0\t0,0"));
+              kStamp + QStringLiteral("A,B\t0,0\t3,0\t0,0"));
 }
 
 TEST_F(FormationPanelTest, SelectingARow_handsOverTheStoredCells_unlessTheGridIsDisabled) {
     panel_->RestoreCommander(1, 1, 0, 0);
-    FormationRowSource bravo = Source(QStringLiteral("B"), QStringLiteral("Bravo"));
-    bravo.shieldChoice = 1;
-    bravo.modificationCode = 7;
-    bravo.equippedRow = 4;
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
-    panel_->AddUnit(bravo);
+    panel_->AddUnit(Row(QStringLiteral("A")));
+    panel_->AddUnit(Row(QStringLiteral("B"), 1, 7, 4));
     selected_.clear();
 
     Select(2);
@@ -301,9 +281,14 @@ TEST_F(FormationPanelTest, SelectingARow_handsOverTheStoredCells_unlessTheGridIs
 TEST_F(FormationPanelTest, DoubleClick_removesTheCurrentUnit_showsTheNextAndSaves) {
     panel_->RestoreCommander(1, 1, 0, 0);
     for (const QString& msNo : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})
-        panel_->AddUnit(Source(msNo, msNo));
+        panel_->AddUnit(Row(msNo));
     Select(2);
     selected_.clear();
+
+    // Only the left button removes; the right one also drives the unit list's wheel gesture.
+    DoubleClick(2, Qt::RightButton);
+    DoubleClick(2, Qt::MiddleButton);
+    ASSERT_EQ(panel_->RowCount(), 4);
 
     DoubleClick(2);
     ASSERT_EQ(panel_->RowCount(), 3);
@@ -323,7 +308,7 @@ TEST_F(FormationPanelTest, DoubleClick_removesTheCurrentUnit_showsTheNextAndSave
 
 TEST_F(FormationPanelTest, RemovingTheOnlyUnit_clearsTheDetailAndSavesAnEmptyFormation) {
     panel_->RestoreCommander(0, 1, 0, 0);
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
     Select(1);
     DoubleClick(1);
     EXPECT_EQ(panel_->RowCount(), 1);
@@ -339,7 +324,7 @@ TEST_F(FormationPanelTest, RemovingTheOnlyUnit_clearsTheDetailAndSavesAnEmptyFor
 
 TEST_F(FormationPanelTest, ApplyFormationLists_rebuildsRows_selectsTheFirst_unknownUnitsKept) {
     panel_->RestoreCommander(1, 1, 0, 0);
-    panel_->AddUnit(Source(QStringLiteral("C"), QStringLiteral("Charlie")));
+    panel_->AddUnit(Row(QStringLiteral("C")));
     selected_.clear();
 
     EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral("B,gone,B\t1,0,0\t5,0,x\t0,0,9")));
@@ -382,7 +367,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_shortList_reportsIt_keepsComplete
 }
 
 TEST_F(FormationPanelTest, ApplyFormationLists_emptyOrOversized) {
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
     selected_.clear();
     EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral("\t\t\t")));
     EXPECT_EQ(panel_->RowCount(), 1);
@@ -418,15 +403,17 @@ TEST_F(FormationPanelTest, LoadDefaultFormation_readsTheStoredLists_emptyValueCh
 TEST_F(FormationPanelTest, SaveDefaultFormation_withoutSettingsFile_writesAndSaysNothing) {
     QFile::remove(settings_.Path());
     panel_->RestoreCommander(1, 1, 0, 0);
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
     EXPECT_FALSE(QFile::exists(settings_.Path()));
     EXPECT_TRUE(platform_.messages.empty());
 }
 
 TEST_F(FormationPanelTest, SaveDefaultFormation_failedWrite_isReported_previousValueKept) {
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
     const QString before = Ini(QStringLiteral("defaultformation"));
-    panel_->AddUnit(Source(QStringLiteral(u"😀"), QStringLiteral("Smile")));
+    FormationRow unsavable = Row(QStringLiteral("A"));
+    unsavable[kColMsNo] = QStringLiteral(u"😀");  // code page 932 has no such character
+    panel_->AddUnit(unsavable);
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
     EXPECT_FALSE(platform_.messages[0].text.isEmpty());
@@ -476,7 +463,7 @@ TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesThe
                     .Write(QStringLiteral(u"slot\t01.01 00:00\tB,C\t0,0\t0,0\t0,0"),
                            QStringLiteral("SaveData"), QStringLiteral("No1"))
                     .ok());
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
@@ -491,7 +478,7 @@ TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesThe
 }
 
 TEST_F(FormationPanelTest, SaveLoad_closedWithoutLoading_leavesTheFormation) {
-    panel_->AddUnit(Source(QStringLiteral("A"), QStringLiteral("Alpha")));
+    panel_->AddUnit(Row(QStringLiteral("A")));
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);

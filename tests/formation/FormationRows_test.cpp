@@ -1,8 +1,7 @@
 #include "formation/FormationRows.h"
 
 #include "FormationFixtures.h"
-#include "catalogue/NumberText.h"
-#include "rules/Reconstruct.h"
+#include "rules/PanelFigures.h"
 
 #include <gtest/gtest.h>
 
@@ -47,14 +46,11 @@ protected:
         return RebuiltRow(catalogue_, QStringLiteral("M1"), shield, code, weapon);
     }
 
-    // What the detail panel shows for the unit with these choices.
-    QString PanelPreemptive(int shield, int code, int weaponRow) const {
+    // The unit as the detail panel holds it after the user equipped `weaponRow` (0: none).
+    typMsData Equipped(int weaponRow) const {
         typMsData unit = catalogue_.GetMsData(QStringLiteral("M1"));
-        for (int t = 1; t <= kWeaponCount; ++t)
-            unit.Weapon[std::size_t(t - 1)].Equipped =
-                t == weaponRow ? QStringLiteral("1") : QStringLiteral("0");
-        CalcReconstruct(unit, shield, code);
-        return num::NumberText(PreemptiveShown(unit));
+        EquipRow(unit, weaponRow);
+        return unit;
     }
 
     clsMsData catalogue_;
@@ -70,7 +66,6 @@ TEST_F(RebuiltRows, StoredChoicesApplied_cellsAsTheDetailPanelShowsThem) {
     // Catalogue 30 with rifle and shield; rifle -5, shield -3, modification +8.
     EXPECT_EQ(row[kColAway], QStringLiteral("38"));
     EXPECT_EQ(row[kColPreemptive], QStringLiteral("20"));
-    EXPECT_EQ(row[kColPreemptive], PanelPreemptive(1, 1, 3));
     EXPECT_EQ(row[kColMove], QStringLiteral(u"地9"));
     EXPECT_EQ(row[kColUnused], QString());
     EXPECT_EQ(row[kColCategory], QStringLiteral(u"限定"));
@@ -81,15 +76,27 @@ TEST_F(RebuiltRows, StoredChoicesApplied_cellsAsTheDetailPanelShowsThem) {
     EXPECT_EQ(row[kColWeapon], QStringLiteral("3"));
 }
 
-TEST_F(RebuiltRows, PreemptionEqualsThePanelForEveryChoice) {
+TEST_F(RebuiltRows, DeployedUnitAndItsStoredListsGiveTheSameRow_forEveryChoice) {
     for (int shield : {0, 1})
         for (int code = 0; code <= 8; ++code)
             for (int weapon : {0, 3, 4}) {
-                const FormationRow row =
-                    Row(QString::number(shield), QString::number(code), QString::number(weapon));
-                EXPECT_EQ(row[kColPreemptive], PanelPreemptive(shield, code, weapon))
-                    << shield << ' ' << code << ' ' << weapon;
+                const FormationRow deployed = UnitRow(Equipped(weapon), shield, code);
+                const FormationLists stored = ListsOfRows({deployed});
+                const FormationRow rebuilt =
+                    RebuiltRow(catalogue_, stored.msNos[0], stored.shields[0],
+                               stored.modifications[0], stored.weapons[0]);
+                EXPECT_EQ(rebuilt, deployed) << shield << ' ' << code << ' ' << weapon;
             }
+}
+
+TEST_F(RebuiltRows, UnitRow_storesTheChoicesAndTheLastEquippedRow) {
+    // Fresh from the catalogue the rifle (row 3) is equipped.
+    const FormationRow row = UnitRow(catalogue_.GetMsData(QStringLiteral("M1")), 1, 7);
+    EXPECT_EQ(row[kColShield], QStringLiteral("1"));
+    EXPECT_EQ(row[kColModification], QStringLiteral("7"));
+    EXPECT_EQ(row[kColWeapon], QStringLiteral("3"));
+    EXPECT_EQ(row[kColArmor], QStringLiteral("13"));
+    EXPECT_EQ(row[kColAway], QStringLiteral("22"));  // 30 as catalogued, less the trade's 8
 }
 
 TEST_F(RebuiltRows, WeaponEntryZero_noOptionEquipped_evenWhereTheCatalogueEquipsOne) {
@@ -104,8 +111,7 @@ TEST_F(RebuiltRows, WeaponEntryZero_noOptionEquipped_evenWhereTheCatalogueEquips
 TEST_F(RebuiltRows, MoveReachingTwoDigits_showsTheWholeNumber) {
     EXPECT_EQ(Row(QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("3"))[kColMove],
               QStringLiteral(u"地10"));
-    EXPECT_EQ(MoveCell(QStringLiteral(u"地上10"), QStringLiteral("10")), QStringLiteral(u"地10"));
-    EXPECT_EQ(MoveCell(QString(), QString()), QString());
+    EXPECT_EQ(UnitRow(Equipped(0), 0, 4)[kColMove], QStringLiteral(u"地10"));
 }
 
 TEST_F(RebuiltRows, NonNumericEntries_countAsZero_butAreKeptAsStored) {
