@@ -163,14 +163,6 @@ QString WeaponTableModel::Text(int row, int column) const {
     return cells_[row][column];
 }
 
-void WeaponTableModel::SetText(int row, int column, const QString& text) {
-    if (row < 0 || row >= kWeaponCount || column <= ColLabel || column >= ColumnCount) return;
-    if (cells_[row][column] == text) return;
-    cells_[row][column] = text;
-    const QModelIndex cell = index(row, column);
-    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
-}
-
 void WeaponTableModel::SetWeapons(const std::array<typWeapon, kWeaponCount>& weapons) {
     for (int row = 0; row < kWeaponCount; ++row)
         for (int column = ColName; column < ColumnCount; ++column)

@@ -10,9 +10,9 @@
 namespace velmora {
 
 // The weapon table grdMsInfo: seven rows, weapons A to G, each with its fixed label in column 0.
-// The cells are plain texts that the detail panel writes; the hidden columns 10 to 12 carry the
-// evasion load, the equipped flag and the option flag, and column 11 is where the equipped row
-// lives while a unit is on display. A tinted row shows light blue across columns 1 to 13.
+// The cells show the weapons the detail panel hands over; the hidden columns 10 to 12 show the
+// evasion load, the equipped flag and the option flag, which the panel's record holds. A tinted
+// row shows light blue across columns 1 to 13.
 class WeaponTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -49,10 +49,8 @@ public:
     // The text weapon shows in a data column (1 to 13).
     static QString CellText(const typWeapon& weapon, int column);
 
-    // Texts of model row `row` (weapon index 0 to 6); out-of-range cells read as empty and
-    // writes to them, or to column 0, are ignored.
+    // Texts of model row `row` (weapon index 0 to 6); out-of-range cells read as empty.
     QString Text(int row, int column) const;
-    void SetText(int row, int column, const QString& text);
 
     // Empties columns 1 to 13 and fills them from the seven weapons.
     void SetWeapons(const std::array<typWeapon, kWeaponCount>& weapons);

@@ -66,7 +66,6 @@ TEST(WeaponTableModel, LayoutHeadersLabelsAndTintsAsDesigned) {
               QColor(255, 255, 255));
     EXPECT_FALSE(model.data(model.index(1, 0), Qt::BackgroundRole).isValid());
 
-    model.SetText(1, Model::ColLabel, QStringLiteral(u"x"));
     model.ClearData();
     EXPECT_EQ(model.Text(1, Model::ColLabel), u"武器Ｂ");
     EXPECT_EQ(model.Text(1, Model::ColPower), u"");
