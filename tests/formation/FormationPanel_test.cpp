@@ -79,14 +79,14 @@ protected:
         grid_->setCurrentIndex(grid_->model()->index(gridRow - 1, kColName));
     }
 
-    void DoubleClick(int gridRow, Qt::MouseButton button = Qt::LeftButton) {
+    void DoubleClick(int gridRow) {
         panel_->resize(793, 146);
         panel_->show();
         const QRect cell = grid_->visualRect(grid_->model()->index(gridRow - 1, kColName));
         ASSERT_TRUE(cell.isValid());
         // A widget double-click is the first click followed by the double-click event.
-        QTest::mouseClick(grid_->viewport(), button, {}, cell.center());
-        QTest::mouseDClick(grid_->viewport(), button, {}, cell.center());
+        QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
     test::TestFolder folder_;
@@ -284,11 +284,6 @@ TEST_F(FormationPanelTest, DoubleClick_removesTheCurrentUnit_showsTheNextAndSave
         panel_->AddUnit(Row(msNo));
     Select(2);
     selected_.clear();
-
-    // Only the left button removes; the right one also drives the unit list's wheel gesture.
-    DoubleClick(2, Qt::RightButton);
-    DoubleClick(2, Qt::MiddleButton);
-    ASSERT_EQ(panel_->RowCount(), 4);
 
     DoubleClick(2);
     ASSERT_EQ(panel_->RowCount(), 3);
