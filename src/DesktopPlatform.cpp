@@ -1,16 +1,29 @@
 #include "DesktopPlatform.h"
 
+#include "system/ProgramFolderChoice.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
 namespace velmora {
 
-QString DesktopPlatform::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+DesktopPlatform::DesktopPlatform()
+    : programFolder_(
+          ChooseProgramFolder(QCoreApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))) {
+    if (programFolder_ == QCoreApplication::applicationDirPath()) return;
+    const Status prepared = PreparePerUserFolder(programFolder_);
+    if (!prepared)
+        MsgBox(nullptr, prepared.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
+}
+
+QString DesktopPlatform::ProgramFolder() const { return programFolder_; }
 
 QDateTime DesktopPlatform::Now() const { return QDateTime::currentDateTime(); }
 

@@ -24,7 +24,8 @@ StartUp::StartUp(Platform& platform, clsMsData& catalogue, SettingsFile& setting
 std::optional<StartUpResult> StartUp::Run(QWidget* owner) {
     const QString catalogueFile = platform_.ProgramFolder() + u"/unitdata.csv";
     if (!QFileInfo(catalogueFile).isFile()) {
-        Fail(owner, QStringLiteral(u"機体データファイルが見つかりません。"));
+        Fail(owner, MissingFileMessage(QStringLiteral(u"機体データファイルが見つかりません。"),
+                                       platform_.ProgramFolder()));
         return std::nullopt;
     }
     const Status loaded = catalogue_.SetDataSource(catalogueFile);
@@ -34,7 +35,8 @@ std::optional<StartUpResult> StartUp::Run(QWidget* owner) {
     }
 
     if (!settings_.Exists()) {
-        Fail(owner, QStringLiteral(u"設定ファイルが見つかりません。"));
+        Fail(owner, MissingFileMessage(QStringLiteral(u"設定ファイルが見つかりません。"),
+                                       platform_.ProgramFolder()));
         return std::nullopt;
     }
     StartUpResult result;
@@ -69,6 +71,11 @@ QString StartUp::FolderPrompt() {
     return QStringLiteral(u"QELのインストールフォルダを指定してください。") + u"\r\n" +
            QStringLiteral(u"[例]") + u'"' + QStringLiteral(u"C:\\Program Files\\Toveri\\QEL2") +
            u'"';
+}
+
+QString StartUp::MissingFileMessage(const QString& notFound, const QString& programFolder) {
+    return notFound + u'\n' + QStringLiteral(u"次のフォルダに置いてください：") +
+           QDir::toNativeSeparators(programFolder);
 }
 
 bool StartUp::HasOrdinaryFile(const QString& folder) {

@@ -41,6 +41,10 @@ public:
     // The folder prompt's two lines: the instruction, then an example path in double quotes.
     static QString FolderPrompt();
 
+    // A missing file's message: the text saying which file is missing, then a line naming the
+    // program's folder, where the file has to be put.
+    static QString MissingFileMessage(const QString& notFound, const QString& programFolder);
+
     // True when folder exists and holds at least one ordinary (not hidden) file.
     static bool HasOrdinaryFile(const QString& folder);
 

@@ -52,6 +52,13 @@ TEST(StartUpFolderPrompt, isTheInstructionThenTheQuotedExampleOnASecondLine) {
     EXPECT_EQ(StartUp::FolderPrompt().split(S(u"\r\n")).size(), 2);
 }
 
+TEST(StartUpMissingFileMessage, namesTheFolderWhereTheFileHasToBePutOnASecondLine) {
+    const QString message = StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
+                                                        S(u"/home/player/.local/share/Velmora"));
+    EXPECT_EQ(message, S(u"機体データファイルが見つかりません。\n"
+                         u"次のフォルダに置いてください：/home/player/.local/share/Velmora"));
+}
+
 TEST(StartUpFolderTest, onlyAFolderHoldingAnOrdinaryFileCounts) {
     TestFolder folder;
     EXPECT_FALSE(StartUp::HasOrdinaryFile(folder.FilePath(S(u"missing"))));
@@ -90,6 +97,11 @@ protected:
     std::optional<StartUpResult> Run() {
         return StartUp(platform_, catalogue_, settings_).Run(nullptr);
     }
+    // The message of a missing file, naming this test's program folder.
+    QString Missing(const char16_t* notFound) const {
+        return S(notFound) + S(u"\n次のフォルダに置いてください：") +
+               QDir::toNativeSeparators(folder_.Path());
+    }
     QString PathSetting() const { return settings_.Read(S(u"Setting"), S(u"path")); }
 
     TestFolder folder_;
@@ -103,7 +115,7 @@ TEST_F(StartUpTest, catalogueMissing_showsOnlyItsMessageAndEnds) {
     const auto result = Run();
     EXPECT_FALSE(result);
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, S(u"機体データファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].text, Missing(u"機体データファイルが見つかりません。"));
     EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
     EXPECT_EQ(platform_.messages[0].style, MsgStyle::Information);
     EXPECT_TRUE(platform_.folderPrompts.isEmpty());
@@ -115,14 +127,14 @@ TEST_F(StartUpTest, catalogueIsAFolder_countsAsMissing) {
     WriteSettings({S(u"[Setting]")});
     EXPECT_FALSE(Run());
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, S(u"機体データファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].text, Missing(u"機体データファイルが見つかりません。"));
 }
 
 TEST_F(StartUpTest, settingsMissing_showsItsMessageAfterLoadingTheCatalogue) {
     WriteCatalogue();
     EXPECT_FALSE(Run());
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, S(u"設定ファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].text, Missing(u"設定ファイルが見つかりません。"));
     EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
     EXPECT_EQ(catalogue_.UnitCount(), 1);
     EXPECT_TRUE(platform_.folderPrompts.isEmpty());

@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "app/StartUp.h"
 
 #include "ProgramFolderFixture.h"
 #include "system/SettingsFile.h"
@@ -281,7 +282,9 @@ TEST_F(WindowTest, load_catalogueMissing_showsOnlyTheFirstMessageAndLeavesSettin
     const QByteArray before = folder_.Read(S(u"setting.ini"));
     EXPECT_FALSE(Window().Load());
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, S(u"機体データファイルが見つかりません。"));
+    EXPECT_EQ(
+        platform_.messages[0].text,
+        StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"), folder_.Path()));
     EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
     EXPECT_TRUE(platform_.folderPrompts.isEmpty());
     EXPECT_EQ(folder_.Read(S(u"setting.ini")), before);
@@ -292,7 +295,8 @@ TEST_F(WindowTest, load_settingsMissing_showsItsMessage) {
     WriteCatalogue();
     EXPECT_FALSE(Window().Load());
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, S(u"設定ファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].text,
+              StartUp::MissingFileMessage(S(u"設定ファイルが見つかりません。"), folder_.Path()));
     EXPECT_EQ(UnitRows(S(u"grdMsList")), 0);
 }
 
