@@ -7,3 +7,5 @@ source tools/setup.sh
 velmora_install_packages
 velmora_build
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+# The Debian package: its files, its menu entry and the unpacked program starting.
+tools/check-package.sh
