@@ -9,7 +9,7 @@ source tools/setup.sh
 VELMORA_PACKAGES+=(desktop-file-utils appstream dpkg-dev file)
 velmora_install_packages
 deb=$(tools/make-package.sh | tail -n 1)
-velmora_build make_demo_images >/dev/null
+velmora_build make_demo_images
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

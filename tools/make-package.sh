@@ -7,8 +7,9 @@ source tools/setup.sh
 
 # dpkg-shlibdeps (dpkg-dev) and file find the libraries the program links against.
 VELMORA_PACKAGES+=(dpkg-dev file)
-velmora_install_packages
-velmora_build velmora
+# Only the package's path goes to standard output; everything else is progress.
+velmora_install_packages >&2
+velmora_build velmora >&2
 rm -rf build/package
 cpack --config build/CPackConfig.cmake -B build/package >&2
 rm -rf build/package/_CPack_Packages
