@@ -25,10 +25,26 @@ constexpr qsizetype kPieceBytes = 64 * 1024;
 
 }  // namespace
 
+namespace {
+
+// The encoding whose byte-order mark the bytes start with.
+std::optional<TextEncoding> MarkedEncoding(QByteArrayView bytes) {
+    for (const TextEncoding marked :
+         {TextEncoding::Utf8WithBom, TextEncoding::Utf16LE, TextEncoding::Utf16BE})
+        if (bytes.startsWith(ByteOrderMark(marked))) return marked;
+    return std::nullopt;
+}
+
+}  // namespace
+
 DecodedText DecodeText(const QByteArray& bytes) {
     if (bytes.startsWith(Utf8Bom())) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         return {utf8(bytes.mid(Utf8Bom().size())), TextEncoding::Utf8WithBom};
+    }
+    if (const auto marked = MarkedEncoding(bytes)) {
+        const qsizetype markSize = ByteOrderMark(*marked).size();
+        return {DecodeWithoutMark(QByteArrayView(bytes).sliced(markSize), *marked), *marked};
     }
     // Checking first, rather than decoding and looking for errors, stops at the first byte
     // that is not UTF-8 instead of building a whole text only to throw it away.
@@ -40,21 +56,167 @@ DecodedText DecodeText(const QByteArray& bytes) {
     return {cp932(bytes), TextEncoding::Cp932};
 }
 
-std::optional<QByteArray> EncodeText(const QString& text, TextEncoding encoding) {
-    if (encoding != TextEncoding::Cp932) {
-        QByteArray bytes = text.toUtf8();
-        if (encoding == TextEncoding::Utf8WithBom) bytes.prepend(Utf8Bom());
-        return bytes;
+namespace {
+
+bool IsCp932Lead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0; }
+bool IsCp932Trail(uchar byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
+// How much a character looks like the program's texts, per byte it takes: kana, kanji,
+// Japanese punctuation and full-width forms most; half-width katakana, accented Latin, Greek,
+// Cyrillic, symbols and rare kanji less; controls, combining marks, private use, other scripts
+// and undefined codes, which only misread bytes give, count against.
+int Weight(char32_t c) {
+    if ((c >= 0x3000 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+        (c >= 0xFF01 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6))
+        return 2;
+    if ((c >= 0xFF61 && c <= 0xFF9F) || (c >= 0x00A1 && c <= 0x024F) ||
+        (c >= 0x0370 && c <= 0x04FF) || (c >= 0x2000 && c <= 0x2BFF) ||
+        (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x1F300 && c <= 0x1FAFF))
+        return 1;
+    return -2;
+}
+
+qsizetype Utf8Score(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    qsizetype score = 0;
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        if (c < 0x80) continue;
+        const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        score += Weight(c) * length;
+    }
+    return score;
+}
+
+// The same weights, told from the bytes: in code page 932 the first byte says what a
+// character is (81 to 84 punctuation, kana, full-width letters, Greek and Cyrillic; 88 to 9F
+// first-level kanji; E0 and above second-level kanji and extensions).
+qsizetype Cp932Score(QByteArrayView bytes) {
+    qsizetype score = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar byte = uchar(bytes[i]);
+        if (byte < 0x80) continue;
+        if (byte >= 0xA1 && byte <= 0xDF) {
+            score += 1;
+        } else if (IsCp932Lead(byte) && i + 1 < bytes.size()) {
+            ++i;
+            const bool common = byte <= 0x83 || (byte >= 0x88 && byte <= 0x9F);
+            const bool rare = byte == 0x84 || byte == 0x87 || (byte >= 0xE0 && byte <= 0xEE) ||
+                              (byte >= 0xFA && byte <= 0xFC);
+            score += 2 * (common ? 2 : rare ? 1 : -2);
+        } else {
+            score -= 2;
+        }
+    }
+    return score;
+}
+
+bool IsValidCp932(QByteArrayView bytes) {
+    QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
+    const QString text = cp932(bytes);
+    return !cp932.hasError();
+}
+
+}  // namespace
+
+TextEncoding WeighedEncodingOf(QByteArrayView bytes) {
+    if (const auto marked = MarkedEncoding(bytes)) return *marked;
+    if (!bytes.isValidUtf8()) return TextEncoding::Cp932;
+    if (!HasNonAscii(bytes) || !IsValidCp932(bytes)) return TextEncoding::Utf8;
+    return Utf8Score(bytes) > Cp932Score(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+}
+
+QByteArray ByteOrderMark(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8WithBom:
+        return Utf8Bom();
+    case TextEncoding::Utf16LE:
+        return QByteArray("\xFF\xFE");
+    case TextEncoding::Utf16BE:
+        return QByteArray("\xFE\xFF");
+    case TextEncoding::Utf8:
+    case TextEncoding::Cp932:
+        break;
+    }
+    return QByteArray();
+}
+
+QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
+    using Flag = QStringDecoder::Flag;
+    // The mark is already gone: a U+FEFF that follows is text.
+    const auto flags = Flag::Stateless | Flag::ConvertInitialBom;
+    switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom:
+        return QStringDecoder(QStringDecoder::Utf8, flags)(bytes);
+    case TextEncoding::Utf16LE:
+        return QStringDecoder(QStringDecoder::Utf16LE, flags)(bytes);
+    case TextEncoding::Utf16BE:
+        return QStringDecoder(QStringDecoder::Utf16BE, flags)(bytes);
+    case TextEncoding::Cp932:
+        break;
+    }
+    QString text;
+    text.reserve(bytes.size());
+    QStringDecoder cp932(kCp932, Flag::Stateless);
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (uchar(bytes[i]) < 0x80) {
+            text += QChar(char16_t(uchar(bytes[i++])));
+            continue;
+        }
+        // A run of characters outside ASCII, each lead byte with its second byte.
+        qsizetype end = i;
+        while (end < bytes.size() && uchar(bytes[end]) >= 0x80)
+            end += IsCp932Lead(uchar(bytes[end])) && end + 1 < bytes.size() &&
+                           IsCp932Trail(uchar(bytes[end + 1]))
+                       ? 2
+                       : 1;
+        text += cp932(bytes.sliced(i, end - i));
+        i = end;
+    }
+    return text;
+}
+
+std::optional<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom:
+        return text.toUtf8();
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        QStringEncoder utf16(encoding == TextEncoding::Utf16LE ? QStringEncoder::Utf16LE
+                                                               : QStringEncoder::Utf16BE,
+                             QStringEncoder::Flag::Stateless);
+        return QByteArray(utf16(text));
+    }
+    case TextEncoding::Cp932:
+        break;
     }
     QStringEncoder cp932(kCp932, QStringEncoder::Flag::Stateless);
-    QByteArray bytes = cp932(text);
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i].unicode() < 0x80) {
+            bytes += char(text[i++].unicode());
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text[end].unicode() >= 0x80) ++end;
+        bytes += cp932(QStringView(text).sliced(i, end - i));
+        i = end;
+    }
     // The converter substitutes what it cannot map; a round trip shows whether it had to.
-    QStringDecoder back(kCp932, QStringDecoder::Flag::Stateless);
-    if (cp932.hasError() || QString(back(bytes)) != text) return std::nullopt;
+    if (cp932.hasError() || DecodeWithoutMark(bytes, TextEncoding::Cp932) != text)
+        return std::nullopt;
     return bytes;
 }
 
-bool HasNonAscii(const QByteArray& bytes) {
+std::optional<QByteArray> EncodeText(const QString& text, TextEncoding encoding) {
+    std::optional<QByteArray> bytes = EncodeWithoutMark(text, encoding);
+    if (bytes) bytes->prepend(ByteOrderMark(encoding));
+    return bytes;
+}
+
+bool HasNonAscii(QByteArrayView bytes) {
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80) return true;
     return false;
@@ -81,6 +243,12 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     // The same choice of decoder as DecodeText. Pieces end just after a line feed, which in
     // UTF-8 and code page 932 is never part of a longer sequence, so each piece decodes as it
     // would within the whole.
+    if (const auto marked = MarkedEncoding(bytes); marked && *marked != TextEncoding::Utf8WithBom) {
+        // A line feed byte may be half of a UTF-16 character, so such text is split whole.
+        const QStringList lines = SplitLines(DecodeText(bytes).text);
+        for (const QString& line : lines) onLine(line);
+        return lines.size();
+    }
     QByteArrayView rest = bytes;
     bool utf8 = true;
     if (bytes.startsWith(Utf8Bom()))

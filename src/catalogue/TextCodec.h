@@ -9,26 +9,44 @@
 
 // The one place where file bytes become text and text becomes file bytes. The game's files and
 // the settings file are code page 932 (Windows Shift-JIS); files saved by newer editors may be
-// UTF-8, with or without a byte-order mark.
+// UTF-8, with or without a byte-order mark, or UTF-16 with its mark ("Unicode" in Notepad).
 namespace velmora {
 
-enum class TextEncoding { Utf8, Utf8WithBom, Cp932 };
+// The UTF-16 encodings always come with their byte-order mark.
+enum class TextEncoding { Utf8, Utf8WithBom, Cp932, Utf16LE, Utf16BE };
 
 struct DecodedText {
     QString text;
     TextEncoding encoding = TextEncoding::Cp932;
 };
 
-// UTF-8 when the bytes start with a UTF-8 byte-order mark or are valid UTF-8 throughout,
-// otherwise code page 932. The mark itself is not part of the text.
+// The encoding a byte-order mark names; otherwise UTF-8 when the bytes are valid UTF-8
+// throughout, else code page 932. The mark itself is not part of the text.
 DecodedText DecodeText(const QByteArray& bytes);
 
-// The bytes of text in the given encoding (with the mark for Utf8WithBom); nullopt when the
-// encoding cannot hold one of its characters: nothing is ever replaced by "?".
+// As DecodeText chooses, except that bytes valid both as UTF-8 and as code page 932 (only
+// half-width katakana and second-level kanji make code page 932 text valid UTF-8) are taken the
+// way whose characters look more like the program's texts; a tie goes to code page 932, which
+// the program writes. Decodes twice: meant for small files such as the settings file.
+TextEncoding WeighedEncodingOf(QByteArrayView bytes);
+
+// The byte-order mark a file in this encoding starts with; empty when it has none.
+QByteArray ByteOrderMark(TextEncoding encoding);
+
+// The text of bytes that hold no byte-order mark. Code page 932 keeps every ASCII byte that is
+// not the second byte of a character as that character (the converter alone would swap some
+// control characters), so a line decodes the same whatever surrounds it.
+QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding);
+
+// The bytes of text, without a mark, such that DecodeWithoutMark gives text back; nullopt when
+// the encoding cannot hold one of its characters: nothing is ever replaced by "?".
+std::optional<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding);
+
+// The bytes of text in the given encoding, with its mark; nullopt as for EncodeWithoutMark.
 std::optional<QByteArray> EncodeText(const QString& text, TextEncoding encoding);
 
 // True when some byte is outside ASCII.
-bool HasNonAscii(const QByteArray& bytes);
+bool HasNonAscii(QByteArrayView bytes);
 
 // The lines of a text without their line ends (CR LF or LF). A line end at the very end does
 // not start another line; an empty text has no line.

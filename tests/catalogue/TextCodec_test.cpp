@@ -42,6 +42,55 @@ TEST(TextCodecDecode, InvalidUtf8AfterValidStartFallsBackToCodePage932) {
     EXPECT_TRUE(decoded.text.endsWith(S(u"○")));
 }
 
+TEST(TextCodecDecode, Utf16WithEitherMark) {
+    const QString text = S(u"ヴェルデ,○\r\n");
+    for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+        const auto bytes = EncodeText(text, encoding);
+        ASSERT_TRUE(bytes.has_value());
+        EXPECT_TRUE(bytes->startsWith(ByteOrderMark(encoding)));
+        const DecodedText decoded = DecodeText(*bytes);
+        EXPECT_EQ(decoded.encoding, encoding);
+        EXPECT_EQ(decoded.text, text);
+    }
+    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf16LE), QByteArray("\xFF\xFE" "a\0", 4));
+    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf16BE), QByteArray("\xFE\xFF\0" "a", 4));
+}
+
+// Bytes the program writes in code page 932 that are valid UTF-8 as well.
+TEST(TextCodecWeighed, Cp932ThatIsAlsoUtf8_staysCp932) {
+    for (const QString& text : {S(u"C:/ﾃｽﾄ用"), S(u"ﾃｽ"), S(u"ﾃｽﾄ"), S(u"ﾎﾟｹｯﾄ"), S(u"熙ｱ"),
+                                S(u"ﾄ用ﾃｽ")}) {
+        const QByteArray bytes = *EncodeText(text, TextEncoding::Cp932);
+        EXPECT_EQ(WeighedEncodingOf(bytes), TextEncoding::Cp932) << bytes.toHex().constData();
+        EXPECT_EQ(DecodeWithoutMark(bytes, TextEncoding::Cp932), text);
+    }
+    // The first of them is valid UTF-8, which the plain rule takes it for.
+    EXPECT_EQ(DecodeText(*EncodeText(S(u"ﾃｽﾄ用"), TextEncoding::Cp932)).encoding,
+              TextEncoding::Utf8);
+}
+
+TEST(TextCodecWeighed, RealUtf8_staysUtf8) {
+    for (const QString& text : {S(u"あい"), S(u"アイ"), S(u"設定"), S(u"大佐－～"), S(u"ｱｲｳ"),
+                                S(u"C:/ゲーム/QEL2"), S(u"한국 😀")}) {
+        const QByteArray bytes = text.toUtf8() + "\r\n";
+        EXPECT_EQ(WeighedEncodingOf(bytes), TextEncoding::Utf8) << bytes.toHex().constData();
+    }
+    EXPECT_EQ(WeighedEncodingOf(QByteArray("plain")), TextEncoding::Utf8);
+    EXPECT_EQ(WeighedEncodingOf(QByteArray("\x83\x4B")), TextEncoding::Cp932);
+    EXPECT_EQ(WeighedEncodingOf(QByteArray("\xEF\xBB\xBF\xC3\xBD")), TextEncoding::Utf8WithBom);
+    EXPECT_EQ(WeighedEncodingOf(QByteArray("\xFE\xFF")), TextEncoding::Utf16BE);
+}
+
+TEST(TextCodecCp932, AsciiBytesStayThemselves) {
+    // The converter alone swaps 1A, 1C and 7F, and a lone lead byte must not take a control.
+    const QByteArray bytes("a\x1A\x1C\x7F\x83\x1A\x83\x4B", 8);
+    const QString text = DecodeWithoutMark(bytes, TextEncoding::Cp932);
+    EXPECT_TRUE(text.startsWith(S(u"a\u001A\u001C\u007F"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(S(u"\u001Aガ"))) << text.toStdString();
+    EXPECT_EQ(*EncodeWithoutMark(S(u"\u001A\u001C\u007Fガ"), TextEncoding::Cp932),
+              QByteArray("\x1A\x1C\x7F\x83\x4B"));
+}
+
 TEST(TextCodecEncode, CodePage932RoundTrips) {
     const auto bytes = EncodeText(S(u"－～○"), TextEncoding::Cp932);
     ASSERT_TRUE(bytes.has_value());
@@ -111,6 +160,8 @@ TEST(TextCodecForEachLine, GivesTheLinesOfTheWholeDecodedText) {
         ManyLines(QByteArray(",\x83\r\n")),
         ManyLines(QByteArray(",\xE3\x82\xAC\n\xEF\xBB\xBF")),
         QByteArray("\xEF\xBB\xBF") + ManyLines(QByteArray(",\xE3\x82\n\xEF\xBB\xBF\r\n")),
+        QByteArray("\xFF\xFE" "a\0\r\0\n\0\n\x30\n\0", 12),
+        QByteArray("\xFE\xFF\0" "a\0\n\x30\n\0\r", 10),
         // One line longer than a piece, between short ones.
         QByteArray("a\n") + QByteArray(200 * 1024, 'x') + QByteArray("\x81\x9B\r\nb"),
     };
