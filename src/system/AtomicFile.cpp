@@ -1,16 +1,64 @@
 #include "system/AtomicFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace velmora {
 
 namespace {
 
+// What the temporary copies are called: the file's name, this mark, six letters or digits.
+const QString kTemporaryMark = QStringLiteral(u".velmora-");
+
 Status SaveFailure(const QString& path, const QString& reason) {
     return Status::Fail(QStringLiteral(u"ファイルを保存できませんでした。\n") %
                         QDir::toNativeSeparators(path) % u'\n' % reason);
+}
+
+bool IsTemporaryName(const QString& name, const QString& prefix) {
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) return false;
+    for (const QChar c : QStringView(name).sliced(prefix.size()))
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80)) return false;
+    return true;
+}
+
+// A write killed before its rename leaves a complete temporary copy; its mark tells it from
+// anything the user keeps beside the file.
+void RemoveLeftovers(const QFileInfo& target) {
+    const QString prefix = target.fileName() + kTemporaryMark;
+    const QDir folder = target.absoluteDir();
+    const QStringList names =
+        folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        if (IsTemporaryName(name, prefix)) QFile::remove(folder.filePath(name));
+}
+
+// Nobody may write the file: replacing it would undo that choice, even for a user, such as an
+// administrator, whom the permissions do not stop.
+bool IsReadOnly(const QFileInfo& target) {
+    const auto writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !target.isWritable() || !(target.permissions() & writeBits);
+}
+
+bool SyncToDisk(QFileDevice& file) {
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
 }
 
 }  // namespace
@@ -23,15 +71,39 @@ Status WriteAllBytes(QIODevice& device, const QByteArray& bytes, const QString& 
         if (written <= 0) return SaveFailure(path, device.errorString());
         done += written;
     }
+    // A file holds what it took in a buffer; a full disk shows only when that is flushed.
+    if (auto* file = qobject_cast<QFileDevice*>(&device))
+        if (!file->flush() || file->error() != QFileDevice::NoError)
+            return SaveFailure(path, file->errorString());
     return Status::Ok();
 }
 
 Status WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return SaveFailure(path, file.errorString());
-    if (Status written = WriteAllBytes(file, bytes, path); !written) return written;
-    // Buffered bytes reach the disk only here, so a full disk shows up as a failed commit.
-    if (!file.commit()) return SaveFailure(path, file.errorString());
+    const QFileInfo target(path);
+    RemoveLeftovers(target);
+    const bool replacing = target.exists();
+    if (replacing && IsReadOnly(target))
+        return SaveFailure(path, QStringLiteral(u"ファイルが読み取り専用です。"));
+
+    QTemporaryFile temporary(target.absoluteFilePath() + kTemporaryMark + u"XXXXXX");
+    if (!temporary.open()) return SaveFailure(path, temporary.errorString());
+    // A temporary file starts private to its owner; the file it becomes is not.
+    const auto permissions = replacing ? target.permissions()
+                                       : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (!temporary.setPermissions(permissions)) return SaveFailure(path, temporary.errorString());
+    if (Status written = WriteAllBytes(temporary, bytes, path); !written) return written;
+    if (!SyncToDisk(temporary))
+        return SaveFailure(path, QString::fromLocal8Bit(std::strerror(errno)));
+    temporary.close();
+    if (temporary.error() != QFileDevice::NoError)
+        return SaveFailure(path, temporary.errorString());
+
+    std::error_code error;
+    std::filesystem::rename(QFileInfo(temporary.fileName()).filesystemAbsoluteFilePath(),
+                            target.filesystemAbsoluteFilePath(), error);
+    if (error) return SaveFailure(path, QString::fromStdString(error.message()));
+    temporary.setAutoRemove(false);
     return Status::Ok();
 }
 

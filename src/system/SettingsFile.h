@@ -1,19 +1,22 @@
 #pragma once
 
 #include "catalogue/Status.h"
+#include "system/AtomicFile.h"
+#include "system/SettingsText.h"
 
+#include <QList>
 #include <QString>
 
 namespace velmora {
 
-// setting.ini, read and written key by key the way the Windows private-profile functions do:
-// section and key names compare without regard to case, blanks around keys and values are
-// trimmed, every other line is kept as it is, a new key goes at the end of its section and a new
-// section at the end of the file. The file keeps its encoding (code page 932 when it holds only
-// ASCII) and its line ends. Nothing is cached: each call reads or replaces the whole file.
+// setting.ini, read and written key by key the way the Windows private-profile functions do
+// (see SettingsText): every other line is kept as it is, and the file keeps its encoding (code
+// page 932 when it holds only ASCII) and its line ends. Nothing is cached: each call reads the
+// whole file, and a write replaces it only when its bytes change.
 class SettingsFile {
 public:
-    explicit SettingsFile(QString path);
+    // writer replaces the file; tests pass one that fails or counts.
+    explicit SettingsFile(QString path, FileWriter writer = WriteFileAtomically);
 
     const QString& Path() const { return path_; }
 
@@ -27,8 +30,12 @@ public:
     // is missing, cannot be read or replaced, or its encoding cannot hold the value.
     Status Write(const QString& value, const QString& section, const QString& key);
 
+    // Several keys of one section in one replacement of the file: all of them or none.
+    Status WriteKeys(const QString& section, const QList<SettingsEntry>& entries);
+
 private:
     QString path_;
+    FileWriter writer_;
 };
 
 }  // namespace velmora

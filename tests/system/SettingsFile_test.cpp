@@ -1,5 +1,8 @@
 #include "system/SettingsFile.h"
 
+#include "catalogue/TextCodec.h"
+
+#include "support/RecordingWriter.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +13,7 @@ namespace velmora {
 namespace {
 
 using test::Cp932;
+using test::RecordingWriter;
 using test::TestFolder;
 
 const QString kName = QStringLiteral(u"setting.ini");
@@ -204,6 +208,83 @@ TEST_F(SettingsFileTest, Write_utf8FileWithOrWithoutMark_staysUtf8) {
         Store(ini, S(u"大佐 😀 한"), kSetting, S(u"class"));
         EXPECT_EQ(Bytes(), mark + S(u"; 設定\n[Setting]\nclass=大佐 😀 한\n").toUtf8());
     }
+}
+
+TEST_F(SettingsFileTest, Write_asciiFileGainsHalfWidthKatakana_readsBackAfterARestart) {
+    const QString folder = S(u"/home/user/ﾃｽﾄ用");
+    Ini("[Setting]\r\npath=\r\nclass=1\r\n");
+    {
+        SettingsFile first(folder_.FilePath(kName));
+        Store(first, folder, kSetting, S(u"path"));
+    }
+    EXPECT_EQ(Bytes(), "[Setting]\r\npath=" + Cp932(folder) + "\r\nclass=1\r\n");
+    SettingsFile next(folder_.FilePath(kName));
+    EXPECT_EQ(next.Read(kSetting, S(u"path")), folder);
+    // The file stays code page 932 from then on.
+    Store(next, S(u"ﾃｽﾄ"), kSaveData, S(u"No1"));
+    EXPECT_EQ(Bytes(), Cp932(S(u"[Setting]\r\npath=/home/user/ﾃｽﾄ用\r\nclass=1\r\n"
+                               u"[SaveData]\r\nNo1=ﾃｽﾄ\r\n")));
+}
+
+TEST_F(SettingsFileTest, Write_utf16FileWithEitherMark_staysUtf16) {
+    for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+        const auto utf16 = [&](const QString& text) { return *EncodeText(text, encoding); };
+        SettingsFile ini =
+            Ini(utf16(S(u"; 設定\r\n[Setting]\r\nclass=1\r\n"
+                        u"[SaveData]\r\nNo1=編成\r\n")));
+        EXPECT_EQ(ini.Read(kSetting, S(u"class")), S(u"1"));
+        EXPECT_EQ(ini.Read(kSaveData, S(u"No1")), S(u"編成"));
+
+        Store(ini, S(u"大佐 😀"), kSetting, S(u"class"));
+        Store(ini, S(u"2"), kSetting, S(u"level"));
+        Store(ini, S(u"x"), S(u"Other"), S(u"key"));
+        EXPECT_EQ(Bytes(), utf16(S(u"; 設定\r\n[Setting]\r\nclass=大佐 😀\r\nlevel=2\r\n"
+                                   u"[SaveData]\r\nNo1=編成\r\n[Other]\r\nkey=x\r\n")));
+    }
+}
+
+// Replacing the file
+
+TEST_F(SettingsFileTest, Write_sameValueAgain_leavesTheFileAlone) {
+    RecordingWriter writer;
+    const QByteArray before("[Setting]\r\nclass = 1\r\npath=\"C:\\Game\"\r\n");
+    SettingsFile ini(folder_.Write(kName, before), writer.Writer());
+    Store(ini, S(u"1"), kSetting, S(u"class"));
+    Store(ini, S(u"C:\\Game"), kSetting, S(u"path"));
+    EXPECT_EQ(writer.replacements, 0);
+    EXPECT_EQ(Bytes(), before);
+    Store(ini, S(u"2"), kSetting, S(u"class"));
+    EXPECT_EQ(writer.replacements, 1);
+}
+
+TEST_F(SettingsFileTest, WriteKeys_severalKeys_inOneReplacement) {
+    RecordingWriter writer;
+    SettingsFile ini(folder_.Write(kName, "[Setting]\r\nlevel=1\r\n"), writer.Writer());
+    const QList<SettingsEntry> commander = {{S(u"class"), S(u"5")},
+                                            {S(u"level"), S(u"45")},
+                                            {S(u"decoration"), S(u"0")},
+                                            {S(u"skill"), S(u"3")}};
+    ASSERT_TRUE(ini.WriteKeys(kSetting, commander).ok());
+    EXPECT_EQ(writer.replacements, 1);
+    EXPECT_EQ(Bytes(),
+              QByteArray("[Setting]\r\nlevel=45\r\nclass=5\r\ndecoration=0\r\nskill=3\r\n"));
+    ASSERT_TRUE(ini.WriteKeys(kSetting, commander).ok());
+    EXPECT_EQ(writer.replacements, 1);
+    // One key the encoding cannot hold refuses them all.
+    EXPECT_FALSE(ini.WriteKeys(kSetting, {{S(u"class"), S(u"1")}, {S(u"level"), S(u"😀")}}).ok());
+    EXPECT_EQ(ini.Read(kSetting, S(u"class")), S(u"5"));
+}
+
+TEST_F(SettingsFileTest, Write_fullDisk_failsAndLeavesTheFileWhole) {
+    RecordingWriter writer;
+    const QByteArray before = Cp932(S(u"[Setting]\r\npath=C:\\QEL\r\n[SaveData]\r\nNo1=編成\r\n"));
+    SettingsFile ini(folder_.Write(kName, before), writer.Writer());
+    writer.full = true;
+    const Status status = ini.Write(S(u"1"), kSetting, S(u"skill"));
+    ASSERT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(S(u"No space left on device")))
+        << status.message().toStdString();
+    EXPECT_EQ(Bytes(), before);
 }
 
 // Writing: refusals leave the file as it was

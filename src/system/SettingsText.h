@@ -1,0 +1,52 @@
+#pragma once
+
+#include "catalogue/TextCodec.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <variant>
+#include <vector>
+
+namespace velmora {
+
+// One key of a section and the value to write under it.
+struct SettingsEntry {
+    QString key;
+    QString value;
+};
+
+// The bytes of a settings file, read the way the Windows private-profile functions read one:
+// section and key names compare without regard to case, blanks around keys and values are
+// trimmed, and one pair of quotes around a whole value is dropped. Each line is decoded on its
+// own, in the file's encoding (code page 932, UTF-8 with or without a mark, UTF-16 with its
+// mark), with CR LF, LF or CR as its end, so a line reads the same whatever follows it.
+class SettingsText {
+public:
+    explicit SettingsText(const QByteArray& bytes);
+
+    // The value, or empty when the section or the key is missing. With duplicates the first
+    // section and the first key in it count.
+    QString Value(const QString& section, const QString& key) const;
+
+    // The bytes with every entry set in section, or the message saying why that cannot be done.
+    // Only the entries' lines change or are added (a new key after the last key of its
+    // section, a new section at the end), in the file's encoding and line end; a file of plain
+    // ASCII takes code page 932. Refused when the bytes would read back as anything else.
+    std::variant<QByteArray, QString> With(const QString& section,
+                                           const QList<SettingsEntry>& entries) const;
+
+private:
+    struct Line {
+        QByteArray content;  // the line's bytes without its end
+        QByteArray end;      // "\r\n", "\n", "\r" in the file's encoding, or none at the end
+        QString text;        // content decoded
+    };
+
+    TextEncoding encoding_;
+    QByteArray mark_;
+    bool damaged_ = false;  // a UTF-16 file with half a character at its end
+    std::vector<Line> lines_;
+};
+
+}  // namespace velmora
