@@ -128,15 +128,15 @@ TextEncoding WeighedEncodingOf(QByteArrayView bytes) {
 
 QByteArray ByteOrderMark(TextEncoding encoding) {
     switch (encoding) {
-    case TextEncoding::Utf8WithBom:
-        return Utf8Bom();
-    case TextEncoding::Utf16LE:
-        return QByteArray("\xFF\xFE");
-    case TextEncoding::Utf16BE:
-        return QByteArray("\xFE\xFF");
-    case TextEncoding::Utf8:
-    case TextEncoding::Cp932:
-        break;
+        case TextEncoding::Utf8WithBom:
+            return Utf8Bom();
+        case TextEncoding::Utf16LE:
+            return QByteArray("\xFF\xFE");
+        case TextEncoding::Utf16BE:
+            return QByteArray("\xFE\xFF");
+        case TextEncoding::Utf8:
+        case TextEncoding::Cp932:
+            break;
     }
     return QByteArray();
 }
@@ -146,15 +146,15 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
     // The mark is already gone: a U+FEFF that follows is text.
     const auto flags = Flag::Stateless | Flag::ConvertInitialBom;
     switch (encoding) {
-    case TextEncoding::Utf8:
-    case TextEncoding::Utf8WithBom:
-        return QStringDecoder(QStringDecoder::Utf8, flags)(bytes);
-    case TextEncoding::Utf16LE:
-        return QStringDecoder(QStringDecoder::Utf16LE, flags)(bytes);
-    case TextEncoding::Utf16BE:
-        return QStringDecoder(QStringDecoder::Utf16BE, flags)(bytes);
-    case TextEncoding::Cp932:
-        break;
+        case TextEncoding::Utf8:
+        case TextEncoding::Utf8WithBom:
+            return QStringDecoder(QStringDecoder::Utf8, flags)(bytes);
+        case TextEncoding::Utf16LE:
+            return QStringDecoder(QStringDecoder::Utf16LE, flags)(bytes);
+        case TextEncoding::Utf16BE:
+            return QStringDecoder(QStringDecoder::Utf16BE, flags)(bytes);
+        case TextEncoding::Cp932:
+            break;
     }
     QString text;
     text.reserve(bytes.size());
@@ -179,18 +179,18 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
 
 std::optional<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding) {
     switch (encoding) {
-    case TextEncoding::Utf8:
-    case TextEncoding::Utf8WithBom:
-        return text.toUtf8();
-    case TextEncoding::Utf16LE:
-    case TextEncoding::Utf16BE: {
-        QStringEncoder utf16(encoding == TextEncoding::Utf16LE ? QStringEncoder::Utf16LE
-                                                               : QStringEncoder::Utf16BE,
-                             QStringEncoder::Flag::Stateless);
-        return QByteArray(utf16(text));
-    }
-    case TextEncoding::Cp932:
-        break;
+        case TextEncoding::Utf8:
+        case TextEncoding::Utf8WithBom:
+            return text.toUtf8();
+        case TextEncoding::Utf16LE:
+        case TextEncoding::Utf16BE: {
+            QStringEncoder utf16(encoding == TextEncoding::Utf16LE ? QStringEncoder::Utf16LE
+                                                                   : QStringEncoder::Utf16BE,
+                                 QStringEncoder::Flag::Stateless);
+            return QByteArray(utf16(text));
+        }
+        case TextEncoding::Cp932:
+            break;
     }
     QStringEncoder cp932(kCp932, QStringEncoder::Flag::Stateless);
     QByteArray bytes;

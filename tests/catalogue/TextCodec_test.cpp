@@ -52,14 +52,18 @@ TEST(TextCodecDecode, Utf16WithEitherMark) {
         EXPECT_EQ(decoded.encoding, encoding);
         EXPECT_EQ(decoded.text, text);
     }
-    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf16LE), QByteArray("\xFF\xFE" "a\0", 4));
-    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf16BE), QByteArray("\xFE\xFF\0" "a", 4));
+    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf16LE), QByteArray("\xFF\xFE"
+                                                                      "a\0",
+                                                                      4));
+    EXPECT_EQ(*EncodeText(S(u"a"), TextEncoding::Utf16BE), QByteArray("\xFE\xFF\0"
+                                                                      "a",
+                                                                      4));
 }
 
 // Bytes the program writes in code page 932 that are valid UTF-8 as well.
 TEST(TextCodecWeighed, Cp932ThatIsAlsoUtf8_staysCp932) {
-    for (const QString& text : {S(u"C:/ﾃｽﾄ用"), S(u"ﾃｽ"), S(u"ﾃｽﾄ"), S(u"ﾎﾟｹｯﾄ"), S(u"熙ｱ"),
-                                S(u"ﾄ用ﾃｽ")}) {
+    for (const QString& text :
+         {S(u"C:/ﾃｽﾄ用"), S(u"ﾃｽ"), S(u"ﾃｽﾄ"), S(u"ﾎﾟｹｯﾄ"), S(u"熙ｱ"), S(u"ﾄ用ﾃｽ")}) {
         const QByteArray bytes = *EncodeText(text, TextEncoding::Cp932);
         EXPECT_EQ(WeighedEncodingOf(bytes), TextEncoding::Cp932) << bytes.toHex().constData();
         EXPECT_EQ(DecodeWithoutMark(bytes, TextEncoding::Cp932), text);
@@ -160,8 +164,12 @@ TEST(TextCodecForEachLine, GivesTheLinesOfTheWholeDecodedText) {
         ManyLines(QByteArray(",\x83\r\n")),
         ManyLines(QByteArray(",\xE3\x82\xAC\n\xEF\xBB\xBF")),
         QByteArray("\xEF\xBB\xBF") + ManyLines(QByteArray(",\xE3\x82\n\xEF\xBB\xBF\r\n")),
-        QByteArray("\xFF\xFE" "a\0\r\0\n\0\n\x30\n\0", 12),
-        QByteArray("\xFE\xFF\0" "a\0\n\x30\n\0\r", 10),
+        QByteArray("\xFF\xFE"
+                   "a\0\r\0\n\0\n\x30\n\0",
+                   12),
+        QByteArray("\xFE\xFF\0"
+                   "a\0\n\x30\n\0\r",
+                   10),
         // One line longer than a piece, between short ones.
         QByteArray("a\n") + QByteArray(200 * 1024, 'x') + QByteArray("\x81\x9B\r\nb"),
     };
