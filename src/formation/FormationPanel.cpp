@@ -257,22 +257,21 @@ Commander FormationPanel::CurrentCommander() const {
 
 void FormationPanel::WriteCommander(const Commander& commander) {
     if (!commander.rank || !settings_.Exists()) return;
-    const std::pair<QString, int> keys[] = {
-        {QStringLiteral("class"), *commander.rank},
-        {QStringLiteral("level"), commander.level},
-        {QStringLiteral("decoration"), commander.decoration},
-        {QStringLiteral("skill"), commander.skill},
-    };
-    for (const auto& [key, value] : keys) {
-        const Status written = settings_.Write(QString::number(value), SettingSection(), key);
-        if (!written) {
-            if (!commanderFailureShown_) {
-                commanderFailureShown_ = true;
-                platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"),
-                                 MsgStyle::Information);
-            }
-            return;
+    // The four keys in one replacement of the file, which is left alone when they are unchanged.
+    const Status written = settings_.WriteKeys(
+        SettingSection(), {
+                              {QStringLiteral("class"), QString::number(*commander.rank)},
+                              {QStringLiteral("level"), QString::number(commander.level)},
+                              {QStringLiteral("decoration"), QString::number(commander.decoration)},
+                              {QStringLiteral("skill"), QString::number(commander.skill)},
+                          });
+    if (!written) {
+        if (!commanderFailureShown_) {
+            commanderFailureShown_ = true;
+            platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"),
+                             MsgStyle::Information);
         }
+        return;
     }
     commanderFailureShown_ = false;
 }

@@ -4,6 +4,7 @@
 #include "formation/CommanderSpinBox.h"
 #include "formation/FormationRows.h"
 #include "rules/PanelFigures.h"
+#include "support/RecordingWriter.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
 #include "system/SettingsFile.h"
@@ -32,7 +33,8 @@ const QString kStamp = QStringLiteral(u"デフォルト編成\t02.03 09:05\t");
 class FormationPanelTest : public ::testing::Test {
 protected:
     FormationPanelTest()
-        : settings_(folder_.Write(QStringLiteral("setting.ini"), "[Setting]\r\npath=\r\n")),
+        : settings_(folder_.Write(QStringLiteral("setting.ini"), "[Setting]\r\npath=\r\n"),
+                    writer_.Writer()),
           platform_(folder_.Path()),
           catalogue_(FormationCatalogue({
               FormationUnitLine(QStringLiteral("A"), QStringLiteral("Alpha")),
@@ -90,6 +92,7 @@ protected:
     }
 
     test::TestFolder folder_;
+    test::RecordingWriter writer_;
     SettingsFile settings_;
     test::ScriptedPlatform platform_;
     clsMsData catalogue_;
@@ -416,26 +419,9 @@ TEST_F(FormationPanelTest, SaveDefaultFormation_failedWrite_isReported_previousV
     EXPECT_EQ(platform_.endProgramCalls, 0);
 }
 
-// Makes the test folder unwritable; false where that cannot be done (running as root).
-bool MakeReadOnly(const test::TestFolder& folder) {
-    QFile::setPermissions(folder.Path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QFile probe(folder.FilePath(QStringLiteral("probe")));
-    if (!probe.open(QIODevice::WriteOnly)) return true;
-    probe.close();
-    probe.remove();
-    return false;
-}
-
 TEST_F(FormationPanelTest, CommanderSaveFailure_reportedOnceUntilASaveSucceeds) {
     panel_->RestoreCommander(1, 1, 0, 0);
-    const auto writable = [&] {
-        QFile::setPermissions(folder_.Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
-    };
-    if (!MakeReadOnly(folder_)) {
-        writable();
-        GTEST_SKIP() << "the test folder cannot be made read-only here";
-    }
+    writer_.full = true;
     auto* level = Child<CommanderSpinBox>(u"upLevel");
     level->stepUp();
     level->stepUp();
@@ -444,13 +430,27 @@ TEST_F(FormationPanelTest, CommanderSaveFailure_reportedOnceUntilASaveSucceeds) 
     EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
     EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("51"));  // the recompute still runs
 
-    writable();
+    writer_.full = false;
     level->stepUp();
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("4"));
-    MakeReadOnly(folder_);
+    writer_.full = true;
     level->stepUp();
     EXPECT_EQ(platform_.messages.size(), 2u);
-    writable();
+}
+
+TEST_F(FormationPanelTest, CommanderSave_replacesTheFileOncePerChangeAndNeverWhenUnchanged) {
+    panel_->RestoreCommander(2, 10, 3, 1);
+    EXPECT_EQ(writer_.replacements, 1);
+    EXPECT_EQ(Ini(QStringLiteral("class")), QStringLiteral("2"));
+    EXPECT_EQ(Ini(QStringLiteral("skill")), QStringLiteral("1"));
+    panel_->AddUnit(Row(QStringLiteral("A")));
+    const int afterAdd = writer_.replacements;  // the default formation, the commander unchanged
+    EXPECT_EQ(afterAdd, 2);
+    Select(1);
+    Q_EMIT grid_->focusGained();
+    EXPECT_EQ(writer_.replacements, afterAdd);
+    Child<CommanderSpinBox>(u"upLevel")->stepUp();
+    EXPECT_EQ(writer_.replacements, afterAdd + 1);
 }
 
 TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesTheDefault) {
