@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 
 namespace velmora {
 
@@ -23,15 +24,33 @@ Status clsFncFile::ReadBytes(const QString& path, QByteArray& bytes) {
     bytes.clear();
     // Only an ordinary file counts; a folder of that name is as good as no file.
     if (!QFileInfo(path).isFile()) return Status::Ok();
-
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    return ReadAll(file, path, bytes);
+}
+
+Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& bytes) {
+    bytes.clear();
+    const auto fail = [&] {
         bytes.clear();
         return Status::Fail(StatusCode::ReadFailed,
                             QStringLiteral(u"%1 を読み込めません。\n%2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                .arg(QDir::toNativeSeparators(path), device.errorString()));
+    };
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return fail();
+    // Read piece by piece: readAll() cannot tell a failed read from the end of the file.
+    constexpr qint64 kPiece = 1 << 20;
+    if (!device.isSequential()) bytes.reserve(device.size());
+    for (;;) {
+        const qsizetype had = bytes.size();
+        bytes.resize(had + kPiece);
+        const qint64 got = device.read(bytes.data() + had, kPiece);
+        if (got < 0) return fail();
+        bytes.resize(had + got);
+        if (got == 0) break;
     }
+    if (auto* file = qobject_cast<QFileDevice*>(&device);
+        file && file->error() != QFileDevice::NoError)
+        return fail();
     return Status::Ok();
 }
 

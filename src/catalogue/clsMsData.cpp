@@ -47,6 +47,16 @@ QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
 Status clsMsData::SetDataSource(const QString& path) {
     QByteArray bytes;
     const Status read = clsFncFile::ReadBytes(path, bytes);
+    return LoadRead(read, bytes, path);
+}
+
+Status clsMsData::SetDataSource(QIODevice& file, const QString& path) {
+    QByteArray bytes;
+    const Status read = clsFncFile::ReadAll(file, path, bytes);
+    return LoadRead(read, bytes, path);
+}
+
+Status clsMsData::LoadRead(const Status& read, const QByteArray& bytes, const QString& path) {
     if (!read) {
         rows_.clear();
         indexByMsNo_.clear();

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <vector>
 
+class QIODevice;
+
 namespace velmora {
 
 // The unit catalogue: unitdata.csv read once into MsDataList, rows 1..n in file order (row 0 is
@@ -21,7 +23,10 @@ public:
     // catalogue is then left empty.
     Status SetDataSource(const QString& path);
 
-    // The same from the file's bytes (code page 932 or UTF-8, CR LF or LF).
+    // The same from a device (tests pass one that fails); path names the file in messages.
+    Status SetDataSource(QIODevice& file, const QString& path);
+
+    // The same from the file's bytes (code page 932, UTF-8 or UTF-16 with its mark, CR LF or LF).
     Status LoadFromBytes(const QByteArray& bytes);
 
     // Lines read, header and empty lines included: 0 before loading, -1 when the file was
@@ -43,6 +48,9 @@ public:
     const typMsData* FindMsData(const QString& msNo) const;
 
 private:
+    // Loads bytes once they were read, or empties the catalogue when reading failed.
+    Status LoadRead(const Status& read, const QByteArray& bytes, const QString& path);
+
     // LoadMsData: replaces the catalogue by the lines of bytes (header first); fileName names
     // the file in a failure's message.
     Status LoadMsData(const QByteArray& bytes, const QString& fileName);

@@ -1,10 +1,11 @@
 #include "catalogue/clsMsData.h"
 
 #include "CatalogueText.h"
+#include "catalogue/TextCodec.h"
+#include "support/FailingDevice.h"
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
-#include <QFile>
 #include <QFileInfo>
 
 namespace velmora::test {
@@ -62,16 +63,29 @@ TEST(CatalogueFile, EmptyFileGivesCountMinusOne) {
 TEST(CatalogueFile, UnreadableFileFailsNamingIt) {
     TestFolder folder;
     const QString path = folder.Write(S(u"unitdata.csv"), Cp932(CatalogueText({UnitLine()})));
-    QFile::setPermissions(path, QFileDevice::Permissions());
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly)) GTEST_SKIP() << "permissions do not bind this user";
-
     clsMsData catalogue;
-    const Status status = catalogue.SetDataSource(path);
+    ASSERT_TRUE(catalogue.SetDataSource(path).ok());  // a failed read must empty it again
+    ASSERT_EQ(catalogue.UnitCount(), 1);
+
+    UnreadableDevice file;
+    const Status status = catalogue.SetDataSource(file, path);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(status.message().contains(S(u"unitdata.csv"))) << status.message().toStdString();
+    EXPECT_TRUE(status.message().contains(S(u"Input/output error")));
     EXPECT_EQ(catalogue.Count(), -1);
     EXPECT_TRUE(catalogue.MsDataList().empty());
+}
+
+TEST(CatalogueFile, Utf16FileWithEitherMarkLoadsLikeCodePage932) {
+    const QString text = CatalogueText(
+        {UnitLine({{0, S(u"U1")}, {2, S(u"ヴェルデ")}}), QString(), UnitLine({{0, S(u"U2")}})});
+    for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+        clsMsData catalogue;
+        ASSERT_TRUE(catalogue.LoadFromBytes(*EncodeText(text, encoding)).ok());
+        EXPECT_EQ(catalogue.UnitCount(), 2);
+        EXPECT_EQ(catalogue.GetMsData(S(u"U1")).MsName, S(u"ヴェルデ"));
+        EXPECT_EQ(catalogue.FindMsData(S(u"U2"))->MsNo, S(u"U2"));
+    }
 }
 
 TEST(CatalogueFile, ReadErrorFailsNamingTheFile) {

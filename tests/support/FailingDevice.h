@@ -32,4 +32,17 @@ private:
     QByteArray written_;
 };
 
+// A device that opens but fails every read, the way a damaged disk does.
+class UnreadableDevice : public QIODevice {
+public:
+    UnreadableDevice() { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override {
+        setErrorString(QStringLiteral(u"Input/output error"));
+        return -1;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
 }  // namespace velmora::test
