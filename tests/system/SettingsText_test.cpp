@@ -133,11 +133,13 @@ TEST(SettingsText, RandomFiles_aWriteChangesOnlyItsKey) {
         ++written;
         const SettingsText after(std::get<QByteArray>(out));
         EXPECT_EQ(after.Value(section, key), value) << bytes.toHex().constData();
-        for (const QString& otherSection : {kSetting, S(u"SaveData")})
-            for (const QString& other : keys)
-                if (otherSection != section || other != key)
-                    EXPECT_EQ(after.Value(otherSection, other), before.Value(otherSection, other))
-                        << bytes.toHex().constData();
+        for (const QString& otherSection : {kSetting, S(u"SaveData")}) {
+            for (const QString& other : keys) {
+                if (otherSection == section && other == key) continue;
+                EXPECT_EQ(after.Value(otherSection, other), before.Value(otherSection, other))
+                    << bytes.toHex().constData();
+            }
+        }
     }
     EXPECT_GT(written, 2000);
 }
