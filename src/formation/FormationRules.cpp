@@ -7,6 +7,10 @@ namespace velmora {
 
 namespace {
 
+double Remaining(const FormationResult& result) {
+    return num::Whole(num::Val(result.capacity) - num::Val(result.load));
+}
+
 QString Lowered(const QString& capacity, double by) {
     return num::NumberText(num::Val(capacity) - by);
 }
@@ -71,6 +75,13 @@ std::vector<FormationMarks> Markers(const std::vector<FormationRow>& rows,
 
 }  // namespace
 
+const QStringList& RankTexts() {
+    static const QStringList ranks{QStringLiteral(u"少尉"), QStringLiteral(u"中尉"),
+                                   QStringLiteral(u"大尉"), QStringLiteral(u"少佐"),
+                                   QStringLiteral(u"中佐"), QStringLiteral(u"大佐")};
+    return ranks;
+}
+
 UnitCategory CategoryOf(const QString& code) {
     if (code == u"限定" || code == u"限N") return UnitCategory::Limited;
     if (code == u"専用") return UnitCategory::Exclusive;
@@ -116,14 +127,19 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
     if (skill == 0 && result.limited > 3) {
         result.verdict = QStringLiteral(u"搭載解除スキルがありません。限定生産機は３機までです。");
         result.capacityRed = true;
+        result.rule = VerdictRule::LimitedWithoutSkill;
+        result.remaining = Remaining(result);
         return result;
     }
     if (skill < 2 && result.limited >= 3) {
-        result.capacity = Lowered(result.capacity, 2);
+        result.limitedPenalty = 2;
+        result.capacity = Lowered(result.capacity, result.limitedPenalty);
         result.capacityRed = true;
     }
     if (result.oneUnit > 2) {
         result.verdict = QStringLiteral(u"一機制限機は二機までです。");
+        result.rule = VerdictRule::OneUnitOverTwo;
+        result.remaining = Remaining(result);
         return result;
     }
     if (result.oneUnit == 2) {
@@ -131,30 +147,37 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
             case 0:
                 result.verdict =
                     QStringLiteral(u"搭載解除スキルを持っていません。一機制限機は一機までです。");
+                result.rule = VerdictRule::TwoOneUnitWithoutSkill;
+                result.remaining = Remaining(result);
                 return result;
             case 1:
-                result.capacity = Lowered(result.capacity, 6);
+                result.oneUnitPenalty = 6;
                 break;
             case 2:
-                result.capacity = Lowered(result.capacity, 4);
+                result.oneUnitPenalty = 4;
                 break;
             case 3:
-                result.capacity = Lowered(result.capacity, 2);
+                result.oneUnitPenalty = 2;
                 break;
             default:
                 break;
         }
+        if (result.oneUnitPenalty != 0)
+            result.capacity = Lowered(result.capacity, result.oneUnitPenalty);
     }
 
-    const double remaining = num::Whole(num::Val(result.capacity) - num::Val(result.load));
-    if (remaining < 0) {
+    result.remaining = Remaining(result);
+    if (result.remaining < 0) {
         result.verdict = QStringLiteral(u"搭載オーバーです。");
+        result.rule = VerdictRule::LoadOver;
         result.capacityRed = true;
     } else {
-        result.verdict = QStringLiteral(u"残り搭載 ") + num::NumberText(remaining);
+        result.verdict = QStringLiteral(u"残り搭載 ") + num::NumberText(result.remaining);
     }
-    if (commander.rank == 0 && result.exclusive > 0)
+    if (commander.rank == 0 && result.exclusive > 0) {
         result.verdict = QStringLiteral(u"少尉は制限機を配備することが出来ません。");
+        result.rule = VerdictRule::EnsignWithExclusive;
+    }
     return result;
 }
 

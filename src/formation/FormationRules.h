@@ -3,6 +3,7 @@
 #include "formation/FormationColumns.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,15 @@ struct Commander {
     int level = 1;
     int decoration = 0;
     int skill = 0;
+
+    bool operator==(const Commander&) const = default;
 };
+
+// The one hard limit: units are added one by one up to seven.
+constexpr int kMaxFormationUnits = 7;
+
+// The six rank entries, in rank-code order (0 "少尉" to 5 "大佐").
+const QStringList& RankTexts();
 
 enum class UnitCategory { Other, Limited, Exclusive, OneUnit };
 
@@ -44,15 +53,29 @@ struct FormationMarks {
     bool operator==(const FormationMarks&) const = default;
 };
 
+// Which line of the rule checks gave the verdict.
+enum class VerdictRule {
+    LoadLeft,                // "残り搭載 " and the load left
+    LoadOver,                // "搭載オーバーです。"
+    LimitedWithoutSkill,     // more than three limited units without the skill
+    OneUnitOverTwo,          // more than two one-unit units
+    TwoOneUnitWithoutSkill,  // two one-unit units without the skill
+    EnsignWithExclusive,     // "少尉" with an exclusive unit
+};
+
 struct FormationResult {
     QString capacity;  // lblTotalWeight, penalties included
     bool capacityRed = false;
-    QString load;     // lblMyWeight
-    QString repair;   // lblTotalRepair
-    int limited = 0;  // lblRestriction
+    QString load;          // lblMyWeight
+    QString repair;        // lblTotalRepair
+    double remaining = 0;  // capacity (penalties so far included) less load; below 0 when over
+    int limited = 0;       // lblRestriction
     int exclusive = 0;
-    int oneUnit = 0;                    // lblPersonal
-    QString verdict;                    // the status bar's first panel
+    int oneUnit = 0;  // lblPersonal
+    QString verdict;  // the status bar's first panel
+    VerdictRule rule = VerdictRule::LoadLeft;
+    double limitedPenalty = 0;          // taken off the capacity for three or more limited units
+    double oneUnitPenalty = 0;          // taken off the capacity for two one-unit units
     std::vector<FormationMarks> marks;  // one per row, in row order
 };
 

@@ -1,0 +1,31 @@
+#include "formation/DeployPreview.h"
+
+#include "catalogue/NumberText.h"
+#include "formation/VerdictExplanation.h"
+
+namespace velmora {
+
+FormationRow ListedUnitRow(const typMsData& unit) {
+    FormationRow row;
+    row[kColMsNo] = unit.MsNo;
+    row[kColName] = unit.MsName;
+    row[kColWeight] = unit.Weight;
+    row[kColHp] = num::NumberText(num::Val(unit.Hp));
+    row[kColCategory] = unit.Restriction.left(2);
+    row[kColRepair] = unit.Repair;
+    return row;
+}
+
+QString DeployPreview(const typMsData& unit, const Commander& commander,
+                      const QString& previousCapacity, const std::vector<FormationRow>& rows,
+                      const clsMsData& catalogue) {
+    if (rows.size() >= std::size_t(kMaxFormationUnits))
+        return QStringLiteral(u"配備できません（編成は７機まで）");
+    std::vector<FormationRow> deployed = rows;
+    deployed.push_back(ListedUnitRow(unit));
+    const FormationResult result =
+        CalcFormationRules(commander, previousCapacity, deployed, catalogue);
+    return u"配備すると: " + result.verdict + u"\n" + LoadText(result);
+}
+
+}  // namespace velmora

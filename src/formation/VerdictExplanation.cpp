@@ -1,0 +1,127 @@
+#include "formation/VerdictExplanation.h"
+
+#include "catalogue/NumberText.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kLowestLevel = 1;
+constexpr int kHighestLevel = 99;
+
+QString Number(double value) { return num::NumberText(value); }
+
+// The count against the limit of the rule that gave the verdict; empty for the load verdicts.
+QString CountAgainstLimit(const FormationResult& result) {
+    switch (result.rule) {
+        case VerdictRule::LimitedWithoutSkill:
+            return u"限定生産機 " + QString::number(result.limited) + u" / 3";
+        case VerdictRule::OneUnitOverTwo:
+            return u"一機制限機 " + QString::number(result.oneUnit) + u" / 2";
+        case VerdictRule::TwoOneUnitWithoutSkill:
+            return u"一機制限機 " + QString::number(result.oneUnit) + u" / 1";
+        case VerdictRule::EnsignWithExclusive:
+            return u"専用機 " + QString::number(result.exclusive) + u" / 0";
+        case VerdictRule::LoadLeft:
+        case VerdictRule::LoadOver:
+            break;
+    }
+    return QString();
+}
+
+// What keeps even the highest level from carrying the formation.
+QString Obstacle(VerdictRule rule) {
+    switch (rule) {
+        case VerdictRule::LimitedWithoutSkill:
+            return QStringLiteral(u"限定生産機の数");
+        case VerdictRule::OneUnitOverTwo:
+        case VerdictRule::TwoOneUnitWithoutSkill:
+            return QStringLiteral(u"一機制限機の数");
+        case VerdictRule::EnsignWithExclusive:
+            return QStringLiteral(u"階級");
+        case VerdictRule::LoadOver:
+        case VerdictRule::LoadLeft:
+            break;
+    }
+    return QStringLiteral(u"搭載");
+}
+
+}  // namespace
+
+QString LoadText(const FormationResult& result) {
+    const QString load = u"搭載 " + result.load + u" / " + result.capacity;
+    if (result.remaining < 0) return load + u"　超過 " + Number(-result.remaining);
+    return load + u"　残り " + Number(result.remaining);
+}
+
+std::optional<int> LowestLevel(const Commander& commander, const QString& previousCapacity,
+                               const std::vector<FormationRow>& rows, const clsMsData& catalogue) {
+    if (!commander.rank) return std::nullopt;
+    Commander trial = commander;
+    for (int level = kLowestLevel; level <= kHighestLevel; ++level) {
+        trial.level = level;
+        if (CalcFormationRules(trial, previousCapacity, rows, catalogue).rule ==
+            VerdictRule::LoadLeft)
+            return level;
+    }
+    return std::nullopt;
+}
+
+QString ExplainVerdict(const Commander& commander, const QString& previousCapacity,
+                       const std::vector<FormationRow>& rows, const clsMsData& catalogue,
+                       const FormationResult& result) {
+    QString text = CountAgainstLimit(result);
+    if (text.isEmpty()) text = LoadText(result);
+    if (!commander.rank) return text;
+
+    if (const std::optional<int> level = LowestLevel(commander, previousCapacity, rows, catalogue))
+        return text + u"　レベル " + QString::number(*level) + u" で編成可能";
+    Commander highest = commander;
+    highest.level = kHighestLevel;
+    const VerdictRule atHighest =
+        CalcFormationRules(highest, previousCapacity, rows, catalogue).rule;
+    return text + u"　どのレベルでも編成不可（" + Obstacle(atHighest) + u"）";
+}
+
+std::vector<bool> RowsAgainstRule(const FormationResult& result,
+                                  const std::vector<FormationRow>& rows) {
+    std::optional<UnitCategory> counted;
+    switch (result.rule) {
+        case VerdictRule::LimitedWithoutSkill:
+            counted = UnitCategory::Limited;
+            break;
+        case VerdictRule::OneUnitOverTwo:
+        case VerdictRule::TwoOneUnitWithoutSkill:
+            counted = UnitCategory::OneUnit;
+            break;
+        case VerdictRule::EnsignWithExclusive:
+            counted = UnitCategory::Exclusive;
+            break;
+        case VerdictRule::LoadLeft:
+        case VerdictRule::LoadOver:
+            break;
+    }
+    std::vector<bool> flags(rows.size(), false);
+    if (!counted) return flags;
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        flags[k] = CategoryOf(rows[k][kColCategory]) == *counted;
+    return flags;
+}
+
+QString CapacityFormula(const Commander& commander, const FormationResult& result) {
+    if (!commander.rank) return QString();
+    const int base = commander.level + *commander.rank + 47 + commander.decoration;
+    QString text = u"レベル " + QString::number(commander.level) + u" + 階級 " +
+                   QString::number(*commander.rank) + u" + 47 + 勲章 " +
+                   QString::number(commander.decoration) + u" = " + QString::number(base);
+    if (result.limitedPenalty == 0 && result.oneUnitPenalty == 0) return text;
+    if (result.limitedPenalty != 0)
+        text += u"\n− " + Number(result.limitedPenalty) + u"（限定生産機 " +
+                QString::number(result.limited) + u" 機）";
+    if (result.oneUnitPenalty != 0)
+        text += u"\n− " + Number(result.oneUnitPenalty) + u"（一機制限機 " +
+                QString::number(result.oneUnit) + u" 機）";
+    return text + u"\n= " + result.capacity;
+}
+
+}  // namespace velmora

@@ -1,0 +1,86 @@
+#include "formation/FormationClipboard.h"
+
+#include "FormationFixtures.h"
+#include "catalogue/clsMsData.h"
+#include "formation/FormationRows.h"
+#include "formation/MadeChange.h"
+
+#include <gtest/gtest.h>
+#include <QUndoStack>
+
+namespace velmora {
+namespace {
+
+using test::FormationCatalogue;
+using test::FormationUnitLine;
+
+QString S(const char16_t* text) { return QString::fromUtf16(text); }
+
+const QString kLine = S(u"デフォルト編成\t02.03 09:05\tA,B\t1,0\t5,0\t2,0");
+
+TEST(FormationClipboard, Text_readableLinesThenTheStoredLine) {
+    std::map<int, QString> withWeapons{{87, S(u"○")}};
+    test::PutWeapon(withWeapons, 1, {S(u"ビームライフル")});
+    const clsMsData catalogue =
+        FormationCatalogue({FormationUnitLine(S(u"A"), S(u"ヴェルデ"), withWeapons),
+                            FormationUnitLine(S(u"B"), S(u"ザルガ"), {{15, S(u"一機")}})});
+    const std::vector<FormationRow> rows = {
+        RebuiltRow(catalogue, S(u"A"), S(u"1"), S(u"5"), S(u"2")),
+        RebuiltRow(catalogue, S(u"B"), S(u"0"), S(u"0"), S(u"0"))};
+    const Commander commander{2, 30, 5, 1};
+    const FormationResult result = CalcFormationRules(commander, S(u"99"), rows, catalogue);
+
+    const QStringList lines =
+        FormationClipboardText(rows, catalogue, commander, result, kLine).split(u'\n');
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], S(u"1. ヴェルデ　搭載 20　ＨＰ 124　装甲 10　回避 22　先制 20　移動 地3　"
+                          u"制限 量産　盾あり　ＨＰ↑ 回避↓　ビームライフル"));
+    EXPECT_EQ(lines[1], S(u"2. ザルガ　搭載 20　ＨＰ 100　装甲 10　回避 30　先制 20　移動 地3　"
+                          u"制限 一機　盾なし　デフォルト　武器なし"));
+    EXPECT_EQ(lines[2], S(u"階級 大尉　レベル 30　勲章 5　搭載解除 1"));
+    EXPECT_EQ(lines[3], S(u"搭載 40 / 84　修理 320　一機制限 1　制限機 0"));
+    EXPECT_EQ(lines[4], S(u"残り搭載 44"));
+    EXPECT_EQ(lines[5], kLine);
+    EXPECT_FALSE(lines.mid(0, 5).join(QString()).contains(u'\t'));
+
+    // Text taken back gives the lists of the last line.
+    EXPECT_EQ(PastedFormationLists(lines.join(u'\n')), S(u"A,B\t1,0\t5,0\t2,0"));
+}
+
+TEST(FormationClipboard, Paste_takesABareLineASavedEntryOrTheLastFormationLine) {
+    EXPECT_EQ(PastedFormationLists(kLine), S(u"A,B\t1,0\t5,0\t2,0"));
+    EXPECT_EQ(PastedFormationLists(S(u"No3=旧編成\t01.15 20:30\tC\t0\t0\t1\r\n")),
+              S(u"C\t0\t0\t1"));
+    EXPECT_EQ(PastedFormationLists(S(u"  defaultformation = ") + kLine + S(u"  ")),
+              S(u"A,B\t1,0\t5,0\t2,0"));
+    // A comment with "=" in a bare line: only the lists count.
+    EXPECT_EQ(PastedFormationLists(S(u"a=b\tx\tD\t0\t0\t0")), S(u"D\t0\t0\t0"));
+    // An empty formation keeps its empty lists.
+    EXPECT_EQ(PastedFormationLists(S(u"デフォルト編成\t02.03 09:05\t\t\t\t\r\n")), S(u"\t\t\t"));
+    // Fields after the sixth are not used; the last formation line of several wins.
+    EXPECT_EQ(PastedFormationLists(kLine + S(u"\r\nx\ty\tE\t1\t2\t3\textra\r\nおわり")),
+              S(u"E\t1\t2\t3"));
+}
+
+TEST(FormationClipboard, Paste_rubbishOrListsOfUnequalLength_isNoFormation) {
+    for (const QString& text : {QString(), S(u"こんにちは"), S(u"a\tb\tc\td\te"), S(u"No1="),
+                                S(u"c\ts\tA,B\t0\t0,0\t0,0"), S(u"c\ts\tA\t0\t0\t\t")}) {
+        EXPECT_EQ(PastedFormationLists(text), std::nullopt) << text.toStdString();
+    }
+}
+
+TEST(MadeChange, PushDoesNotRedo_undoAndRedoRestoreBeforeAndAfter) {
+    QStringList restored;
+    QUndoStack stack;
+    stack.push(new MadeChange<QString>(S(u"配備 ヴェルデ"), S(u"before"), S(u"after"),
+                                       [&](const QString& state) { restored.append(state); }));
+    EXPECT_TRUE(restored.isEmpty());
+    EXPECT_EQ(stack.undoText(), S(u"配備 ヴェルデ"));
+    stack.undo();
+    stack.redo();
+    stack.undo();
+    EXPECT_EQ(restored, QStringList({S(u"before"), S(u"after"), S(u"before")}));
+}
+
+}  // namespace
+}  // namespace velmora

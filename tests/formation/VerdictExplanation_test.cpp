@@ -1,0 +1,146 @@
+#include "formation/VerdictExplanation.h"
+
+#include "FormationFixtures.h"
+#include "catalogue/clsMsData.h"
+#include "formation/DeployPreview.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::FormationCatalogue;
+using test::FormationUnitLine;
+using test::RuleRow;
+
+QString S(const char16_t* text) { return QString::fromUtf16(text); }
+
+Commander Rank(int rank, int skill = 0, int level = 1, int decoration = 0) {
+    return Commander{rank, level, decoration, skill};
+}
+
+// n rows of the given category, each of the given load.
+std::vector<FormationRow> Units(int n, const QString& category, const QString& weight = S(u"1")) {
+    return std::vector<FormationRow>(std::size_t(n),
+                                     RuleRow(QString(), weight, QString(), category));
+}
+
+std::vector<FormationRow> operator+(std::vector<FormationRow> a,
+                                    const std::vector<FormationRow>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const clsMsData& NoCatalogue() {
+    static const clsMsData empty;
+    return empty;
+}
+
+QString Explain(const Commander& commander, const std::vector<FormationRow>& rows) {
+    const FormationResult result = CalcFormationRules(commander, S(u"99"), rows, NoCatalogue());
+    return ExplainVerdict(commander, S(u"99"), rows, NoCatalogue(), result);
+}
+
+struct ExplanationCase {
+    const char* name;
+    Commander commander;
+    std::vector<FormationRow> rows;
+    const char16_t* expected;
+};
+
+class ExplanationTest : public ::testing::TestWithParam<ExplanationCase> {};
+
+TEST_P(ExplanationTest, givesTheNumbersBehindTheVerdictAndTheLowestLevel) {
+    EXPECT_EQ(Explain(GetParam().commander, GetParam().rows), S(GetParam().expected));
+}
+
+// Rank 2 at level 1 without decoration carries 50.
+INSTANTIATE_TEST_SUITE_P(
+    EveryRule, ExplanationTest,
+    ::testing::Values(
+        ExplanationCase{"loadLeft", Rank(2), Units(2, S(u"量産"), S(u"20")),
+                        u"搭載 40 / 50　残り 10　レベル 1 で編成可能"},
+        ExplanationCase{"exactlyFull", Rank(2, 0, 11), Units(2, S(u"量産"), S(u"30")),
+                        u"搭載 60 / 60　残り 0　レベル 11 で編成可能"},
+        ExplanationCase{"loadOver", Rank(2), Units(2, S(u"量産"), S(u"30")),
+                        u"搭載 60 / 50　超過 10　レベル 11 で編成可能"},
+        ExplanationCase{"overEvenAtLevel99", Rank(2), Units(5, S(u"量産"), S(u"30")),
+                        u"搭載 150 / 50　超過 100　どのレベルでも編成不可（搭載）"},
+        ExplanationCase{"fourLimitedWithoutSkill", Rank(2), Units(4, S(u"限定")),
+                        u"限定生産機 4 / 3　どのレベルでも編成不可（限定生産機の数）"},
+        ExplanationCase{"threeOneUnit", Rank(2, 3), Units(3, S(u"一機")),
+                        u"一機制限機 3 / 2　どのレベルでも編成不可（一機制限機の数）"},
+        ExplanationCase{"twoOneUnitWithoutSkill", Rank(2), Units(2, S(u"一機")),
+                        u"一機制限機 2 / 1　どのレベルでも編成不可（一機制限機の数）"},
+        ExplanationCase{"twoOneUnitPenalty", Rank(2, 1), Units(2, S(u"一機"), S(u"25")),
+                        u"搭載 50 / 44　超過 6　レベル 7 で編成可能"},
+        ExplanationCase{"threeLimitedPenalty", Rank(2, 1), Units(3, S(u"限定"), S(u"16")),
+                        u"搭載 48 / 48　残り 0　レベル 1 で編成可能"},
+        ExplanationCase{"ensignWithExclusive", Rank(0), Units(1, S(u"専用")),
+                        u"専用機 1 / 0　どのレベルでも編成不可（階級）"},
+        ExplanationCase{"noRank", Commander{std::nullopt, 1, 0, 0}, Units(1, S(u"量産"), S(u"9")),
+                        u"搭載 9 / 99　残り 90"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(VerdictExplanation, LowestLevel_keepsRankDecorationAndSkill) {
+    const auto rows = Units(2, S(u"一機"), S(u"40"));  // skill 2: capacity less 4
+    EXPECT_EQ(LowestLevel(Rank(3, 2, 1, 10), S(u"99"), rows, NoCatalogue()), 24);
+    EXPECT_EQ(LowestLevel(Rank(3, 0, 1, 10), S(u"99"), rows, NoCatalogue()), std::nullopt);
+    EXPECT_EQ(LowestLevel(Commander{std::nullopt, 1, 0, 0}, S(u"99"), {}, NoCatalogue()),
+              std::nullopt);
+}
+
+TEST(VerdictExplanation, RowsAgainstRule_tintsTheCountedRowsOnlyWhileTheRuleIsBroken) {
+    const auto mixed =
+        Units(1, S(u"限定")) + Units(1, S(u"一機")) + Units(1, S(u"専用")) + Units(1, S(u"量産"));
+    const auto flags = [](const Commander& commander, const std::vector<FormationRow>& rows) {
+        return RowsAgainstRule(CalcFormationRules(commander, S(u"99"), rows, NoCatalogue()), rows);
+    };
+    using Flags = std::vector<bool>;
+    EXPECT_EQ(flags(Rank(2), mixed), Flags(4, false));
+    EXPECT_EQ(flags(Rank(0), mixed), (Flags{false, false, true, false}));
+    EXPECT_EQ(flags(Rank(2), mixed + Units(1, S(u"一機"))),
+              (Flags{false, true, false, false, true}));
+    EXPECT_EQ(flags(Rank(2, 3), mixed + Units(1, S(u"一機"))), Flags(5, false));
+    EXPECT_EQ(flags(Rank(2), mixed + Units(3, S(u"限N"))),
+              (Flags{true, false, false, false, true, true, true}));
+    // Three limited units only lower the capacity: no rule is broken.
+    EXPECT_EQ(flags(Rank(2), Units(3, S(u"限定"))), Flags(3, false));
+}
+
+TEST(VerdictExplanation, CapacityFormula_showsThePresentNumbersAndThePenalties) {
+    const Commander commander = Rank(2, 1, 30, 5);
+    EXPECT_EQ(
+        CapacityFormula(commander, CalcFormationRules(commander, S(u"99"), {}, NoCatalogue())),
+        S(u"レベル 30 + 階級 2 + 47 + 勲章 5 = 84"));
+    const auto rows = Units(3, S(u"限定")) + Units(2, S(u"一機"));
+    EXPECT_EQ(
+        CapacityFormula(commander, CalcFormationRules(commander, S(u"99"), rows, NoCatalogue())),
+        S(u"レベル 30 + 階級 2 + 47 + 勲章 5 = 84\n− 2（限定生産機 3 機）\n− 6（一機制限機 2 "
+          u"機）\n= 76"));
+    EXPECT_EQ(CapacityFormula(Commander{}, FormationResult{}), QString());
+}
+
+TEST(DeployPreview, SaysTheVerdictAndLoadTheUnitWouldLeave) {
+    const clsMsData catalogue = FormationCatalogue(
+        {FormationUnitLine(S(u"A"), S(u"ヴェルデ"), {{7, S(u"12")}, {15, S(u"一機")}})});
+    const typMsData& unit = catalogue.MsDataList()[1];
+    const FormationRow listed = ListedUnitRow(unit);
+    EXPECT_EQ(listed[kColWeight], S(u"12"));
+    EXPECT_EQ(listed[kColCategory], S(u"一機"));
+    EXPECT_EQ(listed[kColRepair], S(u"10"));
+
+    EXPECT_EQ(DeployPreview(unit, Rank(2), S(u"99"), Units(1, S(u"量産"), S(u"30")), catalogue),
+              S(u"配備すると: 残り搭載 8\n搭載 42 / 50　残り 8"));
+    EXPECT_EQ(DeployPreview(unit, Rank(2, 1), S(u"99"), Units(1, S(u"一機"), S(u"30")), catalogue),
+              S(u"配備すると: 残り搭載 2\n搭載 42 / 44　残り 2"));
+    EXPECT_EQ(DeployPreview(unit, Rank(2), S(u"99"), Units(2, S(u"一機"), S(u"5")), catalogue),
+              S(u"配備すると: 一機制限機は二機までです。\n搭載 22 / 50　残り 28"));
+    EXPECT_EQ(DeployPreview(unit, Rank(2), S(u"99"), Units(1, S(u"量産"), S(u"45")), catalogue),
+              S(u"配備すると: 搭載オーバーです。\n搭載 57 / 50　超過 7"));
+    EXPECT_EQ(DeployPreview(unit, Rank(2), S(u"99"), Units(7, S(u"量産")), catalogue),
+              S(u"配備できません（編成は７機まで）"));
+}
+
+}  // namespace
+}  // namespace velmora
