@@ -3,6 +3,7 @@
 #include "catalogue/NumberText.h"
 
 #include <array>
+#include <utility>
 
 namespace velmora {
 
@@ -77,6 +78,11 @@ QVariant FormationModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(
                 Aligned(Layout()[std::size_t(index.column())].cellAlignment, text));
+        case Qt::BackgroundRole:
+            if (index.column() == kColName && std::size_t(index.row()) < tinted_.size() &&
+                tinted_[std::size_t(index.row())])
+                return TintColour();
+            return QVariant();
         default:
             return QVariant();
     }
@@ -112,6 +118,7 @@ void FormationModel::RemoveRow(int row) {
     if (row < 0 || row >= int(rows_.size())) return;
     beginRemoveRows(QModelIndex(), row, row);
     rows_.erase(rows_.begin() + row);
+    if (std::size_t(row) < tinted_.size()) tinted_.erase(tinted_.begin() + row);
     endRemoveRows();
 }
 
@@ -128,7 +135,25 @@ void FormationModel::Clear() {
     if (rows_.empty()) return;
     beginResetModel();
     rows_.clear();
+    tinted_.clear();
     endResetModel();
 }
+
+void FormationModel::SetRows(std::vector<FormationRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    tinted_.clear();
+    endResetModel();
+}
+
+void FormationModel::SetTinted(std::vector<bool> tinted) {
+    if (tinted == tinted_) return;
+    tinted_ = std::move(tinted);
+    if (!rows_.empty())
+        Q_EMIT dataChanged(index(0, kColName), index(int(rows_.size()) - 1, kColName),
+                           {Qt::BackgroundRole});
+}
+
+QColor FormationModel::TintColour() { return QColor(255, 204, 204); }
 
 }  // namespace velmora

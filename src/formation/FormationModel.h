@@ -3,6 +3,7 @@
 #include "formation/FormationColumns.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <vector>
 
 namespace velmora {
@@ -30,9 +31,16 @@ public:
     void RemoveRow(int row);
     void SetCell(int row, int column, const QString& text);
     void Clear();
+    // Replaces every row at once (an undo step restoring a formation).
+    void SetRows(std::vector<FormationRow> rows);
+
+    // One flag per row: the rows a broken rule counts, tinted in the name column.
+    void SetTinted(std::vector<bool> tinted);
+    static QColor TintColour();
 
 private:
     std::vector<FormationRow> rows_;
+    std::vector<bool> tinted_;
 };
 
 }  // namespace velmora

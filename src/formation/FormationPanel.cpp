@@ -3,21 +3,30 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 #include "formation/CommanderSpinBox.h"
+#include "formation/DeployPreview.h"
+#include "formation/FormationClipboard.h"
 #include "formation/FormationModel.h"
 #include "formation/FormationRows.h"
+#include "formation/MadeChange.h"
+#include "formation/VerdictExplanation.h"
 #include "formation/frmSaveData.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <QUndoStack>
 #include <cmath>
 #include <utility>
 
@@ -25,7 +34,7 @@ namespace velmora {
 
 namespace {
 
-constexpr int kMaxUnits = 7;
+constexpr int kMaxUnits = kMaxFormationUnits;
 constexpr int kTwipsPerPixel = 15;
 // The right-hand column's origin in the frame's design, in twips.
 constexpr int kColumnLeft = 8880;
@@ -85,6 +94,24 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
+// Makes what happens in its scope one undo step: on leaving, the state is compared with the
+// settled one and, when it differs, pushed as a step. Scopes inside it add nothing.
+class FormationPanel::RecordedStep {
+public:
+    RecordedStep(FormationPanel& panel, QString name) : panel_(panel), name_(std::move(name)) {
+        ++panel_.recording_;
+    }
+    ~RecordedStep() {
+        if (--panel_.recording_ == 0) panel_.PushStep(name_);
+    }
+    RecordedStep(const RecordedStep&) = delete;
+    RecordedStep& operator=(const RecordedStep&) = delete;
+
+private:
+    FormationPanel& panel_;
+    QString name_;
+};
+
 FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& settings,
                                Platform& platform, QWidget* parent)
     : QGroupBox(QStringLiteral(u"編成"), parent),
@@ -94,20 +121,83 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
     setObjectName(QStringLiteral("fraFormation"));
     BuildControls();
     baseCapacity_ = lblTotalWeight_->text();
+    undoStack_ = new QUndoStack(this);
+    BuildActions();
 
-    connect(cmbClass_, &QComboBox::currentIndexChanged, this, [this] { CalcFormation(); });
-    connect(upLevel_, &CommanderSpinBox::stepped, this,
-            [this] { StepCommander(upLevel_, lblLevel_); });
-    connect(upDecoration_, &CommanderSpinBox::stepped, this,
-            [this] { StepCommander(upDecoration_, lblDecoration_); });
-    connect(upSkill_, &CommanderSpinBox::stepped, this,
-            [this] { StepCommander(upSkill_, lblSkill_); });
+    connect(cmbClass_, &QComboBox::currentIndexChanged, this, [this] {
+        CalcFormation();
+        RecordCommanderStep(u"階級 " + cmbClass_->currentText());
+    });
+    connect(upLevel_, &CommanderSpinBox::stepped, this, [this] {
+        StepCommander(upLevel_, lblLevel_);
+        RecordCommanderStep(u"レベル " + lblLevel_->text());
+    });
+    connect(upDecoration_, &CommanderSpinBox::stepped, this, [this] {
+        StepCommander(upDecoration_, lblDecoration_);
+        RecordCommanderStep(u"勲章 " + lblDecoration_->text());
+    });
+    connect(upSkill_, &CommanderSpinBox::stepped, this, [this] {
+        StepCommander(upSkill_, lblSkill_);
+        RecordCommanderStep(u"搭載解除 " + lblSkill_->text());
+    });
     connect(grdFormation_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!movingRow_) SelectFormationRow();
     });
     connect(grdFormation_, &GridView::focusGained, this, [this] { SelectFormationRow(); });
-    connect(grdFormation_, &GridView::leftDoubleClicked, this, [this] { RemoveCurrentRow(); });
+    connect(grdFormation_, &GridView::leftDoubleClicked, this, [this] { RemoveRowAsStep(); });
     connect(cmdSaveLoad_, &QPushButton::clicked, this, [this] { OpenSavedFormations(); });
+}
+
+void FormationPanel::BuildActions() {
+    const auto make = [this](const QString& text, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        return action;
+    };
+    undoAction_ = make(QStringLiteral(u"元に戻す"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    redoAction_ =
+        make(QStringLiteral(u"やり直し"),
+             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    copyAction_ = make(QStringLiteral(u"編成をコピー"), {QKeySequence(Qt::CTRL | Qt::Key_C)});
+    pasteAction_ = make(QStringLiteral(u"編成を貼り付け"), {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    // Ctrl+C copies the formation only from its grid; elsewhere it keeps its usual meaning.
+    copyAction_->setShortcutContext(Qt::WidgetShortcut);
+    grdFormation_->addAction(copyAction_);
+
+    const auto showStep = [](QAction* action, const QString& caption, bool can,
+                             const QString& step) {
+        action->setEnabled(can);
+        action->setText(can && !step.isEmpty() ? caption + u": " + step : caption);
+    };
+    const auto showUndo = [this, showStep] {
+        showStep(undoAction_, QStringLiteral(u"元に戻す"), undoStack_->canUndo(),
+                 undoStack_->undoText());
+    };
+    const auto showRedo = [this, showStep] {
+        showStep(redoAction_, QStringLiteral(u"やり直し"), undoStack_->canRedo(),
+                 undoStack_->redoText());
+    };
+    connect(undoStack_, &QUndoStack::canUndoChanged, this, showUndo);
+    connect(undoStack_, &QUndoStack::undoTextChanged, this, showUndo);
+    connect(undoStack_, &QUndoStack::canRedoChanged, this, showRedo);
+    connect(undoStack_, &QUndoStack::redoTextChanged, this, showRedo);
+    showUndo();
+    showRedo();
+    connect(undoAction_, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(redoAction_, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    connect(copyAction_, &QAction::triggered, this, &FormationPanel::CopyToClipboard);
+    connect(pasteAction_, &QAction::triggered, this, &FormationPanel::PasteFromClipboard);
+
+    // Delete removes the current row as the double-click does.
+    auto* remove = new QAction(this);
+    remove->setShortcut(QKeySequence(Qt::Key_Delete));
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    grdFormation_->addAction(remove);
+    connect(remove, &QAction::triggered, this, &FormationPanel::RemoveRowAsStep);
+}
+
+QList<QAction*> FormationPanel::EditActions() const {
+    return {undoAction_, redoAction_, copyAction_, pasteAction_};
 }
 
 void FormationPanel::BuildControls() {
@@ -144,9 +234,7 @@ void FormationPanel::BuildControls() {
           360, 180);
     cmbClass_ = new QComboBox(column);
     cmbClass_->setObjectName(QStringLiteral("cmbClass"));
-    const QStringList ranks{QStringLiteral(u"少尉"), QStringLiteral(u"中尉"),
-                            QStringLiteral(u"大尉"), QStringLiteral(u"少佐"),
-                            QStringLiteral(u"中佐"), QStringLiteral(u"大佐")};
+    const QStringList& ranks = RankTexts();
     for (int i = 0; i < ranks.size(); ++i) cmbClass_->addItem(ranks[i], i);
     cmbClass_->setCurrentIndex(-1);
     place(cmbClass_, 9360, 225, 810, 300);
@@ -227,6 +315,7 @@ void FormationPanel::BuildControls() {
 
 void FormationPanel::RestoreCommander(std::optional<int> rank, std::optional<int> level,
                                       std::optional<int> decoration, std::optional<int> skill) {
+    const QScopedValueRollback quiet(restoring_, true);
     // The spinners first, so that the recompute the rank selection runs stores these values.
     const auto restore = [](CommanderSpinBox* spinner, QLabel* label, std::optional<int> value,
                             int lowest) {
@@ -244,6 +333,7 @@ void FormationPanel::RestoreCommander(std::optional<int> rank, std::optional<int
         CalcFormation();
     else
         cmbClass_->setCurrentIndex(index);
+    settled_ = State();
 }
 
 Commander FormationPanel::CurrentCommander() const {
@@ -280,7 +370,17 @@ void FormationPanel::CalcFormation() {
     const Commander commander = CurrentCommander();
     baseCapacity_ = CapacityText(commander, baseCapacity_);
     WriteCommander(commander);
-    ShowResult(CalcFormationRules(commander, baseCapacity_, model_->Rows(), catalogue_));
+    const FormationResult result =
+        CalcFormationRules(commander, baseCapacity_, model_->Rows(), catalogue_);
+    ShowResult(result);
+    ExplainResult(commander, result);
+}
+
+void FormationPanel::ExplainResult(const Commander& commander, const FormationResult& result) {
+    model_->SetTinted(RowsAgainstRule(result, model_->Rows()));
+    lblTotalWeight_->setToolTip(CapacityFormula(commander, result));
+    Q_EMIT verdictExplained(
+        ExplainVerdict(commander, baseCapacity_, model_->Rows(), catalogue_, result));
 }
 
 void FormationPanel::ShowResult(const FormationResult& result) {
@@ -307,6 +407,7 @@ void FormationPanel::StepCommander(CommanderSpinBox* spinner, QLabel* label) {
 }
 
 void FormationPanel::AddUnit(const FormationRow& row) {
+    const RecordedStep step(*this, u"配備 " + row[kColName]);
     if (model_->rowCount() >= kMaxUnits) return;
     model_->AppendRow(row);
     CalcFormation();
@@ -316,6 +417,7 @@ void FormationPanel::AddUnit(const FormationRow& row) {
 }
 
 void FormationPanel::UpdateCurrentRow(const FormationRow& row) {
+    const RecordedStep step(*this, u"更新 " + row[kColName]);
     const int current = CurrentRow();
     if (current < 1 || model_->rowCount() == 0) return;
     const int target = current - 1;
@@ -375,9 +477,10 @@ void FormationPanel::SaveDefaultFormation() {
 }
 
 void FormationPanel::LoadDefaultFormation() {
+    const QScopedValueRollback quiet(restoring_, true);
     const QString text = settings_.Read(SettingSection(), QStringLiteral("defaultformation"));
-    if (text.isEmpty()) return;
-    ApplyFormationLists(ListsOfFormationText(text));
+    if (!text.isEmpty()) ApplyFormationLists(ListsOfFormationText(text));
+    settled_ = State();
 }
 
 bool FormationPanel::ApplyFormationLists(const QString& fourLists) {
@@ -413,9 +516,91 @@ bool FormationPanel::ApplyFormationLists(const QString& fourLists) {
 
 void FormationPanel::OpenSavedFormations() {
     frmSaveData dialog(catalogue_, settings_, platform_, Lists(), window());
+    dialog.SetUndoStack(undoStack_);
     dialog.exec();
     if (dialog.Tag().isEmpty()) return;
+    const RecordedStep step(*this, QStringLiteral(u"読込"));
     if (ApplyFormationLists(dialog.Tag()) && model_->rowCount() > 0) SaveDefaultFormation();
+}
+
+void FormationPanel::RemoveRowAsStep() {
+    const RecordedStep step(*this, u"削除 " + model_->Cell(CurrentRow() - 1, kColName));
+    RemoveCurrentRow();
+}
+
+void FormationPanel::RecordCommanderStep(const QString& name) {
+    const RecordedStep step(*this, name);
+}
+
+void FormationPanel::PushStep(const QString& name) {
+    if (restoring_) return;
+    FormationState after = State();
+    if (after == settled_) return;
+    undoStack_->push(new MadeChange<FormationState>(
+        name, settled_, after, [this](const FormationState& state) { RestoreState(state); }));
+    settled_ = std::move(after);
+}
+
+FormationState FormationPanel::State() const { return StateOf(model_->Rows(), CurrentCommander()); }
+
+void FormationPanel::RestoreState(const FormationState& state) {
+    const QScopedValueRollback quiet(restoring_, true);
+    const bool rowsChange = State().rows != state.rows;
+    if (rowsChange) {
+        const int current = CurrentRow();
+        {
+            const QScopedValueRollback moving(movingRow_, true);
+            model_->SetRows(state.rows);
+        }
+        if (model_->rowCount() > 0) MakeCurrent(qBound(0, current - 1, model_->rowCount() - 1));
+    }
+    SetCommanderControls(state.commander);
+    CalcFormation();
+    if (rowsChange) SaveDefaultFormation();
+    settled_ = State();
+}
+
+void FormationPanel::SetCommanderControls(const Commander& commander) {
+    const auto set = [](CommanderSpinBox* spinner, QLabel* label, int value) {
+        spinner->setValue(value);
+        label->setText(QString::number(spinner->value()));
+    };
+    set(upLevel_, lblLevel_, commander.level);
+    set(upDecoration_, lblDecoration_, commander.decoration);
+    set(upSkill_, lblSkill_, commander.skill);
+    // Blocked: the caller recomputes once, with every control set.
+    const QSignalBlocker quiet(cmbClass_);
+    cmbClass_->setCurrentIndex(commander.rank ? *commander.rank : -1);
+}
+
+QString FormationPanel::ClipboardText() const {
+    const Commander commander = CurrentCommander();
+    const FormationResult result =
+        CalcFormationRules(commander, baseCapacity_, model_->Rows(), catalogue_);
+    const QString line =
+        MakeFormationText(QStringLiteral(u"デフォルト編成"), platform_.Now(), Lists());
+    return FormationClipboardText(model_->Rows(), catalogue_, commander, result, line);
+}
+
+void FormationPanel::CopyToClipboard() const {
+    QGuiApplication::clipboard()->setText(ClipboardText());
+}
+
+void FormationPanel::PasteFromClipboard() { PasteFormation(QGuiApplication::clipboard()->text()); }
+
+void FormationPanel::PasteFormation(const QString& text) {
+    const std::optional<QString> lists = PastedFormationLists(text);
+    if (!lists) {
+        platform_.MsgBox(this, QStringLiteral(u"貼り付ける編成データがありません。"),
+                         QStringLiteral(u"エラー"), MsgStyle::Information);
+        return;
+    }
+    const RecordedStep step(*this, QStringLiteral(u"貼り付け"));
+    if (ApplyFormationLists(*lists)) SaveDefaultFormation();
+}
+
+QString FormationPanel::PreviewDeploy(const typMsData& unit) const {
+    return DeployPreview(unit, CurrentCommander(), baseCapacity_, model_->Rows(), catalogue_);
 }
 
 int FormationPanel::RowCount() const { return model_->rowCount() + 1; }

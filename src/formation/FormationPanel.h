@@ -2,15 +2,19 @@
 
 #include "formation/FormationColumns.h"
 #include "formation/FormationRules.h"
+#include "formation/FormationState.h"
 #include "formation/FormationText.h"
 
 #include <QGroupBox>
+#include <QList>
 #include <QString>
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QUndoStack;
 
 namespace velmora {
 
@@ -20,6 +24,7 @@ class FormationModel;
 class GridView;
 class Platform;
 class SettingsFile;
+struct typMsData;
 
 // The "編成" frame (fraFormation): the formation grid grdFormation, the commander controls, the
 // totals and the saved-formations button. Every change recomputes the rules and keeps the
@@ -51,9 +56,36 @@ public:
     QString Cell(int row, int column) const;
     FormationLists Lists() const;  // columns 0, 15, 16 and 17 of the unit rows
 
+    // Every change of the formation and of the commander is one step on this stack; the
+    // start-up's restoring is none.
+    QUndoStack* UndoStack() const { return undoStack_; }
+    // "元に戻す", "やり直し", "編成をコピー" and "編成を貼り付け", for the window's "編集" menu.
+    // Undo, redo and paste answer their keys anywhere in the window, copy on the formation grid.
+    QList<QAction*> EditActions() const;
+
+    // The formation rows and the commander as they stand.
+    FormationState State() const;
+    // Brings a state back as an undo or redo does: the rows, the commander controls, the
+    // recompute, and setting.ini as if the state had just been made by hand.
+    void RestoreState(const FormationState& state);
+
+    // The formation as text to share: readable lines, then the formation text line as stored.
+    QString ClipboardText() const;
+    void CopyToClipboard() const;
+    // Rebuilds the formation from the last formation text line in text, as loading a saved
+    // formation does, as one step, and saves the default formation. Text without such a line
+    // changes nothing and says so.
+    void PasteFormation(const QString& text);
+    void PasteFromClipboard();
+
+    // What deploying the unit as listed would do to the formation: the tooltip of a list row.
+    QString PreviewDeploy(const typMsData& unit) const;
+
 Q_SIGNALS:
     // The verdict for the status bar's first panel.
     void verdictChanged(const QString& text);
+    // The numbers behind the verdict, for the status bar's second panel.
+    void verdictExplained(const QString& text);
     // SelectFormationRow: the detail panel must show this unit with the row's stored choices
     // (handled synchronously, before the recompute that follows).
     void unitSelected(const QString& msNo, const QString& shieldCell,
@@ -62,7 +94,16 @@ Q_SIGNALS:
     void detailClearRequested();
 
 private:
+    class RecordedStep;
+
     void BuildControls();
+    void BuildActions();
+    void ExplainResult(const Commander& commander, const FormationResult& result);
+    void SetCommanderControls(const Commander& commander);
+    // A commander control was changed by the user: one step named after the new value.
+    void RecordCommanderStep(const QString& name);
+    void PushStep(const QString& name);
+    void RemoveRowAsStep();
     Commander CurrentCommander() const;
     void WriteCommander(const Commander& commander);
     void ShowResult(const FormationResult& result);
@@ -90,6 +131,11 @@ private:
     QLabel* lblTotalRepair_ = nullptr;
     QLabel* lblRestriction_ = nullptr;
     QPushButton* cmdSaveLoad_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* pasteAction_ = nullptr;
 
     // The capacity before any penalty: the penalties never accumulate, also while no rank is
     // selected and the previous capacity stands.
@@ -99,6 +145,10 @@ private:
     // A failed save of the commander settings is reported once until a save succeeds again,
     // since every recompute (a row selection, the focus) saves them.
     bool commanderFailureShown_ = false;
+    // The state the last step, undo, redo or the start-up left: the "before" of the next step.
+    FormationState settled_;
+    int recording_ = 0;       // open RecordedStep scopes; only the outermost records
+    bool restoring_ = false;  // the start-up or an undo step sets the state: no step is made
 };
 
 }  // namespace velmora

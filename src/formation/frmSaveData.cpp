@@ -1,16 +1,18 @@
 #include "formation/frmSaveData.h"
 
+#include "catalogue/NumberText.h"
+#include "catalogue/clsMsData.h"
+#include "formation/MadeChange.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
-#include "catalogue/NumberText.h"
-#include "catalogue/clsMsData.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QUndoStack>
 #include <array>
 #include <initializer_list>
 
@@ -218,6 +220,9 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
         button->setGeometry(Px(left), Px(2280), Px(840), Px(360));
+        // No default button: Enter alone never opens the store prompt or loads a slot.
+        button->setAutoDefault(false);
+        button->setDefault(false);
         return button;
     };
     QPushButton* cmdSave = makeButton(QStringLiteral(u"cmdSave"), QStringLiteral(u"登録"), 3165);
@@ -282,12 +287,27 @@ void frmSaveData::cmdSave_Click() {
         CloseWithoutLoading();
         return;
     }
+    const QString key = SaveSlots::KeyName(slot);
+    const QString previous = settings_.Read(SaveSlots::SectionName(), key);
     const Status stored =
         SaveSlots::Store(settings_, slot, *comment, platform_.Now(), currentFormation_);
     if (!stored) {
         platform_.MsgBox(this, QStringLiteral(u"登録できませんでした。\n") + stored.message(),
                          QStringLiteral(u"エラー"), MsgStyle::Information);
         return;
+    }
+    if (undoStack_ && !previous.isEmpty()) {
+        // The settings file and the platform are the main window's and outlive the dialog.
+        SettingsFile& settings = settings_;
+        Platform& platform = platform_;
+        const auto restore = [&settings, &platform, key](const QString& text) {
+            const Status written = settings.Write(text, SaveSlots::SectionName(), key);
+            if (!written)
+                platform.MsgBox(nullptr, written.message(), QStringLiteral(u"エラー"),
+                                MsgStyle::Information);
+        };
+        undoStack_->push(new MadeChange<QString>(
+            u"登録 " + key, previous, settings_.Read(SaveSlots::SectionName(), key), restore));
     }
     FillSlots();
     ListUnits();

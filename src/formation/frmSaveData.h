@@ -7,6 +7,7 @@
 #include <QString>
 
 class QMouseEvent;
+class QUndoStack;
 
 namespace velmora {
 
@@ -26,6 +27,10 @@ public:
     ~frmSaveData() override;
 
     const QString& Tag() const { return tag_; }
+
+    // Storing into a slot that holds an entry becomes a step on this stack (the main window's);
+    // undoing it puts the slot's previous text back.
+    void SetUndoStack(QUndoStack* stack) { undoStack_ = stack; }
 
 protected:
     // A right-button press on the dialog's own surface closes it without loading anything.
@@ -56,6 +61,7 @@ private:
     GridView* grdSaveData_ = nullptr;
     GridView* msList_ = nullptr;
     QString tag_;
+    QUndoStack* undoStack_ = nullptr;
 };
 
 }  // namespace velmora

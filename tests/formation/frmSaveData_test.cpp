@@ -1,16 +1,17 @@
 #include "formation/frmSaveData.h"
 
 #include "FormationFixtures.h"
-#include "system/SettingsFile.h"
-#include "widgets/GridView.h"
 #include "catalogue/clsMsData.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "system/SettingsFile.h"
+#include "widgets/GridView.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QPushButton>
 #include <QTest>
+#include <QUndoStack>
 #include <memory>
 
 namespace velmora {
@@ -193,6 +194,51 @@ TEST_F(frmSaveDataTest, Save_intoUsedSlot_offersOldCommentAndReplacesIt) {
     EXPECT_EQ(Cell(Slots(), 3, 2), S(u"12"));
     EXPECT_EQ(UnitNames(), QStringList({S(u"ベータ"), S(u"アルファ")}));
     EXPECT_TRUE(dialog_->isVisible());
+}
+
+TEST_F(frmSaveDataTest, Save_intoUsedSlot_isAnUndoStepThatPutsTheOldTextBack) {
+    WriteIni(S(u"[SaveData]\r\nNo3=") + kSlot3 + S(u"\r\n"));
+    const QByteArray before = Ini();
+    QUndoStack stack;
+    Open({{S(u"B")}, {S(u"0")}, {S(u"0")}, {S(u"0")}}).SetUndoStack(&stack);
+    SelectSlot(3);
+    platform_.inputAnswers.push_back(S(u"新"));
+    Click(S(u"cmdSave"));
+    const QByteArray stored = Ini();
+    ASSERT_NE(stored, before);
+    ASSERT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.undoText(), S(u"登録 No3"));
+    EXPECT_EQ(Ini(), stored);  // pushing the step does not store again
+
+    stack.undo();
+    EXPECT_EQ(Ini(), before);
+    stack.redo();
+    EXPECT_EQ(Ini(), stored);
+
+    // A free slot has nothing to put back: storing there is no step.
+    SelectSlot(5);
+    platform_.inputAnswers.push_back(S(u"空き"));
+    Click(S(u"cmdSave"));
+    EXPECT_EQ(stack.count(), 1);
+}
+
+TEST_F(frmSaveDataTest, Enter_opensNoPromptAndLoadsNothing) {
+    WriteIni(S(u"[SaveData]\r\nNo1=") + kSlot3 + S(u"\r\n"));
+    frmSaveData& dialog = Open();
+    for (const QString& name : {S(u"cmdSave"), S(u"cmdLoad"), S(u"cmdClose")}) {
+        EXPECT_FALSE(Button(name)->isDefault()) << name.toStdString();
+        EXPECT_FALSE(Button(name)->autoDefault()) << name.toStdString();
+    }
+    for (QWidget* focus :
+         {static_cast<QWidget*>(Slots()), static_cast<QWidget*>(Button(S(u"cmdSave")))}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        QTest::keyClick(focus, Qt::Key_Enter);
+    }
+    EXPECT_TRUE(platform_.inputs.empty());
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.Tag().isEmpty());
 }
 
 TEST_F(frmSaveDataTest, Save_refusedOrCancelledComment_storesNothingAndSaysNothing) {
