@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,6 +13,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral(u"Velmora"));
     QGuiApplication::setDesktopFileName(QStringLiteral(u"velmora"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(u"velmora")));
+    // Qt's own dialog buttons (OK, Cancel, Yes, No) in Japanese like every other text; without
+    // the translations installed they stay in English.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
     velmora::DesktopPlatform platform;
     velmora::frmMain w(platform);
     if (!w.Load()) return 1;

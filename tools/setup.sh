@@ -2,7 +2,7 @@
 # build needs when some are missing, and builds the project (Release) into build/.
 
 VELMORA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-                  fonts-ipafont-gothic fonts-noto-cjk)
+                  fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n)
 
 velmora_install_packages() {
     local missing=()

@@ -7,8 +7,14 @@
 #include "formation/FormationRows.h"
 #include "system/Platform.h"
 
+#include <QAbstractSpinBox>
+#include <QAction>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -67,7 +73,11 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral(u"sbStatus"));
     verdictPanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel1"), 1);
-    StatusPanel(bar, QStringLiteral(u"sbPanel2"), 0)->setMinimumWidth(60);
+    QLabel* explanationPanel = StatusPanel(bar, QStringLiteral(u"sbPanel2"), 1);
+    explanationPanel->setMinimumWidth(60);
+    // The room the verdict leaves; a longer explanation is cut (its tooltip shows it whole)
+    // rather than widening the window.
+    explanationPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     datePanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel3"), 0);
     timePanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel4"), 0);
     setStatusBar(bar);
@@ -85,6 +95,13 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     connect(formation_, &FormationPanel::unitSelected, detail_, &MsInfoPanel::ShowFormationUnit);
     connect(formation_, &FormationPanel::detailClearRequested, detail_, &MsInfoPanel::ClearMsData);
     connect(formation_, &FormationPanel::verdictChanged, verdictPanel_, &QLabel::setText);
+    connect(formation_, &FormationPanel::verdictExplained, explanationPanel,
+            [explanationPanel](const QString& text) {
+                explanationPanel->setText(text);
+                explanationPanel->setToolTip(text);
+            });
+    list_->SetPreview([this](const typMsData& unit) { return formation_->PreviewDeploy(unit); });
+    BuildEditMenu();
 
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
@@ -92,7 +109,34 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     clock_->start();
     ShowClock();
 
-    resize(kClientWidth, kClientHeight);
+    // The menu bar sits above the design's client area, which keeps its size.
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void frmMain::BuildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral(u"編集"));
+    const QList<QAction*> actions = formation_->EditActions();
+    for (int i = 0; i < actions.size(); ++i) {
+        if (i == 2) edit->addSeparator();  // undo and redo, then copy and paste
+        edit->addAction(actions[i]);
+    }
+    for (QWidget* editor : findChildren<QLineEdit*>()) editor->installEventFilter(this);
+    for (QWidget* editor : findChildren<QAbstractSpinBox*>()) editor->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (QAction* action : formation_->EditActions().mid(0, 2)) {
+            if (action->shortcuts().contains(pressed)) {
+                // Not taken here: the shortcut goes to the undo stack.
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool frmMain::Load() {

@@ -33,7 +33,13 @@ public:
     void vbWheelPlus();
     void vbMButtonUp();
 
+protected:
+    // Undo and redo keys reach the window's undo stack even from the text boxes and spinners,
+    // which would otherwise take them for their own text.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BuildEditMenu();
     bool InitMain();
     void AddToFormation();
     void UpdateFormationRow();

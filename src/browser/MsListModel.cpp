@@ -69,6 +69,9 @@ QVariant MsListModel::data(const QModelIndex& index, int role) const {
             const int row = rows_[size_t(index.row())];
             return CellText(catalogue_, row, index.column());
         }
+        case Qt::ToolTipRole:
+            if (!preview_) return QVariant();
+            return preview_(catalogue_.MsDataList()[size_t(rows_[size_t(index.row())])]);
         case Qt::TextAlignmentRole:
             switch (index.column()) {
                 case Army:

@@ -3,11 +3,15 @@
 #include "browser/MsListFilter.h"
 
 #include <QAbstractTableModel>
+#include <QString>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace velmora {
 
 class clsMsData;
+struct typMsData;
 
 // The rows of the unit list: indices into the catalogue of the units that passed the filters,
 // in list order. Cell texts are the record's fields as stored, worked out when asked for.
@@ -33,7 +37,13 @@ public:
         ColumnCount
     };
 
+    // What deploying a unit would do, given by the window: the tooltip of the unit's cells,
+    // worked out when asked for.
+    using Preview = std::function<QString(const typMsData&)>;
+
     explicit MsListModel(const clsMsData& catalogue, QObject* parent = nullptr);
+
+    void SetPreview(Preview preview) { preview_ = std::move(preview); }
 
     // Lists the catalogue units that pass the filter, in the list's sort order.
     void Fill(const MsListFilter& filter);
@@ -74,6 +84,7 @@ private:
     const void* orderedRows_ = nullptr;  // the catalogue storage order_ was worked out for
     size_t orderedCount_ = 0;
     std::vector<int> rows_;
+    Preview preview_;
 };
 
 }  // namespace velmora

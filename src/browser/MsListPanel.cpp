@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <utility>
 
 namespace velmora {
 
@@ -256,5 +257,9 @@ void MsListPanel::vbWheelPlus() {
 }
 
 void MsListPanel::vbMButtonUp() {}
+
+void MsListPanel::SetPreview(std::function<QString(const typMsData&)> preview) {
+    model_->SetPreview(std::move(preview));
+}
 
 }  // namespace velmora

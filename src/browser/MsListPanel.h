@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QRadioButton;
@@ -49,6 +50,9 @@ public:
     void vbWheelMinus();
     void vbWheelPlus();
     void vbMButtonUp();
+
+    // The tooltip of a unit row: what deploying that unit would do (see MsListModel).
+    void SetPreview(std::function<QString(const typMsData&)> preview);
 
 Q_SIGNALS:
     // The current row changed to a unit row, or the list gained the focus on one.
