@@ -1,8 +1,10 @@
 // Refilling the unit list: generated catalogues of 500 and 50,000 units, through the model alone
-// and through the whole frame (model, grid and current row), with a few filter settings.
+// and through the whole frame (model, grid and current row), with a few filter settings; and the
+// deploy preview a row's tooltip asks for.
 #include "browser/MsListModel.h"
 #include "browser/MsListPanel.h"
 #include "catalogue/clsMsData.h"
+#include "formation/DeployPreview.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -141,6 +143,27 @@ BENCHMARK(BM_PanelFill)
     ->ArgsProduct({{500, 50000}, {AllNoFilter, Keyword}})
     ->ArgNames({"units", "setting"})
     ->Unit(benchmark::kMillisecond);
+
+// One row's tooltip over the 50,000-unit catalogue: the rules run for the formation with that
+// unit added. With six units that is the whole computation; with seven the formation is full.
+void BM_RowPreview(benchmark::State& state) {
+    const clsMsData& catalogue = Catalogue(50000);
+    std::vector<velmora::FormationRow> formation;
+    for (int unit = 1; unit <= state.range(0); ++unit)
+        formation.push_back(velmora::ListedUnitRow(catalogue.MsDataList()[std::size_t(unit)]));
+    const velmora::Commander commander{5, 99, 99, 3};
+    MsListModel model(catalogue);
+    model.SetPreview([&](const velmora::typMsData& unit) {
+        return velmora::DeployPreview(unit, commander, S(u"250"), formation, catalogue);
+    });
+    model.Fill(Filter(AllNoFilter));
+    int row = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model.index(row, MsListModel::MsName).data(Qt::ToolTipRole));
+        row = (row + 7919) % model.rowCount();
+    }
+}
+BENCHMARK(BM_RowPreview)->Arg(6)->Arg(7)->ArgName("formation")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -65,6 +65,28 @@ TEST(MsListModel, RowsWithEqualKeysKeepFileOrderAndTextWeightsFollowNumbers) {
     EXPECT_EQ(Column(model, MsListModel::MsNo), QStringList({u"b"_s, u"c"_s, u"d"_s, u"a"_s}));
 }
 
+TEST(MsListModel, ToolTip_isThePreviewOfTheRowsOwnUnit_askedOnlyWhenShown) {
+    const auto catalogue = ListCatalogue({{.no = u"1"_s, .name = u"ヴェルデ"_s, .weight = u"10"_s},
+                                          {.no = u"3"_s, .name = u"モルガン"_s, .weight = u"9"_s}});
+    MsListModel model(*catalogue);
+    model.Fill(AllFactions());
+    EXPECT_FALSE(model.index(0, MsListModel::MsName).data(Qt::ToolTipRole).isValid());
+
+    int asked = 0;
+    model.SetPreview([&asked](const typMsData& unit) {
+        ++asked;
+        return u"配備すると " + unit.MsName;
+    });
+    model.Fill(AllFactions());
+    EXPECT_EQ(asked, 0);
+    // The list puts the lighter unit first; every cell of a row previews the same unit.
+    EXPECT_EQ(model.index(0, MsListModel::Weight).data(Qt::ToolTipRole).toString(),
+              u"配備すると モルガン"_s);
+    EXPECT_EQ(model.index(1, MsListModel::Repair).data(Qt::ToolTipRole).toString(),
+              u"配備すると ヴェルデ"_s);
+    EXPECT_EQ(asked, 2);
+}
+
 TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
     const auto catalogue = ListCatalogue({{.no = u"7"_s,
                                            .name = u"ヴェルデ"_s,
