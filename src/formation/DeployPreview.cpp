@@ -1,19 +1,12 @@
 #include "formation/DeployPreview.h"
 
-#include "catalogue/NumberText.h"
+#include "formation/FormationRows.h"
 #include "formation/VerdictExplanation.h"
 
 namespace velmora {
 
 FormationRow ListedUnitRow(const typMsData& unit) {
-    FormationRow row;
-    row[kColMsNo] = unit.MsNo;
-    row[kColName] = unit.MsName;
-    row[kColWeight] = unit.Weight;
-    row[kColHp] = num::NumberText(num::Val(unit.Hp));
-    row[kColCategory] = unit.Restriction.left(2);
-    row[kColRepair] = unit.Repair;
-    return row;
+    return UnitRow(unit, unit.Shield == u"○" ? 1 : 0, 0);
 }
 
 QString DeployPreview(const typMsData& unit, const Commander& commander,

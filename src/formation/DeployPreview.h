@@ -13,8 +13,8 @@ namespace velmora {
 
 class clsMsData;
 
-// The row deploying the unit as listed would add, in the columns the rules read: number, name,
-// load, HP, category and repair.
+// The row deploying the unit as the list shows it would add: its default equipment, the shield
+// fitted when it has one, no modification.
 FormationRow ListedUnitRow(const typMsData& unit);
 
 // The verdict the formation would show with the unit added, and the load left or over; with
