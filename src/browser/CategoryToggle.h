@@ -10,8 +10,9 @@ class QLabel;
 namespace velmora {
 
 // One category toggle of the unit list: a bordered box label (name_0) and a transparent caption
-// label lying on it (name_1). A left click on either flips the state; the box shows it, sunken
-// and light grey when on, flat in the caption's background colour when off.
+// label lying on it (name_1). A left click on either, or Space while the box has the focus,
+// flips the state; the box shows it, sunken with a heavy frame, a light grey fill and a bold
+// caption when on, flat in the caption's background colour when off.
 class CategoryToggle : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +23,8 @@ public:
     bool IsOn() const { return on_; }
     // Shows the state without announcing it.
     void SetOn(bool on);
+    // The tooltip of both labels.
+    void SetToolTip(const QString& text);
 
     QLabel* Box() const { return box_; }
     QLabel* Caption() const { return caption_; }
@@ -34,6 +37,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Flip();
+
     QLabel* box_;
     QLabel* caption_;
     bool on_ = false;
