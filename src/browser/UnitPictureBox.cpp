@@ -41,10 +41,10 @@ void UnitPictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (image_.isNull()) return;
-    // One image pixel per device pixel, whatever the screen's scale.
-    QImage shown = image_;
-    shown.setDevicePixelRatio(devicePixelRatioF());
-    painter.drawImage(QPointF(0, 0), shown);
+    // One image pixel per logical pixel, so the picture keeps its size on a scaled screen; at
+    // scale 1 that is one image pixel per device pixel. Scaled pixels stay sharp squares.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size())), image_);
 }
 
 }  // namespace velmora

@@ -6,8 +6,9 @@
 
 namespace velmora {
 
-// picImg: shows a unit picture at one image pixel per device pixel, anchored at its top-left
-// corner on a black background and cut at its edges. Cleared, it is all black.
+// picImg: shows a unit picture at one image pixel per logical pixel (per device pixel at scale 1,
+// enlarged without smoothing on a scaled screen), anchored at its top-left corner on a black
+// background and cut at its edges. Cleared, it is all black.
 class UnitPictureBox : public QWidget {
     Q_OBJECT
 public:
