@@ -12,6 +12,55 @@ namespace {
 const std::array<int, MsListModel::ColumnCount> kWidthsTwips = {0,   360, 480, 2265, 600, 480, 480,
                                                                 480, 480, 600, 840,  480, 390, 480};
 
+QString HeaderToolTip(int section) {
+    const char16_t* text = nullptr;
+    switch (section) {
+        case MsListModel::Army:
+            text = u"勢力。連：連邦、ジ：ジオン";
+            break;
+        case MsListModel::Weight:
+            text = u"搭載量。編成ではこの合計が搭載上限以内に収まる必要があります";
+            break;
+        case MsListModel::MsName:
+            text = u"機体名称";
+            break;
+        case MsListModel::Supply:
+            text = u"補給";
+            break;
+        case MsListModel::Hp:
+            text = u"ＨＰ（耐久力）";
+            break;
+        case MsListModel::Armor:
+            text = u"装甲";
+            break;
+        case MsListModel::AwayBase:
+            text = u"回避の基本値（盾・装備・改造による増減の前）";
+            break;
+        case MsListModel::PreemptiveBase:
+            text = u"先制の基本値（盾・装備・改造による増減の前）";
+            break;
+        case MsListModel::Move:
+            text = u"移動タイプと移動力（例：地上3）";
+            break;
+        case MsListModel::Restriction:
+            text = u"配備の制限（限定生産・専用機・一機制限・二機制限・量産機など）";
+            break;
+        case MsListModel::Repair:
+            text = u"修理費。編成の修理合計に加わります";
+            break;
+        case MsListModel::Shield:
+            text = u"○：盾を持てる機体";
+            break;
+        case MsListModel::Tec:
+            text = u"TEC（技術レベル）";
+            break;
+        default:
+            return QString();
+    }
+    return QString::fromUtf16(text) + u"\n" +
+           QStringLiteral(u"クリックで昇順、もう一度で降順に並べ替え");
+}
+
 }  // namespace
 
 MsListModel::MsListModel(const clsMsData& catalogue, QObject* parent)
@@ -33,6 +82,7 @@ void MsListModel::UpdateOrder() {
     }
     orderedRows_ = list.data();
     orderedCount_ = list.size();
+    sortKeys_.clear();
 }
 
 void MsListModel::Fill(const MsListFilter& filter) {
@@ -46,7 +96,37 @@ void MsListModel::Fill(const MsListFilter& filter) {
         const QStringView weight = texts.sliced(entry.name + entry.nameLength, entry.weightLength);
         if (filter.KeywordPasses(name, weight)) rows_.push_back(entry.row);
     }
+    SortRows();
     endResetModel();
+}
+
+void MsListModel::SortRows() {
+    if (sortColumn_ < 0) return;
+    if (sortKeys_.empty()) sortKeys_ = MsListSort::ColumnKeys(catalogue_, sortColumn_);
+    MsListSort::SortRows(rows_, sortKeys_, sortOrder_ == Qt::DescendingOrder);
+}
+
+void MsListModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= ColumnCount) return;
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    UpdateOrder();
+    if (column != sortColumn_) sortKeys_.clear();
+    sortColumn_ = column;
+    sortOrder_ = order;
+    const std::vector<int> before = rows_;
+    SortRows();
+    // Each catalogue row is listed once, so its new position tells where an index moved.
+    const QModelIndexList moved = persistentIndexList();
+    if (!moved.isEmpty()) {
+        std::vector<int> position(catalogue_.MsDataList().size() + 1, -1);
+        for (size_t i = 0; i < rows_.size(); ++i) position[size_t(rows_[i])] = int(i);
+        QModelIndexList to;
+        to.reserve(moved.size());
+        for (const QModelIndex& index : moved)
+            to.append(this->index(position[size_t(before[size_t(index.row())])], index.column()));
+        changePersistentIndexList(moved, to);
+    }
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int MsListModel::CatalogueRow(int row) const {
@@ -92,6 +172,9 @@ QVariant MsListModel::data(const QModelIndex& index, int role) const {
 QVariant MsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return QVariant();
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignVCenter | Qt::AlignHCenter);
+    // A first click on a header sorts ascending.
+    if (role == Qt::InitialSortOrderRole) return int(Qt::AscendingOrder);
+    if (role == Qt::ToolTipRole) return HeaderToolTip(section);
     if (role != Qt::DisplayRole) return QVariant();
     switch (section) {
         case Army:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/MsListFilter.h"
+#include "browser/MsListSort.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -45,8 +46,17 @@ public:
 
     void SetPreview(Preview preview) { preview_ = std::move(preview); }
 
-    // Lists the catalogue units that pass the filter, in the list's sort order.
+    // Lists the catalogue units that pass the filter, in the list's sort order: the fill's own
+    // order, then the column the user sorted by, when there is one.
     void Fill(const MsListFilter& filter);
+
+    // Sorts the rows by one column, numbers by value; equal cells keep their order. The column
+    // stays in force for every later fill. Rows move as in a layout change, so the current row
+    // follows its unit.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // The column the list is sorted by; -1 while it keeps the fill's own order.
+    int SortColumn() const { return sortColumn_; }
+    Qt::SortOrder SortOrder() const { return sortOrder_; }
 
     // The catalogue row shown in model row `row`; -1 outside the list.
     int CatalogueRow(int row) const;
@@ -63,6 +73,8 @@ public:
     static int ColumnWidthTwips(int column);
 
 private:
+    void SortRows();
+
     // The sort keys never depend on the filters, so the catalogue is put in list order once,
     // at the first fill after its rows changed, and every fill keeps the rows that pass.
     void UpdateOrder();
@@ -85,6 +97,9 @@ private:
     size_t orderedCount_ = 0;
     std::vector<int> rows_;
     Preview preview_;
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+    std::vector<MsListSort::Key> sortKeys_;  // by catalogue row, for sortColumn_
 };
 
 }  // namespace velmora

@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <utility>
@@ -34,16 +36,26 @@ struct ToggleDesign {
     const char16_t* name;
     const char16_t* caption;
     QPoint captionOffset;  // caption position inside the box, px
+    const char16_t* tip;   // what the toggle lets through
 };
 
 // In screen order, which is also ListToggle's order.
 const ToggleDesign kToggles[kListToggleCount] = {
-    {u"lblGeneral", u"汎用", {9, 3}}, {u"lblEarth", u"地上", {10, 3}},
-    {u"lblSpace", u"宇宙", {10, 3}},  {u"lblMassProduction", u"量産", {9, 3}},
-    {u"lblAce", u"一機", {9, 3}},     {u"lblPrivate", u"専用", {10, 3}},
-    {u"lblLimit", u"限定", {9, 4}},   {u"lblNt", u"ＮＴ", {9, 4}},
-    {u"lblStar", u"☆", {15, 4}},
+    {u"lblGeneral", u"汎用", {9, 3}, u"地形：移動適性に「汎」を含む機体（万能汎用）"},
+    {u"lblEarth", u"地上", {10, 3}, u"地形：移動適性が「地」で始まる機体（地上）"},
+    {u"lblSpace", u"宇宙", {10, 3}, u"地形：移動適性が「宇」で始まる機体（宇宙）"},
+    {u"lblMassProduction", u"量産", {9, 3}, u"区分：制限が「量」で始まる機体（量産機）"},
+    {u"lblAce", u"一機", {9, 3}, u"区分：制限が「一」で始まる機体（一機制限、一機・ＮＴ）"},
+    {u"lblPrivate", u"専用", {10, 3}, u"区分：制限が「専」で始まる機体（専用機）"},
+    {u"lblLimit", u"限定", {9, 4}, u"区分：制限が「限」で始まる機体（限定生産）"},
+    {u"lblNt", u"ＮＴ", {9, 4}, u"区分：制限に「Ｎ」を含む機体（一機・ＮＴ）"},
+    {u"lblStar", u"☆", {15, 4}, u"名前に「☆」を含む機体"},
 };
+
+// How the toggles combine, shown under each toggle's own rule.
+constexpr char16_t kToggleRule[] =
+    u"地形どうし・区分どうしはどれかに当てはまれば表示、地形・区分・☆は"
+    u"すべてに当てはまる機体だけを表示します。クリックかSpaceで切り替え";
 
 }  // namespace
 
@@ -95,11 +107,17 @@ void MsListPanel::BuildFilters(QWidget* row) {
         w->setGeometry(x - inset, y - kFilterTop, width, height);
     };
     const std::array<const char16_t*, 3> captions = {u"連邦", u"ジオン", u"すべて"};
+    const std::array<const char16_t*, 3> tips = {u"連邦の機体を表示", u"ジオンの機体を表示",
+                                                 u"両軍の機体を表示"};
     const std::array<QRect, 3> options = {QRect(6, 15, 53, 17), QRect(61, 15, 64, 17),
                                           QRect(128, 15, 64, 17)};
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(QString::fromUtf16(captions[size_t(i)]), row);
         option->setObjectName(u"optMS_" + QString::number(i));
+        // Alt+1 to Alt+3 choose the faction; the caption stays as designed.
+        option->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)));
+        option->setToolTip(QString::fromUtf16(tips[size_t(i)]) + u"（Alt+" +
+                           QString::number(i + 1) + u"）");
         const QRect& r = options[size_t(i)];
         place(option, r.x(), r.y(), r.width(), r.height());
         connect(option, &QRadioButton::clicked, this, [this, i] {
@@ -112,8 +130,15 @@ void MsListPanel::BuildFilters(QWidget* row) {
 
     keyword_ = new QLineEdit(row);
     keyword_->setObjectName(QStringLiteral(u"txtKeyword"));
+    keyword_->setToolTip(QStringLiteral(
+        u"キーワード（Enterで絞り込み、Ctrl+Fでここへ）。空白で区切った語のどれもが、名前に"
+        u"含まれるか搭載量と同じ機体を表示します"));
     place(keyword_, 196, 13, 166, 19);
     connect(keyword_, &QLineEdit::returnPressed, this, &MsListPanel::RefreshList);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        keyword_->setFocus(Qt::ShortcutFocusReason);
+        keyword_->selectAll();
+    });
 
     for (int i = 0; i < kListToggleCount; ++i) {
         const ToggleDesign& design = kToggles[i];
@@ -121,6 +146,8 @@ void MsListPanel::BuildFilters(QWidget* row) {
         auto* toggle =
             new CategoryToggle(QString::fromUtf16(design.name), QString::fromUtf16(design.caption),
                                box, design.captionOffset, row);
+        toggle->SetToolTip(QString::fromUtf16(design.tip) + u'\n' +
+                           QString::fromUtf16(kToggleRule));
         connect(toggle, &CategoryToggle::flipped, this, &MsListPanel::RefreshList);
         toggles_[size_t(i)] = toggle;
     }
@@ -141,11 +168,35 @@ void MsListPanel::BuildGrid() {
         if (!filling_) ShowCurrentUnit();
     });
     connect(grid_, &GridView::focusGained, this, &MsListPanel::ShowCurrentUnit);
+    grid_->installEventFilter(this);
+
+    // A header click sorts by that column, ascending first; the choice lasts across refills.
+    QHeaderView* header = grid_->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                if (column >= 0) model_->sort(column, order);
+            });
+    grid_->SetFillColumn(MsListModel::MsName);
     connect(grid_, &GridView::leftDoubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) Q_EMIT deployRequested();
     });
     connect(grid_, &GridView::mousePressed, this, &MsListPanel::OnMousePressed);
     connect(grid_, &GridView::mouseReleased, this, &MsListPanel::OnMouseReleased);
+}
+
+bool MsListPanel::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a unit row deploys it, as a double-click does.
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && CurrentRow() > 0) {
+            Q_EMIT deployRequested();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void MsListPanel::FillMsList(int armyIndex) {
@@ -239,6 +290,23 @@ void MsListPanel::OnMouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers 
                           QPoint(0, (modifiers & Qt::ControlModifier) ? 120 : -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &wheel);
+    }
+}
+
+QList<int> MsListPanel::ColumnWidths() const {
+    QList<int> widths;
+    for (int c = 0; c < MsListModel::ColumnCount; ++c)
+        widths.append(grid_->isColumnHidden(c) ? 0 : grid_->columnWidth(c));
+    return widths;
+}
+
+void MsListPanel::SetColumnWidths(const QList<int>& widths) {
+    if (widths.size() != MsListModel::ColumnCount) return;
+    // A column narrower than this could no longer be found to widen it again.
+    constexpr int kNarrowest = 8;
+    for (int c = 0; c < MsListModel::ColumnCount; ++c) {
+        if (!grid_->isColumnHidden(c) && widths[c] >= kNarrowest)
+            grid_->setColumnWidth(c, widths[c]);
     }
 }
 

@@ -47,6 +47,11 @@ public:
     // equippedColumn holds column 11 ("1" = equipped) of weapon rows 1 to 7.
     void ShowMsImage(const typMsData& record, int shieldChoice, const QStringList& equippedColumn);
 
+    // The list's column widths in model order, hidden columns included (as 0). Setting them
+    // takes only a list of that length, and only for the visible columns.
+    QList<int> ColumnWidths() const;
+    void SetColumnWidths(const QList<int>& widths);
+
     void vbWheelMinus();
     void vbWheelPlus();
     void vbMButtonUp();
@@ -59,8 +64,11 @@ Q_SIGNALS:
     void unitChosen(const QString& msNo);
     // A faction option was clicked; emitted before the list is refilled.
     void factionChosen();
-    // A unit row was double-clicked: deploy it.
+    // A unit row was double-clicked, or Enter pressed on it: deploy it.
     void deployRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildFilters(QWidget* row);

@@ -55,4 +55,22 @@ std::vector<int> MsListSort::Presort(const clsMsData& catalogue) {
     return order;
 }
 
+std::vector<MsListSort::Key> MsListSort::ColumnKeys(const clsMsData& catalogue, int column) {
+    const int units = catalogue.UnitCount();
+    std::vector<Key> keys(static_cast<size_t>(units) + 1);
+    for (int row = 1; row <= units; ++row)
+        keys[size_t(row)] = MakeKey(MsListModel::CellText(catalogue, row, column));
+    return keys;
+}
+
+void MsListSort::SortRows(std::vector<int>& rows, const std::vector<Key>& keys, bool descending) {
+    const auto key = [&keys](int row) -> const Key& { return keys[size_t(row)]; };
+    if (descending)
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&key](int a, int b) { return Compare(key(b), key(a)) < 0; });
+    else
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&key](int a, int b) { return Compare(key(a), key(b)) < 0; });
+}
+
 }  // namespace velmora

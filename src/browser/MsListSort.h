@@ -7,7 +7,8 @@ namespace velmora {
 
 class clsMsData;
 
-// The unit list's order: ascending on columns 1 to 13 as successive keys. A key compares by
+// The unit list's order: ascending on columns 1 to 13 as successive keys, or by one column that
+// the user chose, ascending or descending. A key compares by
 // value when both cells are numeric and as text otherwise; a numeric cell comes before a
 // non-numeric one so that the order stays consistent across mixed columns.
 class MsListSort {
@@ -24,6 +25,13 @@ public:
 
     // Catalogue rows 1 to n in list order; rows with equal keys keep their file order.
     static std::vector<int> Presort(const clsMsData& catalogue);
+
+    // The keys of one list column for every catalogue row, indexed by catalogue row (entry 0
+    // is unused).
+    static std::vector<Key> ColumnKeys(const clsMsData& catalogue, int column);
+    // Sorts catalogue rows by their keys, ascending or descending; rows with equal keys keep
+    // the order they had.
+    static void SortRows(std::vector<int>& rows, const std::vector<Key>& keys, bool descending);
 };
 
 }  // namespace velmora

@@ -3,6 +3,8 @@
 #include "browser/MsListSort.h"
 
 #include <QAbstractItemModelTester>
+#include <algorithm>
+#include <functional>
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -213,6 +215,84 @@ TEST(MsListModel, OrderFollowsACatalogueLoadedAfterTheModelWasMade) {
     catalogue = *loaded;
     model.Fill(AllFactions());
     EXPECT_EQ(Column(model, MsListModel::MsNo), QStringList({u"2"_s, u"1"_s}));
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Weights 10, 9, 10, 12 and 2 in file order: by value 2 < 9 < 10 = 10 < 12.
+std::unique_ptr<clsMsData> SortCatalogue() {
+    return test::ListCatalogue({
+        {.no = u"A"_s, .name = u"アルファ"_s, .weight = u"10"_s},
+        {.no = u"B"_s, .name = u"ベータ"_s, .weight = u"9"_s},
+        {.no = u"C"_s, .name = u"ガンマ"_s, .weight = u"10"_s},
+        {.no = u"D"_s, .name = u"デルタ"_s, .weight = u"12"_s},
+        {.no = u"E"_s, .name = u"イプシロン"_s, .army = u"ZEON"_s, .weight = u"2"_s},
+    });
+}
+
+TEST(MsListModelSort, ColumnSortsByValueBothWaysAndEqualCellsKeepTheFillsOrder) {
+    const auto catalogue = SortCatalogue();
+    MsListModel model(*catalogue);
+    QAbstractItemModelTester tester(&model);
+    model.Fill(AllFactions());
+    // The fill's own order: faction mark, then weight.
+    const QStringList filled = Column(model, MsListModel::MsNo);
+    EXPECT_EQ(model.SortColumn(), -1);
+
+    model.sort(MsListModel::Weight, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, MsListModel::Weight),
+              (QStringList{u"2"_s, u"9"_s, u"10"_s, u"10"_s, u"12"_s}));
+    const qsizetype a = Column(model, MsListModel::MsNo).indexOf(u"A"_s);
+    const qsizetype c = Column(model, MsListModel::MsNo).indexOf(u"C"_s);
+    EXPECT_EQ(a < c, filled.indexOf(u"A"_s) < filled.indexOf(u"C"_s));
+
+    model.sort(MsListModel::Weight, Qt::DescendingOrder);
+    EXPECT_EQ(Column(model, MsListModel::Weight),
+              (QStringList{u"12"_s, u"10"_s, u"10"_s, u"9"_s, u"2"_s}));
+    // Ties keep their order in the descending sort too.
+    EXPECT_EQ(Column(model, MsListModel::MsNo).indexOf(u"A"_s) <
+                  Column(model, MsListModel::MsNo).indexOf(u"C"_s),
+              a < c);
+}
+
+TEST(MsListModelSort, ChosenColumnStaysInForceAcrossRefillsWithOtherFilters) {
+    const auto catalogue = SortCatalogue();
+    MsListModel model(*catalogue);
+    model.Fill(AllFactions());
+    model.sort(MsListModel::MsName, Qt::DescendingOrder);
+    MsListFilter federation;
+    federation.SetArmyIndex(0);
+    model.Fill(federation);
+    QStringList names = Column(model, MsListModel::MsName);
+    QStringList expected = names;
+    std::sort(expected.begin(), expected.end(), std::greater<>());
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(names.size(), 4);
+    EXPECT_EQ(model.SortColumn(), int(MsListModel::MsName));
+    EXPECT_EQ(model.SortOrder(), Qt::DescendingOrder);
+}
+
+TEST(MsListModelSort, PersistentIndexFollowsItsUnitAndHeadersExplainThemselves) {
+    const auto catalogue = SortCatalogue();
+    MsListModel model(*catalogue);
+    model.Fill(AllFactions());
+    const int row = int(Column(model, MsListModel::MsNo).indexOf(u"B"_s));
+    const QPersistentModelIndex kept = model.index(row, MsListModel::MsName);
+    model.sort(MsListModel::Weight, Qt::DescendingOrder);
+    ASSERT_TRUE(kept.isValid());
+    EXPECT_EQ(model.index(kept.row(), MsListModel::MsNo).data().toString(), u"B"_s);
+    EXPECT_EQ(kept.column(), int(MsListModel::MsName));
+
+    for (int c = MsListModel::Army; c < MsListModel::ColumnCount; ++c) {
+        EXPECT_FALSE(model.headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty())
+            << c;
+        EXPECT_EQ(model.headerData(c, Qt::Horizontal, Qt::InitialSortOrderRole).toInt(),
+                  int(Qt::AscendingOrder));
+    }
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "browser/MsListPanel.h"
 #include "ListCatalogue.h"
 #include "QtPrinters.h"
-#include "widgets/GridView.h"
 #include "browser/ImgDecoder.h"
 #include "support/TestFolder.h"
+#include "widgets/GridView.h"
 
 #include <gtest/gtest.h>
 #include <QHeaderView>
@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -180,6 +181,101 @@ TEST_F(PanelFixture, RowChangeAndFocusChooseTheUnitAndDoubleClickDeploys) {
     // Below the last row there is no unit to deploy.
     doubleClick(QPoint(10, grid->viewport()->height() - 2));
     EXPECT_EQ(deploy.size(), 1);
+}
+
+TEST_F(PanelFixture, ToggleTakesTheFocusFlipsWithSpaceAndLooksOnAtAGlance) {
+    panel.show();
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    panel.FillMsList(0);
+    auto* box = Child<QLabel>(u"lblSpace_0"_s);
+    auto* caption = Child<QLabel>(u"lblSpace_1"_s);
+    EXPECT_FALSE(box->toolTip().isEmpty());
+    EXPECT_EQ(caption->toolTip(), box->toolTip());
+    const int offWidth = box->lineWidth();
+
+    box->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(box->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(box->palette().color(QPalette::Window), QColor(241, 241, 241));
+    EXPECT_GT(box->lineWidth(), offWidth);
+    EXPECT_TRUE(caption->font().bold());
+    EXPECT_EQ(Keys(), QStringList({u"E1"_s, u"E3"_s}));
+
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(box->frameShadow(), QFrame::Plain);
+    EXPECT_EQ(box->lineWidth(), offWidth);
+    EXPECT_FALSE(caption->font().bold());
+    EXPECT_EQ(Keys(), QStringList({u"E1"_s, u"E2"_s, u"E3"_s}));
+}
+
+TEST_F(PanelFixture, HeaderClicksSortUpThenDownAndTheChoiceOutlivesRefills) {
+    panel.resize(792, 285);
+    panel.show();
+    QTest::mouseClick(Child<QRadioButton>(u"optMS_2"_s), Qt::LeftButton);
+    const QStringList filled = Keys();
+    QHeaderView* header = grid->horizontalHeader();
+    const auto clickHeader = [&](int column) {
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    };
+    SetCurrentRow(2);  // Z2
+    QSignalSpy chosen(&panel, &MsListPanel::unitChosen);
+
+    clickHeader(3);  // names: ガルム グリフォン ザルガ ジェネラル改 オムニス in code order
+    EXPECT_EQ(header->sortIndicatorSection(), 3);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    QStringList names;
+    for (int r = 1; r < panel.RowCount(); ++r) names << panel.Cell(r, 3);
+    QStringList ascending = names;
+    std::sort(ascending.begin(), ascending.end());
+    EXPECT_EQ(names, ascending);
+    // The current row follows its unit and no other unit is chosen.
+    EXPECT_EQ(panel.Cell(panel.CurrentRow(), 0), u"Z2"_s);
+    EXPECT_EQ(chosen.size(), 0);
+
+    clickHeader(3);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    QStringList descending = ascending;
+    std::reverse(descending.begin(), descending.end());
+    names.clear();
+    for (int r = 1; r < panel.RowCount(); ++r) names << panel.Cell(r, 3);
+    EXPECT_EQ(names, descending);
+
+    // Weight: 1 1 2 2 5 ascending, ties in the order the fill gave them.
+    clickHeader(2);
+    EXPECT_EQ(Keys(), QStringList({u"Z1"_s, u"E1"_s, u"Z2"_s, u"E2"_s, u"E3"_s}));
+    EXPECT_EQ(filled, QStringList({u"Z1"_s, u"Z2"_s, u"E1"_s, u"E2"_s, u"E3"_s}));
+    QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);
+    EXPECT_EQ(Keys(), QStringList({u"E1"_s, u"E3"_s}));
+    QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);
+    EXPECT_EQ(Keys(), QStringList({u"Z1"_s, u"E1"_s, u"Z2"_s, u"E2"_s, u"E3"_s}));
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+}
+
+TEST_F(PanelFixture, EnterOnAUnitRowDeploysAndTheNameColumnTakesTheExtraWidth) {
+    panel.resize(792, 285);
+    panel.show();
+    panel.FillMsList(2);
+    QSignalSpy deploy(&panel, &MsListPanel::deployRequested);
+    QTest::keyClick(grid, Qt::Key_Return);  // no current row yet
+    EXPECT_EQ(deploy.size(), 0);
+    SetCurrentRow(1);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_Enter);
+    EXPECT_EQ(deploy.size(), 2);
+
+    QCoreApplication::processEvents();
+    const int designed = grid->columnWidth(3);
+    EXPECT_GE(designed, 151);
+    panel.resize(1092, 285);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->columnWidth(3), designed + 300);
+    EXPECT_EQ(grid->columnWidth(2), 32);
+    panel.resize(792, 285);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->columnWidth(3), designed);
 }
 
 struct ScrollFixture : ::testing::Test {
