@@ -4,8 +4,10 @@
 
 namespace velmora {
 
-// A commander spinner (upLevel, upDecoration, upSkill): only the user's up and down steps
-// report stepped(); setting the value from the program does not.
+// A commander spinner (upLevel, upDecoration, upSkill): only its arrows show, the label beside
+// it shows the value. The user's up and down steps (arrows, keys, wheel) and a value typed while
+// it has the focus (committed by Enter or by leaving it) report stepped(); setting the value
+// from the program does not. A value out of range is not taken.
 class CommanderSpinBox : public QSpinBox {
     Q_OBJECT
 public:
@@ -15,6 +17,14 @@ public:
 
 Q_SIGNALS:
     void stepped();
+    // The digits typed so far, before they are committed.
+    void typing(const QString& text);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool typed_ = false;
 };
 
 }  // namespace velmora

@@ -14,6 +14,7 @@ struct ColumnLayout {
     int widthTwips;
     Qt::Alignment headerAlignment;  // 0: the grid's default
     Qt::Alignment cellAlignment;    // 0: the grid's default
+    const char16_t* tip;            // the header's tooltip; empty for hidden columns
 };
 
 constexpr Qt::Alignment kDefault{};
@@ -22,24 +23,25 @@ constexpr Qt::Alignment kCentre = Qt::AlignHCenter;
 
 const std::array<ColumnLayout, kFormationColumnCount>& Layout() {
     static const std::array<ColumnLayout, kFormationColumnCount> layout{{
-        {u"", 0, kDefault, kDefault},
-        {u"機体名称", 2715, kDefault, kLeft},
-        {u"搭載", 540, kCentre, kDefault},
-        {u"ＨＰ", 540, kCentre, kDefault},
-        {u"装甲", 540, kCentre, kDefault},
-        {u"回避", 540, kCentre, kDefault},
-        {u"先制", 540, kCentre, kDefault},
-        {u"移動", 540, kCentre, kCentre},
-        {u"", 0, kDefault, kDefault},
-        {u"制限", 540, kDefault, kCentre},
-        {u"", 0, kDefault, kDefault},
-        {u"低HP", 540, kDefault, kCentre},
-        {u"高HP", 540, kDefault, kCentre},
-        {u"強MS", 540, kDefault, kCentre},
-        {u"支援", 540, kDefault, kCentre},
-        {u"盾", 0, kDefault, kDefault},
-        {u"改造", 0, kDefault, kDefault},
-        {u"武器", 0, kDefault, kDefault},
+        {u"", 0, kDefault, kDefault, u""},
+        {u"機体名称", 2715, kDefault, kLeft, u"機体名称。ダブルクリックで編成から外します"},
+        {u"搭載", 540, kCentre, kDefault, u"搭載量"},
+        {u"ＨＰ", 540, kCentre, kDefault, u"ＨＰ（配備・更新したときの詳細の値）"},
+        {u"装甲", 540, kCentre, kDefault, u"装甲（配備・更新したときの詳細の値）"},
+        {u"回避", 540, kCentre, kDefault, u"回避（盾・装備・改造を含む）"},
+        {u"先制", 540, kCentre, kDefault, u"先制（盾・装備・改造を含む）"},
+        {u"移動", 540, kCentre, kCentre, u"移動タイプの頭文字と移動力"},
+        {u"", 0, kDefault, kDefault, u""},
+        {u"制限", 540, kDefault, kCentre,
+         u"制限の区分。限定・限N：限定生産機、専用：専用機、一機：一機制限機"},
+        {u"", 0, kDefault, kDefault, u""},
+        {u"低HP", 540, kDefault, kCentre, u"○：ＨＰがいちばん低い機体（同じＨＰの機体にも）"},
+        {u"高HP", 540, kDefault, kCentre, u"○：ＨＰがいちばん高い機体（同じＨＰの機体にも）"},
+        {u"強MS", 540, kDefault, kCentre, u"○：搭載量がいちばん大きい機体（同じ搭載量の機体にも）"},
+        {u"支援", 540, kDefault, kCentre, u"○：距離4まで届く武器を持つ機体"},
+        {u"盾", 0, kDefault, kDefault, u""},
+        {u"改造", 0, kDefault, kDefault, u""},
+        {u"武器", 0, kDefault, kDefault, u""},
     }};
     return layout;
 }
@@ -97,6 +99,8 @@ QVariant FormationModel::headerData(int section, Qt::Orientation orientation, in
             return header;
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Aligned(column.headerAlignment, header));
+        case Qt::ToolTipRole:
+            return QString::fromUtf16(column.tip);
         default:
             return QVariant();
     }

@@ -39,7 +39,9 @@ constexpr int kTwipsPerPixel = 15;
 // The right-hand column's origin in the frame's design, in twips.
 constexpr int kColumnLeft = 8880;
 constexpr int kColumnTop = 225;
-constexpr int kColumnWidth = 11895 - kColumnLeft;
+// Up to the right edge of the widest control, so the grid keeps its design width inside the
+// frame's border.
+constexpr int kColumnWidth = 11775 - kColumnLeft;
 constexpr int kColumnHeight = 2100 - kColumnTop;  // down to cmdSaveLoad's bottom edge
 
 const QString& SettingSection() {
@@ -140,6 +142,10 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
         StepCommander(upSkill_, lblSkill_);
         RecordCommanderStep(u"搭載解除 " + lblSkill_->text());
     });
+    // Digits typed into a spinner show in its label until they are committed.
+    connect(upLevel_, &CommanderSpinBox::typing, lblLevel_, &QLabel::setText);
+    connect(upDecoration_, &CommanderSpinBox::typing, lblDecoration_, &QLabel::setText);
+    connect(upSkill_, &CommanderSpinBox::typing, lblSkill_, &QLabel::setText);
     connect(grdFormation_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!movingRow_) SelectFormationRow();
     });
@@ -216,8 +222,13 @@ void FormationPanel::BuildControls() {
         else
             grdFormation_->setColumnWidth(c, Px(width));
     }
-    // The visible columns fit the design width; only rows beyond seven need a scroll bar.
+    // The visible columns fit the design width, and rows as tight as the weapon table's show
+    // the seven units and the header in the design height; only rows beyond seven scroll.
     grdFormation_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdFormation_->verticalHeader()->setMinimumSectionSize(12);
+    grdFormation_->verticalHeader()->setDefaultSectionSize(15);
+    grdFormation_->horizontalHeader()->setFixedHeight(17);
+    grdFormation_->SetFillColumn(kColName);
     layout->addWidget(grdFormation_, 1);
 
     auto* column = new QWidget(this);
@@ -245,9 +256,7 @@ void FormationPanel::BuildControls() {
     place(picture1, 11100, 240, 630, 300);
     lblLevel_ =
         MakeLabel(picture1, QStringLiteral("lblLevel"), QStringLiteral("1"), Qt::AlignRight);
-    Place(lblLevel_, 30, 15, 300, 255);
     upLevel_ = MakeSpinner(picture1, QStringLiteral("upLevel"), 1, 99);
-    Place(upLevel_, 330, -15, 240, 255);
 
     place(MakeLabel(column, QStringLiteral("lblCaption_1"), QStringLiteral(u"勲章")), 8895, 615,
           360, 180);
@@ -255,9 +264,7 @@ void FormationPanel::BuildControls() {
     place(picture2, 9360, 555, 810, 300);
     lblDecoration_ =
         MakeLabel(picture2, QStringLiteral("lblDecoration"), QStringLiteral("0"), Qt::AlignRight);
-    Place(lblDecoration_, 30, 15, 480, 255);
     upDecoration_ = MakeSpinner(column, QStringLiteral("upDecoration"), 0, 99);
-    place(upDecoration_, 9900, 585, 240, 240);
 
     place(MakeLabel(column, QStringLiteral("lblCaption_2"), QStringLiteral(u"搭載解除")), 10290,
           630, 720, 180);
@@ -265,9 +272,7 @@ void FormationPanel::BuildControls() {
     place(picture3, 11100, 570, 630, 300);
     lblSkill_ =
         MakeLabel(picture3, QStringLiteral("lblSkill"), QStringLiteral("0"), Qt::AlignRight);
-    Place(lblSkill_, 30, 15, 300, 255);
     upSkill_ = MakeSpinner(column, QStringLiteral("upSkill"), 0, 3);
-    place(upSkill_, 11460, 600, 240, 240);
 
     place(MakeLabel(column, QStringLiteral("lblCaption_16"), QStringLiteral(u"搭載")), 8895, 1035,
           360, 180);
@@ -307,6 +312,23 @@ void FormationPanel::BuildControls() {
     lblRestriction_ = MakeLabel(restrictionBox, QStringLiteral("lblRestriction"),
                                 QStringLiteral("0"), Qt::AlignHCenter);
     Place(lblRestriction_, 15, 15, 345, 255);
+
+    // The arrows fill the right end of each white box, as large as the box allows, and the
+    // value ends a few pixels before them at any font size.
+    constexpr int kArrowWidth = 20;
+    constexpr int kValueGap = 3;
+    const auto dock = [](CommanderSpinBox* spinner, QFrame* box, QLabel* label) {
+        const QRect inner = box->contentsRect();
+        const QRect arrows(inner.right() + 1 - kArrowWidth, inner.top(), kArrowWidth,
+                           inner.height());
+        spinner->setGeometry(spinner->parentWidget() == box ? arrows
+                                                            : arrows.translated(box->pos()));
+        label->setGeometry(inner.left() + 1, inner.top(),
+                           arrows.left() - kValueGap - inner.left() - 1, inner.height());
+    };
+    dock(upLevel_, picture1, lblLevel_);
+    dock(upDecoration_, picture2, lblDecoration_);
+    dock(upSkill_, picture3, lblSkill_);
 
     cmdSaveLoad_ = new QPushButton(QStringLiteral(u"セーブ／ロード"), column);
     cmdSaveLoad_->setObjectName(QStringLiteral("cmdSaveLoad"));

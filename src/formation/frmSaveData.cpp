@@ -99,6 +99,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || section < 0 || section >= kSlotColumnCount) return {};
         if (role == Qt::DisplayRole) return Header(section);
+        if (role == Qt::ToolTipRole) {
+            if (section == kSlotComment) return QStringLiteral(u"登録したときのコメント");
+            if (section == kSlotStamp) return QStringLiteral(u"登録した日時");
+        }
         return {};
     }
 
@@ -170,6 +174,11 @@ public:
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
+            if (section == kUnitPosition) return QStringLiteral(u"編成の中の順番");
+            if (section == kUnitName)
+                return QStringLiteral(u"登録した機体（機体データにない機体は空欄）");
+        }
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
         switch (section) {
             case kUnitPosition:
@@ -230,6 +239,12 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     QPushButton* cmdClose =
         makeButton(QStringLiteral(u"cmdClose"), QStringLiteral(u"閉じる"), 5085);
 
+    // Shortcuts instead of "&" mnemonics, which would change the captions' text.
+    cmdSave->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    cmdSave->setToolTip(QStringLiteral(u"いまの編成を選んだ枠に登録します（Alt+R）"));
+    cmdLoad->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
+    cmdLoad->setToolTip(QStringLiteral(u"選んだ枠の編成を読み込みます（Alt+L）"));
+    cmdClose->setToolTip(QStringLiteral(u"何も読み込まずに閉じます（Esc）"));
     connect(cmdSave, &QPushButton::clicked, this, &frmSaveData::cmdSave_Click);
     connect(cmdLoad, &QPushButton::clicked, this, &frmSaveData::cmdLoad_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmSaveData::CloseWithoutLoading);

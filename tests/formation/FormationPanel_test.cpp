@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -178,6 +179,76 @@ TEST_F(FormationPanelTest, Spinners_userStepsRecomputeAndStoreAtOnce_programValu
     level->stepDown();
     level->stepDown();
     EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("5"));  // from the program's 7
+}
+
+TEST_F(FormationPanelTest, Spinners_typedValueRecomputesAndStoresOnce_outOfRangeIsNotTaken) {
+    panel_->RestoreCommander(0, 1, 0, 0);
+    panel_->show();
+    panel_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel_.get()));
+    auto* level = Child<CommanderSpinBox>(u"upLevel");
+    level->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(level->hasFocus());
+    verdicts_.clear();
+
+    QTest::keyClicks(level, QStringLiteral("42"));
+    // The digits show while typed; nothing is computed or stored yet.
+    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("42"));
+    EXPECT_EQ(verdicts_.size(), 0);
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("1"));
+    QTest::keyClick(level, Qt::Key_Return);
+    EXPECT_EQ(verdicts_.size(), 1);
+    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("42"));
+    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("89"));
+    EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("42"));
+    // Leaving the spinner afterwards commits nothing more.
+    Child<QPushButton>(u"cmdSaveLoad")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(verdicts_.size(), 1);
+
+    // The skill only goes to 3: a 7 is refused as it is typed; leaving commits the rest.
+    auto* skill = Child<CommanderSpinBox>(u"upSkill");
+    skill->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(skill, QStringLiteral("7"));
+    QTest::keyClicks(skill, QStringLiteral("2"));
+    Child<QPushButton>(u"cmdSaveLoad")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(verdicts_.size(), 2);
+    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("2"));
+    EXPECT_EQ(Ini(QStringLiteral("skill")), QStringLiteral("2"));
+
+    // The arrow keys step like the arrows.
+    skill->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(skill, Qt::Key_Up);
+    EXPECT_EQ(verdicts_.size(), 3);
+    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("3"));
+}
+
+TEST_F(FormationPanelTest, Layout_sevenRowsWithoutScrolling_valuesClearOfTheirArrows_tooltips) {
+    panel_->resize(793, 146);
+    panel_->show();
+    for (int i = 0; i < 7; ++i) panel_->AddUnit(Row(QStringLiteral("A")));
+    QApplication::processEvents();
+    EXPECT_FALSE(grid_->verticalScrollBar()->isVisible());
+    const QModelIndex last = grid_->model()->index(6, kColSupport);
+    EXPECT_TRUE(grid_->viewport()->rect().contains(grid_->visualRect(last)));
+
+    for (const auto& [value, spinner] : {std::pair{u"lblLevel", u"upLevel"},
+                                         {u"lblDecoration", u"upDecoration"},
+                                         {u"lblSkill", u"upSkill"}}) {
+        QLabel* label = Child<QLabel>(value);
+        QWidget* arrows = Child<QWidget>(spinner);
+        label->setText(QStringLiteral("99"));
+        const QRect text = label->contentsRect();
+        const int textRight = label->mapTo(panel_.get(), text.topRight()).x();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), text.width());
+        EXPECT_LT(textRight, arrows->mapTo(panel_.get(), QPoint(0, 0)).x());
+        EXPECT_GE(arrows->height(), 16);
+    }
+    for (int c = 0; c < kFormationColumnCount; ++c) {
+        if (grid_->isColumnHidden(c)) continue;
+        EXPECT_FALSE(
+            grid_->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty())
+            << c;
+    }
 }
 
 TEST_F(FormationPanelTest, RankChange_recomputesAndColoursTheCapacity) {
