@@ -24,7 +24,7 @@ namespace {
 // right-hand column starting at x 8880 and the grid's top at y 240; 15 twips make a pixel.
 constexpr int kColumnLeft = 8880;
 constexpr int kColumnTop = 240;
-constexpr int kColumnWidth = 200;
+constexpr int kColumnWidth = 193;   // up to cmbReconstruct's right edge, 11775
 constexpr int kColumnHeight = 123;  // down to the buttons' bottom edge
 
 QRect Design(int left, int top, int width, int height) {
@@ -73,6 +73,7 @@ void MsInfoPanel::BuildControls() {
         else
             grdMsInfo_->setColumnWidth(column, width);
     }
+    grdMsInfo_->SetFillColumn(WeaponTableModel::ColName);
     grdMsInfo_->setCurrentIndex(weapons_->index(0, WeaponTableModel::ColName));
     layout->addWidget(grdMsInfo_, 1);
 

@@ -28,6 +28,24 @@ const std::array<QString, WeaponTableModel::ColumnCount>& Headers() {
     return headers;
 }
 
+// What each header means; the hidden columns carry state only.
+const std::array<const char16_t*, WeaponTableModel::ColumnCount> kHeaderTips{
+    u"武器の枠（Ａ〜Ｇ）",
+    u"武器名。脱が○の行はダブルクリックで装備します（武器Ａを除く）",
+    u"威力x回数（例：120x2）",
+    u"威力×回数（威力0は--）",
+    u"距離1での補正（--：届かない）",
+    u"距離2での補正（--：届かない）",
+    u"距離3での補正（--：届かない）",
+    u"距離4での補正（--：届かない）",
+    u"対空（○：可、×：不可）",
+    u"着脱。○：付け替えられる装備、×：付け替えられない装備、－：どちらでもない",
+    u"",
+    u"",
+    u"",
+    u"武器の属性（－：なし）",
+};
+
 const std::array<QString, kWeaponCount>& RowLabels() {
     static const std::array<QString, kWeaponCount> labels{
         QStringLiteral(u"武器Ａ"), QStringLiteral(u"武器Ｂ"), QStringLiteral(u"武器Ｃ"),
@@ -110,6 +128,7 @@ QVariant WeaponTableModel::headerData(int section, Qt::Orientation orientation, 
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole) return Headers()[section];
     if (role == Qt::TextAlignmentRole) return HeaderAlignment(section);
+    if (role == Qt::ToolTipRole) return QString::fromUtf16(kHeaderTips[size_t(section)]);
     return QVariant();
 }
 
