@@ -1,6 +1,8 @@
 #include "app/frmMain.h"
 
 #include "app/StartUp.h"
+#include "app/WindowGeometry.h"
+#include "app/WindowHelp.h"
 #include "browser/MsListPanel.h"
 #include "detail/MsInfoPanel.h"
 #include "formation/FormationPanel.h"
@@ -9,12 +11,15 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QCloseEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -109,8 +114,10 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     clock_->start();
     ShowClock();
 
+    ApplyWindowHelp(*this);
+    ApplyMinimumSize();
     // The menu bar sits above the design's client area, which keeps its size.
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(minimumSize());
 }
 
 void frmMain::BuildEditMenu() {
@@ -139,12 +146,26 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// The window never gets smaller than its design client area (a menu bar comes on top of it),
+// nor than its frames need.
+void frmMain::ApplyMinimumSize() {
+    const int menu = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    setMinimumSize(QSize(kClientWidth, kClientHeight + menu).expandedTo(minimumSizeHint()));
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    ApplyMinimumSize();
+    QMainWindow::showEvent(event);
+}
+
 bool frmMain::Load() {
     // The one catch of the program: main calls this directly, outside any Qt connection.
     try {
         if (!InitMain()) return false;
         list_->FillMsList(0);
         formation_->LoadDefaultFormation();
+        RestoreGeometry();
+        loaded_ = true;
         return true;
     } catch (const std::exception& e) {
         platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
@@ -160,6 +181,38 @@ bool frmMain::InitMain() {
     list_->SetPictureFolder(result->msStatusPath);
     formation_->RestoreCommander(result->rank, result->level, result->decoration, result->skill);
     return true;
+}
+
+void frmMain::RestoreGeometry() {
+    const WindowGeometry saved = WindowGeometry::Read(settings_);
+    if (saved.normal) {
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens.append(screen->availableGeometry());
+        const QSize size = saved.normal->size().expandedTo(minimumSize());
+        if (WindowGeometry::IsOnScreen(*saved.normal, screens))
+            setGeometry(QRect(saved.normal->topLeft(), size));
+        else
+            resize(size);
+    }
+    list_->SetColumnWidths(saved.columnWidths);
+    if (saved.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::SaveGeometry() {
+    WindowGeometry now;
+    now.maximized = isMaximized();
+    now.normal = now.maximized ? normalGeometry() : geometry();
+    if (now.normal->isEmpty()) now.normal.reset();
+    now.columnWidths = list_->ColumnWidths();
+    const Status written = now.Write(settings_);
+    if (!written)
+        platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (loaded_) SaveGeometry();
+    QMainWindow::closeEvent(event);
 }
 
 void frmMain::SetMsData(const QString& msNo, bool updatePreemptive) {

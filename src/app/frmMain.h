@@ -37,10 +37,15 @@ protected:
     // Undo and redo keys reach the window's undo stack even from the text boxes and spinners,
     // which would otherwise take them for their own text.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildEditMenu();
     bool InitMain();
+    void ApplyMinimumSize();
+    void RestoreGeometry();
+    void SaveGeometry();
     void AddToFormation();
     void UpdateFormationRow();
     void ShowClock();
@@ -55,6 +60,7 @@ private:
     QLabel* datePanel_ = nullptr;
     QLabel* timePanel_ = nullptr;
     QTimer* clock_ = nullptr;
+    bool loaded_ = false;  // the load handling ran through: the window's place is kept at exit
 };
 
 }  // namespace velmora

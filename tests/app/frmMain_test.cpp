@@ -9,14 +9,18 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
@@ -489,6 +493,179 @@ TEST_F(WindowTest, defaultFormation_isRestoredAtLoad) {
     ASSERT_EQ(UnitRows(S(u"grdFormation")), 2);
     EXPECT_EQ(Cell(S(u"grdFormation"), 1, 1), S(u"ザルガ"));
     EXPECT_EQ(Cell(S(u"grdFormation"), 2, 1), S(u"ヴェルデ"));
+}
+
+// Keyboard, help and the window's place
+
+TEST_F(WindowTest, tabWalksTheControlsInReadingOrderAndLeavesEachGrid) {
+    ASSERT_TRUE(Load());
+    frmMain& window = Window();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QStringList expected = {S(u"txtKeyword"),   S(u"lblGeneral_0"),        S(u"lblEarth_0"),
+                                  S(u"lblSpace_0"),   S(u"lblMassProduction_0"), S(u"lblAce_0"),
+                                  S(u"lblPrivate_0"), S(u"lblLimit_0"),          S(u"lblNt_0"),
+                                  S(u"lblStar_0"),    S(u"grdMsList"),           S(u"grdMsInfo"),
+                                  S(u"cmbShield"),    S(u"cmbReconstruct"),      S(u"cmdAdd"),
+                                  S(u"cmdEdit"),      S(u"grdFormation"),        S(u"cmbClass"),
+                                  S(u"upLevel"),      S(u"upDecoration"),        S(u"upSkill"),
+                                  S(u"cmdSaveLoad")};
+    ChooseRow(S(u"grdMsList"), 1);
+    // The faction options are one stop: the checked one takes the focus.
+    Control<QRadioButton>(S(u"optMS_0"))->setFocus(Qt::TabFocusReason);
+    // The shield list is disabled, and skipped, while the unit has no shield.
+    ASSERT_FALSE(Control<QComboBox>(S(u"cmbShield"))->isEnabled());
+    QStringList reachable = expected;
+    reachable.removeAll(S(u"cmbShield"));
+    QStringList forward;
+    for (qsizetype i = 0; i < reachable.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(forward.join(u' ').toStdString(), reachable.join(u' ').toStdString());
+
+    QStringList backward;
+    for (qsizetype i = 0; i < reachable.size(); ++i) {
+        backward.prepend(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    }
+    EXPECT_EQ(backward.join(u' ').toStdString(), reachable.join(u' ').toStdString());
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "optMS_0");
+}
+
+TEST_F(WindowTest, spaceOnAToggleAndEnterOnTheList_actAsTheirClicks) {
+    ASSERT_TRUE(Load());
+    frmMain& window = Window();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* box = Control<QLabel>(S(u"lblStar_0"));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_Space);  // no name holds a star
+    EXPECT_EQ(box->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(UnitRows(S(u"grdMsList")), 0);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(UnitRows(S(u"grdMsList")), 2);
+
+    auto* list = Control<QTableView>(S(u"grdMsList"));
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(Text(S(u"lblMsName")), S(u"ストラトス"));
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(UnitRows(S(u"grdFormation")), 1);
+    EXPECT_EQ(Cell(S(u"grdFormation"), 1, 0), S(u"002"));
+    // Alt+H is the deploy button's shortcut; its caption keeps its text.
+    QTest::keyClick(list, Qt::Key_H, Qt::AltModifier);
+    // A shortcut clicks its button after a short animation.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return UnitRows(S(u"grdFormation")) == 2; }, 1000));
+    EXPECT_EQ(Control<QPushButton>(S(u"cmdAdd"))->text(), S(u"配備"));
+    EXPECT_TRUE(Control<QPushButton>(S(u"cmdAdd"))->toolTip().contains(S(u"Alt+H")));
+}
+
+TEST_F(WindowTest, everyHeaderCaptionToggleAndButtonExplainsItself) {
+    ASSERT_TRUE(Load());
+    for (const char16_t* name : {u"grdMsList", u"grdMsInfo", u"grdFormation"}) {
+        auto* grid = Control<QTableView>(S(name));
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            if (grid->isColumnHidden(c)) continue;
+            EXPECT_FALSE(
+                grid->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty())
+                << QString::fromUtf16(name).toStdString() << " " << c;
+        }
+    }
+    for (QLabel* label : Window().findChildren<QLabel*>()) {
+        const QString name = label->objectName();
+        // Every caption beside a value ("/" between two values is none), both labels of
+        // every toggle.
+        const bool caption = name.startsWith(u"lblCaption_") && name != u"lblCaption_17";
+        const bool toggle = label->parentWidget()->parentWidget()->objectName() == u"fraMsList" &&
+                            (name.endsWith(u"_0") || name.endsWith(u"_1"));
+        if (caption || toggle) {
+            EXPECT_FALSE(label->toolTip().isEmpty()) << name.toStdString();
+        }
+    }
+    for (QAbstractButton* button : Window().findChildren<QAbstractButton*>()) {
+        // A grid's corner and the menu bar's overflow button are Qt's own.
+        if (button->objectName().isEmpty() || button->objectName().startsWith(u"qt_")) continue;
+        EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+    }
+    EXPECT_TRUE(Control<QLabel>(S(u"lblCaption_16"))->toolTip().contains(S(u"47")));
+}
+
+TEST_F(WindowTest, neverSmallerThanTheDesign_extraRoomGoesToNamesAndGrids) {
+    ASSERT_TRUE(Load());
+    frmMain& window = Window();
+    window.show();
+    EXPECT_GE(window.minimumWidth(), 805);
+    EXPECT_GE(window.minimumHeight(), 622);
+    window.resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_GE(window.width(), 805);
+    EXPECT_GE(window.height(), 622);
+
+    auto* list = Control<QTableView>(S(u"grdMsList"));
+    auto* weapons = Control<QTableView>(S(u"grdMsInfo"));
+    auto* formation = Control<QTableView>(S(u"grdFormation"));
+    const int name = list->columnWidth(3);
+    const int weapon = weapons->columnWidth(1);
+    const int formationHeight = formation->height();
+    const int weight = list->columnWidth(2);
+    window.resize(window.width() + 200, window.height() + 150);
+    QApplication::processEvents();
+    EXPECT_EQ(list->columnWidth(3), name + 200);
+    EXPECT_EQ(weapons->columnWidth(1), weapon + 200);
+    EXPECT_EQ(list->columnWidth(2), weight);
+    EXPECT_GT(formation->height(), formationHeight);
+    auto* picture = Control<QWidget>(S(u"picImg"));
+    EXPECT_EQ(picture->size(), QSize(179, 239));
+}
+
+TEST_F(WindowTest, placeAndColumnWidths_restoredAtTheNextStart_unlessOffEveryScreen) {
+    ASSERT_TRUE(Load());
+    Window().show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect placed(screen.left() + 20, screen.top() + 30, 900, 700);
+    Window().setGeometry(placed);
+    Control<QTableView>(S(u"grdMsList"))->setColumnWidth(2, 50);
+    QApplication::processEvents();
+    Window().close();
+    const auto window = [this](const char16_t* key) {
+        return SettingsFile(folder_.FilePath(S(u"setting.ini"))).Read(S(u"Window"), S(key));
+    };
+    EXPECT_EQ(window(u"width"), S(u"900"));
+    EXPECT_EQ(window(u"maximized"), S(u"0"));
+
+    window_.reset();
+    ASSERT_TRUE(Window().Load());
+    Window().show();
+    QApplication::processEvents();
+    EXPECT_EQ(Window().geometry(), placed);
+    EXPECT_EQ(Control<QTableView>(S(u"grdMsList"))->columnWidth(2), 50);
+
+    // Closing without a change writes nothing.
+    const QString path = folder_.FilePath(S(u"setting.ini"));
+    const QByteArray before = folder_.Read(S(u"setting.ini"));
+    const QDateTime old(QDate(2020, 1, 1), QTime(0, 0));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    Window().close();
+    EXPECT_EQ(QFileInfo(path).lastModified(), old);
+    EXPECT_EQ(folder_.Read(S(u"setting.ini")), before);
+
+    // A place off every screen keeps the size only; a maximised window comes back maximised.
+    window_.reset();
+    SettingsFile settings(path);
+    ASSERT_TRUE(settings.Write(S(u"-9000"), S(u"Window"), S(u"left")).ok());
+    ASSERT_TRUE(settings.Write(S(u"1"), S(u"Window"), S(u"maximized")).ok());
+    ASSERT_TRUE(Window().Load());
+    EXPECT_EQ(Window().size(), placed.size());
+    EXPECT_NE(Window().pos().x(), -9000);
+    EXPECT_TRUE(Window().windowState() & Qt::WindowMaximized);
 }
 
 }  // namespace

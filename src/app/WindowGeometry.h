@@ -1,0 +1,33 @@
+#pragma once
+
+#include "catalogue/Status.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+namespace velmora {
+
+class SettingsFile;
+
+// The window's place and the unit list's column widths as kept in the [Window] section of
+// setting.ini, a section the old program never reads. Texts that do not make a sound value
+// are ignored key by key.
+struct WindowGeometry {
+    std::optional<QRect> normal;  // the window's client rectangle when not maximised
+    bool maximized = false;
+    QList<int> columnWidths;  // the unit list's columns in model order, hidden ones included
+
+    // The section as it stands; whatever is missing stays unset.
+    static WindowGeometry Read(const SettingsFile& settings);
+    // Writes the keys whose text differs from the file's; nothing when none does or when the
+    // file is missing.
+    Status Write(SettingsFile& settings) const;
+
+    // True when the title strip of a window at `rect` lies enough on one of the screens to be
+    // grabbed with the mouse.
+    static bool IsOnScreen(const QRect& rect, const QList<QRect>& screens);
+};
+
+}  // namespace velmora
