@@ -1,6 +1,6 @@
 // Refilling the unit list: generated catalogues of 500 and 50,000 units, through the model alone
-// and through the whole frame (model, grid and current row), with a few filter settings; and the
-// deploy preview a row's tooltip asks for.
+// and through the whole frame (model, grid and current row), with a few filter settings; the
+// deploy preview a row's tooltip asks for; and sorting the list by a header.
 #include "browser/MsListModel.h"
 #include "browser/MsListPanel.h"
 #include "catalogue/clsMsData.h"
@@ -122,6 +122,39 @@ void BM_FirstFill(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FirstFill)->Arg(500)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
+
+// A header click on 50,000 listed units: the first sort of a column works out its keys, a
+// second click on it reuses them.
+void BM_HeaderSort(benchmark::State& state) {
+    const clsMsData& catalogue = Catalogue(int(state.range(0)));
+    const int column = int(state.range(1));
+    for (auto _ : state) {
+        state.PauseTiming();
+        MsListModel model(catalogue);
+        model.Fill(Filter(AllNoFilter));
+        state.ResumeTiming();
+        model.sort(column, Qt::AscendingOrder);
+        model.sort(column, Qt::DescendingOrder);
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_HeaderSort)
+    ->ArgsProduct({{50000}, {MsListModel::Weight, MsListModel::MsName, MsListModel::Move}})
+    ->ArgNames({"units", "column"})
+    ->Unit(benchmark::kMillisecond);
+
+// A refill with a header's sort in force.
+void BM_SortedFill(benchmark::State& state) {
+    const clsMsData& catalogue = Catalogue(int(state.range(0)));
+    MsListModel model(catalogue);
+    model.Fill(Filter(AllNoFilter));
+    model.sort(MsListModel::MsName, Qt::DescendingOrder);
+    for (auto _ : state) {
+        model.Fill(Filter(AllNoFilter));
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_SortedFill)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
 
 // The frame's FillMsList with its grid shown: model reset, view update, current row kept.
 void BM_PanelFill(benchmark::State& state) {

@@ -82,7 +82,7 @@ void MsListModel::UpdateOrder() {
     }
     orderedRows_ = list.data();
     orderedCount_ = list.size();
-    sortKeys_.clear();
+    for (std::vector<int>& ranks : sortRanks_) ranks.clear();
 }
 
 void MsListModel::Fill(const MsListFilter& filter) {
@@ -102,15 +102,15 @@ void MsListModel::Fill(const MsListFilter& filter) {
 
 void MsListModel::SortRows() {
     if (sortColumn_ < 0) return;
-    if (sortKeys_.empty()) sortKeys_ = MsListSort::ColumnKeys(catalogue_, sortColumn_);
-    MsListSort::SortRows(rows_, sortKeys_, sortOrder_ == Qt::DescendingOrder);
+    std::vector<int>& ranks = sortRanks_[size_t(sortColumn_)];
+    if (ranks.empty()) ranks = MsListSort::ColumnRanks(catalogue_, sortColumn_);
+    MsListSort::SortRows(rows_, ranks, sortOrder_ == Qt::DescendingOrder);
 }
 
 void MsListModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= ColumnCount) return;
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     UpdateOrder();
-    if (column != sortColumn_) sortKeys_.clear();
     sortColumn_ = column;
     sortOrder_ = order;
     const std::vector<int> before = rows_;

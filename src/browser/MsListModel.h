@@ -1,10 +1,10 @@
 #pragma once
 
 #include "browser/MsListFilter.h"
-#include "browser/MsListSort.h"
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -99,7 +99,8 @@ private:
     Preview preview_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
-    std::vector<MsListSort::Key> sortKeys_;  // by catalogue row, for sortColumn_
+    // Per column, the catalogue rows' places in its order; worked out at its first sort.
+    std::array<std::vector<int>, ColumnCount> sortRanks_;
 };
 
 }  // namespace velmora

@@ -55,22 +55,37 @@ std::vector<int> MsListSort::Presort(const clsMsData& catalogue) {
     return order;
 }
 
-std::vector<MsListSort::Key> MsListSort::ColumnKeys(const clsMsData& catalogue, int column) {
+std::vector<int> MsListSort::ColumnRanks(const clsMsData& catalogue, int column) {
+    struct Entry {
+        Key key;
+        int row;
+    };
     const int units = catalogue.UnitCount();
-    std::vector<Key> keys(static_cast<size_t>(units) + 1);
+    // The keys sort in place with their rows: contiguous entries, no lookups by row.
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<size_t>(units));
     for (int row = 1; row <= units; ++row)
-        keys[size_t(row)] = MakeKey(MsListModel::CellText(catalogue, row, column));
-    return keys;
+        entries.push_back({MakeKey(MsListModel::CellText(catalogue, row, column)), row});
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return Compare(a.key, b.key) < 0; });
+    // Once a column is ranked, every later sort and refill compares small integers.
+    std::vector<int> ranks(static_cast<size_t>(units) + 1, 0);
+    int rank = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0 && Compare(entries[i - 1].key, entries[i].key) != 0) ++rank;
+        ranks[size_t(entries[i].row)] = rank;
+    }
+    return ranks;
 }
 
-void MsListSort::SortRows(std::vector<int>& rows, const std::vector<Key>& keys, bool descending) {
-    const auto key = [&keys](int row) -> const Key& { return keys[size_t(row)]; };
+void MsListSort::SortRows(std::vector<int>& rows, const std::vector<int>& ranks, bool descending) {
+    const auto rank = [&ranks](int row) { return ranks[size_t(row)]; };
     if (descending)
         std::stable_sort(rows.begin(), rows.end(),
-                         [&key](int a, int b) { return Compare(key(b), key(a)) < 0; });
+                         [&rank](int a, int b) { return rank(a) > rank(b); });
     else
         std::stable_sort(rows.begin(), rows.end(),
-                         [&key](int a, int b) { return Compare(key(a), key(b)) < 0; });
+                         [&rank](int a, int b) { return rank(a) < rank(b); });
 }
 
 }  // namespace velmora

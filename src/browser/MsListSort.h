@@ -26,12 +26,12 @@ public:
     // Catalogue rows 1 to n in list order; rows with equal keys keep their file order.
     static std::vector<int> Presort(const clsMsData& catalogue);
 
-    // The keys of one list column for every catalogue row, indexed by catalogue row (entry 0
-    // is unused).
-    static std::vector<Key> ColumnKeys(const clsMsData& catalogue, int column);
-    // Sorts catalogue rows by their keys, ascending or descending; rows with equal keys keep
-    // the order they had.
-    static void SortRows(std::vector<int>& rows, const std::vector<Key>& keys, bool descending);
+    // The place of every catalogue row in one list column's ascending order, indexed by
+    // catalogue row (entry 0 is unused); rows with equal cells share a place.
+    static std::vector<int> ColumnRanks(const clsMsData& catalogue, int column);
+    // Sorts catalogue rows by their places, ascending or descending; rows with equal places
+    // keep the order they had.
+    static void SortRows(std::vector<int>& rows, const std::vector<int>& ranks, bool descending);
 };
 
 }  // namespace velmora
