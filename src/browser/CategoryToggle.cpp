@@ -49,14 +49,17 @@ CategoryToggle::CategoryToggle(const QString& name, const QString& caption, cons
 void CategoryToggle::SetOn(bool on) {
     on_ = on;
     box_->setFrameShadow(on ? QFrame::Sunken : QFrame::Plain);
-    // A heavy sunken frame and a bold caption tell an "on" box from an "off" one at a glance;
-    // the fills alone (241 against the face's 239) do not.
-    box_->setLineWidth(on ? 2 : 1);
+    // A dark sunken frame and a bold dark-blue caption tell an "on" box from an "off" one at
+    // a glance; the fills alone (241 against the face's 239) do not.
     QPalette palette = box_->palette();
     palette.setColor(QPalette::Window,
                      on ? QColor(241, 241, 241) : caption_->palette().color(QPalette::Window));
-    palette.setColor(QPalette::Dark, on ? QColor(64, 64, 64) : QColor(160, 160, 160));
+    palette.setColor(QPalette::Dark, on ? QColor(32, 32, 32) : QColor(160, 160, 160));
+    palette.setColor(QPalette::Light, on ? QColor(255, 255, 255) : QColor(160, 160, 160));
     box_->setPalette(palette);
+    QPalette text = caption_->palette();
+    text.setColor(QPalette::WindowText, on ? QColor(0, 0, 160) : QColor(0, 0, 0));
+    caption_->setPalette(text);
     QFont font = caption_->font();
     font.setBold(on);
     caption_->setFont(font);

@@ -11,8 +11,8 @@ namespace velmora {
 
 // One category toggle of the unit list: a bordered box label (name_0) and a transparent caption
 // label lying on it (name_1). A left click on either, or Space while the box has the focus,
-// flips the state; the box shows it, sunken with a heavy frame, a light grey fill and a bold
-// caption when on, flat in the caption's background colour when off.
+// flips the state; the box shows it, sunken with a dark frame, a light grey fill and a bold
+// dark-blue caption when on, flat in the caption's background colour when off.
 class CategoryToggle : public QObject {
     Q_OBJECT
 public:
