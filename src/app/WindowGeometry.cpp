@@ -3,8 +3,6 @@
 #include "system/SettingsFile.h"
 
 #include <QStringList>
-#include <utility>
-#include <vector>
 
 namespace velmora {
 
@@ -58,26 +56,22 @@ WindowGeometry WindowGeometry::Read(const SettingsFile& settings) {
 
 Status WindowGeometry::Write(SettingsFile& settings) const {
     if (!settings.Exists()) return Status::Ok();
-    std::vector<std::pair<QString, QString>> keys;
+    QList<SettingsEntry> keys;
     if (normal) {
-        keys.emplace_back(QStringLiteral("left"), QString::number(normal->left()));
-        keys.emplace_back(QStringLiteral("top"), QString::number(normal->top()));
-        keys.emplace_back(QStringLiteral("width"), QString::number(normal->width()));
-        keys.emplace_back(QStringLiteral("height"), QString::number(normal->height()));
+        keys.append({QStringLiteral("left"), QString::number(normal->left())});
+        keys.append({QStringLiteral("top"), QString::number(normal->top())});
+        keys.append({QStringLiteral("width"), QString::number(normal->width())});
+        keys.append({QStringLiteral("height"), QString::number(normal->height())});
     }
-    keys.emplace_back(QStringLiteral("maximized"),
-                      maximized ? QStringLiteral("1") : QStringLiteral("0"));
+    keys.append(
+        {QStringLiteral("maximized"), maximized ? QStringLiteral("1") : QStringLiteral("0")});
     if (!columnWidths.isEmpty()) {
         QStringList texts;
         for (int width : columnWidths) texts.append(QString::number(width));
-        keys.emplace_back(QStringLiteral("columns"), texts.join(u','));
+        keys.append({QStringLiteral("columns"), texts.join(u',')});
     }
-    for (const auto& [key, value] : keys) {
-        if (settings.Read(Section(), key) == value) continue;
-        const Status written = settings.Write(value, Section(), key);
-        if (!written) return written;
-    }
-    return Status::Ok();
+    // One replacement of the file, and none when every value is already there.
+    return settings.WriteKeys(Section(), keys);
 }
 
 bool WindowGeometry::IsOnScreen(const QRect& rect, const QList<QRect>& screens) {

@@ -21,8 +21,8 @@ struct WindowGeometry {
 
     // The section as it stands; whatever is missing stays unset.
     static WindowGeometry Read(const SettingsFile& settings);
-    // Writes the keys whose text differs from the file's; nothing when none does or when the
-    // file is missing.
+    // Writes the section in one replacement of the file; nothing when every value is already
+    // there or when the file is missing.
     Status Write(SettingsFile& settings) const;
 
     // True when the title strip of a window at `rect` lies enough on one of the screens to be
