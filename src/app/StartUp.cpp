@@ -21,23 +21,19 @@ QString ErrorTitle() { return QStringLiteral(u"エラー"); }
 StartUp::StartUp(Platform& platform, clsMsData& catalogue, SettingsFile& settings)
     : platform_(platform), catalogue_(catalogue), settings_(settings) {}
 
-std::optional<StartUpResult> StartUp::Run(QWidget* owner) {
+Result<StartUpResult> StartUp::Run(QWidget* owner) {
     const QString catalogueFile = platform_.ProgramFolder() + u"/unitdata.csv";
     if (!QFileInfo(catalogueFile).isFile()) {
-        Fail(owner, MissingFileMessage(QStringLiteral(u"機体データファイルが見つかりません。"),
+        return Fail(owner,
+                    MissingFileMessage(QStringLiteral(u"機体データファイルが見つかりません。"),
                                        platform_.ProgramFolder()));
-        return std::nullopt;
     }
     const Status loaded = catalogue_.SetDataSource(catalogueFile);
-    if (!loaded) {
-        Fail(owner, loaded.message());
-        return std::nullopt;
-    }
+    if (!loaded) return Fail(owner, loaded.message());
 
     if (!settings_.Exists()) {
-        Fail(owner, MissingFileMessage(QStringLiteral(u"設定ファイルが見つかりません。"),
-                                       platform_.ProgramFolder()));
-        return std::nullopt;
+        return Fail(owner, MissingFileMessage(QStringLiteral(u"設定ファイルが見つかりません。"),
+                                              platform_.ProgramFolder()));
     }
     StartUpResult result;
     result.rank = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"class")));
@@ -60,11 +56,8 @@ std::optional<StartUpResult> StartUp::Run(QWidget* owner) {
     return result;
 }
 
-std::optional<int> StartUp::WholeSetting(const QString& text) {
-    bool fits = false;
-    const int value = num::WholeInt(num::Val(text), &fits);
-    if (!fits) return std::nullopt;
-    return value;
+Result<int> StartUp::WholeSetting(const QString& text) {
+    return num::CheckedWholeInt(num::Val(text));
 }
 
 QString StartUp::FolderPrompt() {
@@ -91,8 +84,9 @@ QString StartUp::FacePicturePath(const QString& installFolder) {
     return installFolder + u"/Image/MsLFace/";
 }
 
-void StartUp::Fail(QWidget* owner, const QString& message) {
+Status StartUp::Fail(QWidget* owner, const QString& message) {
     platform_.MsgBox(owner, message, ErrorTitle(), MsgStyle::Information);
+    return Status::Fail(message);
 }
 
 QString StartUp::AskInstallFolder(QWidget* owner) {

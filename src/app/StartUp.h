@@ -1,7 +1,8 @@
 #pragma once
 
+#include "catalogue/Status.h"
+
 #include <QString>
-#include <optional>
 
 class QWidget;
 
@@ -14,12 +15,12 @@ class clsMsData;
 // What the start-up hands to the window once both files were found and the catalogue loaded.
 struct StartUpResult {
     QString msStatusPath;  // the unit pictures: install folder + "/Image/Ms_status/"
-    // The commander settings as whole numbers; nullopt when a value lies beyond 32 bits. The
+    // The commander settings as whole numbers; a failure when a value lies beyond 32 bits. The
     // formation panel applies the range rules.
-    std::optional<int> rank;
-    std::optional<int> level;
-    std::optional<int> decoration;
-    std::optional<int> skill;
+    Result<int> rank = 0;
+    Result<int> level = 0;
+    Result<int> decoration = 0;
+    Result<int> skill = 0;
 };
 
 // The start-up checks the window runs before it shows (InitMain): unitdata.csv and setting.ini
@@ -30,13 +31,13 @@ class StartUp {
 public:
     StartUp(Platform& platform, clsMsData& catalogue, SettingsFile& settings);
 
-    // Loads the catalogue and reads the settings. nullopt: the program has to end, and the
-    // message saying why was shown.
-    std::optional<StartUpResult> Run(QWidget* owner);
+    // Loads the catalogue and reads the settings. A failure: the program has to end, and the
+    // failure's message, saying why, was shown.
+    Result<StartUpResult> Run(QWidget* owner);
 
     // A setting read as a whole number: the leading number (0 when none), rounded with halves
-    // to even; nullopt when that lies beyond the 32-bit range.
-    static std::optional<int> WholeSetting(const QString& text);
+    // to even; an OutOfRange failure when that lies beyond the 32-bit range.
+    static Result<int> WholeSetting(const QString& text);
 
     // The folder prompt's two lines: the instruction, then an example path in double quotes.
     static QString FolderPrompt();
@@ -52,7 +53,8 @@ public:
     static QString FacePicturePath(const QString& installFolder);
 
 private:
-    void Fail(QWidget* owner, const QString& message);
+    // Shows the message and hands it back as the failure.
+    Status Fail(QWidget* owner, const QString& message);
     // GetDataPath: the folder the user chose, or empty when the prompt was cancelled or failed.
     QString AskInstallFolder(QWidget* owner);
 

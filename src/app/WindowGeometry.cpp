@@ -13,10 +13,11 @@ const QString& Section() {
     return section;
 }
 
-std::optional<int> Number(const QString& text) {
+Result<int> Number(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    if (!ok) return Status::Fail(QStringLiteral(u"整数として読めません。"));
+    return value;
 }
 
 // A title strip this high, and at least this much of it on a screen, can be grabbed.

@@ -176,7 +176,7 @@ bool frmMain::Load() {
 
 bool frmMain::InitMain() {
     StartUp startUp(platform_, catalogue_, settings_);
-    const std::optional<StartUpResult> result = startUp.Run(this);
+    const Result<StartUpResult> result = startUp.Run(this);
     if (!result) return false;
     list_->SetPictureFolder(result->msStatusPath);
     formation_->RestoreCommander(result->rank, result->level, result->decoration, result->skill);

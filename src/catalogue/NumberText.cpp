@@ -59,12 +59,17 @@ double Val(const QString& text) {
 
 double Whole(double x) { return std::nearbyint(x); }
 
-int WholeInt(double x, bool* ok) {
+Result<int> CheckedWholeInt(double x) {
     const double w = Whole(x);
-    const bool fits = std::isfinite(w) && w >= std::numeric_limits<int>::min() &&
-                      w <= std::numeric_limits<int>::max();
-    if (ok) *ok = fits;
-    return fits ? static_cast<int>(w) : 0;
+    if (!(std::isfinite(w) && w >= std::numeric_limits<int>::min() &&
+          w <= std::numeric_limits<int>::max()))
+        return Status::Fail(StatusCode::OutOfRange, QStringLiteral(u"数値が範囲を超えています。"));
+    return static_cast<int>(w);
+}
+
+int WholeInt(double x) {
+    const Result<int> whole = CheckedWholeInt(x);
+    return whole ? *whole : 0;
 }
 
 long long Half(long long a) { return a / 2; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Status.h"
+
 #include <QString>
 
 // The number conventions every figure of the program follows. Unit figures are kept as text;
@@ -13,9 +15,12 @@ double Val(const QString& text);
 // Nearest whole number, an exact half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double Whole(double x);
 
-// Whole(x) as a 32-bit integer; nullopt-like failure is reported through ok when x lies beyond
-// the 32-bit range or is not a number.
-int WholeInt(double x, bool* ok = nullptr);
+// Whole(x) as a 32-bit integer; an OutOfRange failure when x lies beyond the 32-bit range or
+// is not a number.
+Result<int> CheckedWholeInt(double x);
+
+// CheckedWholeInt(x), 0 when that fails.
+int WholeInt(double x);
 
 // a \ 2: halving with the remainder dropped, truncating towards zero (5 -> 2, -5 -> -2).
 long long Half(long long a);

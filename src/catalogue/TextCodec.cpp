@@ -177,7 +177,7 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
     return text;
 }
 
-std::optional<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding) {
+Result<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding) {
     switch (encoding) {
         case TextEncoding::Utf8:
         case TextEncoding::Utf8WithBom:
@@ -206,12 +206,13 @@ std::optional<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding en
     }
     // The converter substitutes what it cannot map; a round trip shows whether it had to.
     if (cp932.hasError() || DecodeWithoutMark(bytes, TextEncoding::Cp932) != text)
-        return std::nullopt;
+        return Status::Fail(StatusCode::Unencodable,
+                            QStringLiteral(u"この文字コードでは表せない文字が含まれています。"));
     return bytes;
 }
 
-std::optional<QByteArray> EncodeText(const QString& text, TextEncoding encoding) {
-    std::optional<QByteArray> bytes = EncodeWithoutMark(text, encoding);
+Result<QByteArray> EncodeText(const QString& text, TextEncoding encoding) {
+    Result<QByteArray> bytes = EncodeWithoutMark(text, encoding);
     if (bytes) bytes->prepend(ByteOrderMark(encoding));
     return bytes;
 }

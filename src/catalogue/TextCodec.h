@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include "catalogue/Status.h"
+
 // The one place where file bytes become text and text becomes file bytes. The game's files and
 // the settings file are code page 932 (Windows Shift-JIS); files saved by newer editors may be
 // UTF-8, with or without a byte-order mark, or UTF-16 with its mark ("Unicode" in Notepad).
@@ -38,12 +40,12 @@ QByteArray ByteOrderMark(TextEncoding encoding);
 // control characters), so a line decodes the same whatever surrounds it.
 QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding);
 
-// The bytes of text, without a mark, such that DecodeWithoutMark gives text back; nullopt when
-// the encoding cannot hold one of its characters: nothing is ever replaced by "?".
-std::optional<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding);
+// The bytes of text, without a mark, such that DecodeWithoutMark gives text back; an Unencodable
+// failure when the encoding cannot hold one of its characters: nothing is ever replaced by "?".
+Result<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding);
 
-// The bytes of text in the given encoding, with its mark; nullopt as for EncodeWithoutMark.
-std::optional<QByteArray> EncodeText(const QString& text, TextEncoding encoding);
+// The bytes of text in the given encoding, with its mark; fails as EncodeWithoutMark does.
+Result<QByteArray> EncodeText(const QString& text, TextEncoding encoding);
 
 // True when some byte is outside ASCII.
 bool HasNonAscii(QByteArrayView bytes);

@@ -335,11 +335,11 @@ void FormationPanel::BuildControls() {
     place(cmdSaveLoad_, 8895, 1755, 2850, 345);
 }
 
-void FormationPanel::RestoreCommander(std::optional<int> rank, std::optional<int> level,
-                                      std::optional<int> decoration, std::optional<int> skill) {
+void FormationPanel::RestoreCommander(const Result<int>& rank, const Result<int>& level,
+                                      const Result<int>& decoration, const Result<int>& skill) {
     const QScopedValueRollback quiet(restoring_, true);
     // The spinners first, so that the recompute the rank selection runs stores these values.
-    const auto restore = [](CommanderSpinBox* spinner, QLabel* label, std::optional<int> value,
+    const auto restore = [](CommanderSpinBox* spinner, QLabel* label, const Result<int>& value,
                             int lowest) {
         const int shown =
             value && *value >= lowest && *value <= spinner->maximum() ? *value : spinner->minimum();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/Status.h"
 #include "formation/FormationColumns.h"
 #include "formation/FormationRules.h"
 #include "formation/FormationState.h"
@@ -8,7 +9,6 @@
 #include <QGroupBox>
 #include <QList>
 #include <QString>
-#include <optional>
 
 class QAction;
 class QComboBox;
@@ -37,8 +37,8 @@ public:
 
     // Start-up: sets level, decoration and skill (invalid or missing values give their
     // defaults), then selects the rank, which recomputes and stores all four.
-    void RestoreCommander(std::optional<int> rank, std::optional<int> level,
-                          std::optional<int> decoration, std::optional<int> skill);
+    void RestoreCommander(const Result<int>& rank, const Result<int>& level,
+                          const Result<int>& decoration, const Result<int>& skill);
 
     void CalcFormation();
     // Appends the row of a unit (UnitRow); does nothing with seven units.

@@ -12,9 +12,8 @@ namespace {
 // Whole(Val(entry)); a number beyond the integer range keeps its meaning as far as it can: a
 // shield is fitted, the modification code is unknown.
 int WholeEntry(const QString& entry, int outOfRange) {
-    bool ok = false;
-    const int value = num::WholeInt(num::Val(entry), &ok);
-    return ok ? value : outOfRange;
+    const Result<int> value = num::CheckedWholeInt(num::Val(entry));
+    return value ? *value : outOfRange;
 }
 
 // Columns 0 to 14 of a unit whose choices are applied; the markers stay empty for the rules.

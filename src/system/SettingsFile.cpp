@@ -36,9 +36,9 @@ Status SettingsFile::WriteKeys(const QString& section, const QList<SettingsEntry
         return fail(QStringLiteral(u"設定ファイルを読み込めません。") % u'\n' % file.errorString());
     file.close();
 
-    const auto updated = SettingsText(bytes).With(section, entries);
-    if (const QString* problem = std::get_if<QString>(&updated)) return fail(*problem);
-    const QByteArray& replacement = std::get<QByteArray>(updated);
+    const Result<QByteArray> updated = SettingsText(bytes).With(section, entries);
+    if (!updated) return fail(updated.status().message());
+    const QByteArray& replacement = *updated;
     // Rewriting the same bytes would change nothing but the file's time.
     if (replacement == bytes) return Status::Ok();
     return writer_(path_, replacement);

@@ -93,26 +93,29 @@ Location Find(const QStringList& lines, const QString& section, const QString& k
     return found;
 }
 
-QString UnencodableMessage() {
-    return QStringLiteral(u"設定ファイルの文字コードでは保存できない文字が含まれています。");
+Status Unencodable() {
+    return Status::Fail(
+        StatusCode::Unencodable,
+        QStringLiteral(u"設定ファイルの文字コードでは保存できない文字が含まれています。"));
 }
 
-QString DamagedMessage() { return QStringLiteral(u"設定ファイルの内容を解釈できません。"); }
+Status Damaged() { return Status::Fail(QStringLiteral(u"設定ファイルの内容を解釈できません。")); }
 
 bool HasLineEnd(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
 
 // Why the entry cannot go into an INI file as given: a line break would split its line, and
 // names like these would read back as something else.
-std::optional<QString> EntryProblem(const QString& section, const SettingsEntry& entry) {
+Status CheckEntry(const QString& section, const SettingsEntry& entry) {
     const QString& key = entry.key;
     if (HasLineEnd(entry.value))
-        return QStringLiteral(u"改行を含む値は設定ファイルに保存できません。");
+        return Status::Fail(QStringLiteral(u"改行を含む値は設定ファイルに保存できません。"));
     if (section.isEmpty() || HasLineEnd(section) || section.contains(u']') || key.isEmpty() ||
         HasLineEnd(key) || key.contains(u'=') || key.startsWith(u';') || key.startsWith(u'['))
-        return QStringLiteral(u"設定ファイルのセクション名またはキー名が正しくありません。");
+        return Status::Fail(
+            QStringLiteral(u"設定ファイルのセクション名またはキー名が正しくありません。"));
     if (!entry.value.isValidUtf16() || !section.isValidUtf16() || !key.isValidUtf16())
-        return UnencodableMessage();
-    return std::nullopt;
+        return Unencodable();
+    return Status::Ok();
 }
 
 bool IsUtf16(TextEncoding encoding) {
@@ -162,13 +165,14 @@ QString SettingsText::Value(const QString& section, const QString& key) const {
     return found.key >= 0 ? found.value : QString();
 }
 
-std::variant<QByteArray, QString> SettingsText::With(const QString& section,
-                                                     const QList<SettingsEntry>& entries) const {
+Result<QByteArray> SettingsText::With(const QString& section,
+                                      const QList<SettingsEntry>& entries) const {
     const QString sectionName = TrimBlanks(section);
     for (const SettingsEntry& entry : entries)
-        if (const auto problem = EntryProblem(sectionName, {TrimBlanks(entry.key), entry.value}))
-            return *problem;
-    if (damaged_) return DamagedMessage();
+        if (Status checked = CheckEntry(sectionName, {TrimBlanks(entry.key), entry.value});
+            !checked)
+            return checked;
+    if (damaged_) return Damaged();
 
     // A file of plain ASCII is taken for code page 932, the encoding the program always used.
     TextEncoding encoding = encoding_;
@@ -195,7 +199,7 @@ std::variant<QByteArray, QString> SettingsText::With(const QString& section,
         const QString value = IsQuoted(entry.value) ? u'"' + entry.value + u'"' : entry.value;
         const QString keyText = (found.key >= 0 ? found.keySpelling : key) % u'=' % value;
         const auto keyLine = EncodeWithoutMark(keyText, encoding);
-        if (!keyLine) return UnencodableMessage();
+        if (!keyLine) return Unencodable();
 
         const auto insertAfter = [&](qsizetype index, std::vector<Line> added) {
             if (index >= 0 && lines[index].end.isEmpty()) lines[index].end = lineEnd;
@@ -209,7 +213,7 @@ std::variant<QByteArray, QString> SettingsText::With(const QString& section,
         } else {
             const QString headerText = u'[' % sectionName % u']';
             const auto header = EncodeWithoutMark(headerText, encoding);
-            if (!header) return UnencodableMessage();
+            if (!header) return Unencodable();
             insertAfter(qsizetype(lines.size()) - 1,
                         {{*header, lineEnd, headerText}, {*keyLine, lineEnd, keyText}});
         }
@@ -224,7 +228,7 @@ std::variant<QByteArray, QString> SettingsText::With(const QString& section,
     const bool same = written.lines_.size() == lines.size() &&
                       std::equal(lines.begin(), lines.end(), written.lines_.begin(),
                                  [](const Line& a, const Line& b) { return a.text == b.text; });
-    if (!same) return written.encoding_ != encoding ? UnencodableMessage() : DamagedMessage();
+    if (!same) return written.encoding_ != encoding ? Unencodable() : Damaged();
     return out;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "catalogue/Status.h"
 #include "catalogue/TextCodec.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <variant>
 #include <vector>
 
 namespace velmora {
@@ -29,12 +29,11 @@ public:
     // section and the first key in it count.
     QString Value(const QString& section, const QString& key) const;
 
-    // The bytes with every entry set in section, or the message saying why that cannot be done.
+    // The bytes with every entry set in section, or the failure saying why that cannot be done.
     // Only the entries' lines change or are added (a new key after the last key of its
     // section, a new section at the end), in the file's encoding and line end; a file of plain
     // ASCII takes code page 932. Refused when the bytes would read back as anything else.
-    std::variant<QByteArray, QString> With(const QString& section,
-                                           const QList<SettingsEntry>& entries) const;
+    Result<QByteArray> With(const QString& section, const QList<SettingsEntry>& entries) const;
 
 private:
     struct Line {

@@ -40,11 +40,11 @@ TEST(StartUpWholeSetting, readsTheLeadingNumberRoundedWithHalvesToEven) {
 }
 
 TEST(StartUpWholeSetting, beyondThirtyTwoBits_givesNoValue) {
-    EXPECT_EQ(StartUp::WholeSetting(S(u"2147483648")), std::nullopt);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"-2147483649")), std::nullopt);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"2147483647.5")), std::nullopt);  // rounds to 2^31
-    EXPECT_EQ(StartUp::WholeSetting(S(u"99999999999999999999")), std::nullopt);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"1e300")), std::nullopt);
+    EXPECT_FALSE(StartUp::WholeSetting(S(u"2147483648")).ok());
+    EXPECT_FALSE(StartUp::WholeSetting(S(u"-2147483649")).ok());
+    EXPECT_FALSE(StartUp::WholeSetting(S(u"2147483647.5")).ok());  // rounds to 2^31
+    EXPECT_FALSE(StartUp::WholeSetting(S(u"99999999999999999999")).ok());
+    EXPECT_FALSE(StartUp::WholeSetting(S(u"1e300")).ok());
 }
 
 TEST(StartUpFolderPrompt, isTheInstructionThenTheQuotedExampleOnASecondLine) {
@@ -94,9 +94,7 @@ protected:
     void WriteSettings(const QStringList& lines) {
         folder_.Write(S(u"setting.ini"), SettingsBytes(lines));
     }
-    std::optional<StartUpResult> Run() {
-        return StartUp(platform_, catalogue_, settings_).Run(nullptr);
-    }
+    Result<StartUpResult> Run() { return StartUp(platform_, catalogue_, settings_).Run(nullptr); }
     // The message of a missing file, naming this test's program folder.
     QString Missing(const char16_t* notFound) const {
         return S(notFound) + S(u"\n次のフォルダに置いてください：") +
@@ -233,7 +231,7 @@ TEST_F(StartUpTest, commanderSettings_areHandedOnAsWholeNumbers) {
     EXPECT_EQ(result->rank, 6);
     EXPECT_EQ(result->level, 8);
     EXPECT_EQ(result->decoration, -1);
-    EXPECT_EQ(result->skill, std::nullopt);
+    EXPECT_FALSE(result->skill.ok());
     EXPECT_TRUE(platform_.messages.empty());
 }
 

@@ -37,11 +37,10 @@ TEST(NumberTextWhole, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(Whole(-2.5), -2.0);
     EXPECT_EQ(Whole(2.4), 2.0);
     EXPECT_EQ(Whole(2.6), 3.0);
-    bool ok = true;
-    EXPECT_EQ(WholeInt(1e12, &ok), 0);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(WholeInt(-4.5, &ok), -4);
-    EXPECT_TRUE(ok);
+    EXPECT_EQ(WholeInt(1e12), 0);
+    EXPECT_FALSE(CheckedWholeInt(1e12).ok());
+    EXPECT_EQ(WholeInt(-4.5), -4);
+    EXPECT_TRUE(CheckedWholeInt(-4.5).ok());
 }
 
 TEST(NumberTextHalf, TruncatesTowardsZero) {

@@ -46,7 +46,7 @@ TEST(TextCodecDecode, Utf16WithEitherMark) {
     const QString text = S(u"ヴェルデ,○\r\n");
     for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
         const auto bytes = EncodeText(text, encoding);
-        ASSERT_TRUE(bytes.has_value());
+        ASSERT_TRUE(bytes.ok());
         EXPECT_TRUE(bytes->startsWith(ByteOrderMark(encoding)));
         const DecodedText decoded = DecodeText(*bytes);
         EXPECT_EQ(decoded.encoding, encoding);
@@ -97,17 +97,17 @@ TEST(TextCodecCp932, AsciiBytesStayThemselves) {
 
 TEST(TextCodecEncode, CodePage932RoundTrips) {
     const auto bytes = EncodeText(S(u"－～○"), TextEncoding::Cp932);
-    ASSERT_TRUE(bytes.has_value());
+    ASSERT_TRUE(bytes.ok());
     EXPECT_EQ(*bytes, QByteArray("\x81\x7C\x81\x60\x81\x9B"));
     EXPECT_EQ(DecodeText(*bytes).text, S(u"－～○"));
 }
 
 TEST(TextCodecEncode, UnrepresentableCharacterIsRefused) {
-    EXPECT_FALSE(EncodeText(S(u"a😀"), TextEncoding::Cp932).has_value());
-    EXPECT_FALSE(EncodeText(S(u"한"), TextEncoding::Cp932).has_value());
-    EXPECT_FALSE(EncodeText(S(u"?\u00E9"), TextEncoding::Cp932).has_value());
-    EXPECT_TRUE(EncodeText(S(u"a?"), TextEncoding::Cp932).has_value());
-    EXPECT_TRUE(EncodeText(S(u"한"), TextEncoding::Utf8).has_value());
+    EXPECT_FALSE(EncodeText(S(u"a😀"), TextEncoding::Cp932).ok());
+    EXPECT_FALSE(EncodeText(S(u"한"), TextEncoding::Cp932).ok());
+    EXPECT_FALSE(EncodeText(S(u"?\u00E9"), TextEncoding::Cp932).ok());
+    EXPECT_TRUE(EncodeText(S(u"a?"), TextEncoding::Cp932).ok());
+    EXPECT_TRUE(EncodeText(S(u"한"), TextEncoding::Utf8).ok());
 }
 
 TEST(TextCodecEncode, Utf8WithMarkPrependsIt) {

@@ -152,7 +152,7 @@ TEST_F(FormationPanelTest, RestoreCommander_outOfRangeOrMissingValues_giveTheDef
     EXPECT_EQ(Ini(QStringLiteral("decoration")), QStringLiteral("0"));
 
     // The same rank again still stores what was restored.
-    panel_->RestoreCommander(-1, 99, std::nullopt, -3);
+    panel_->RestoreCommander(-1, 99, Status::Fail(StatusCode::OutOfRange, QString()), -3);
     EXPECT_EQ(Child<QComboBox>(u"cmbClass")->currentIndex(), 0);
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("99"));
     EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("146"));
