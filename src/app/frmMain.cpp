@@ -8,6 +8,7 @@
 #include "formation/FormationPanel.h"
 #include "formation/FormationRows.h"
 #include "system/Platform.h"
+#include "widgets/Twips.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -29,9 +30,9 @@ namespace velmora {
 
 namespace {
 
-// The design's client area: 12075 x 9330 twips at 96 dots per inch.
-constexpr int kClientWidth = 805;
-constexpr int kClientHeight = 622;
+// The design's client area: 805 x 622 pixels.
+constexpr int kClientWidth = TwipsToPixels(12075);
+constexpr int kClientHeight = TwipsToPixels(9330);
 
 // The design's "ＭＳ ゴシック" 9 pt, or a font made to its measures (IPAGothic), or any
 // Japanese font at hand.

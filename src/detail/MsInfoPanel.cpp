@@ -7,6 +7,7 @@
 #include "rules/Reconstruct.h"
 #include "system/Platform.h"
 #include "widgets/GridView.h"
+#include "widgets/Twips.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -21,14 +22,14 @@ namespace velmora {
 namespace {
 
 // The controls right of the grid are placed as designed: twips relative to the frame, the
-// right-hand column starting at x 8880 and the grid's top at y 240; 15 twips make a pixel.
+// right-hand column starting at x 8880 and the grid's top at y 240.
 constexpr int kColumnLeft = 8880;
 constexpr int kColumnTop = 240;
 constexpr int kColumnWidth = 193;   // up to cmbReconstruct's right edge, 11775
 constexpr int kColumnHeight = 123;  // down to the buttons' bottom edge
 
 QRect Design(int left, int top, int width, int height) {
-    return QRect((left - kColumnLeft) / 15, (top - kColumnTop) / 15, width / 15, height / 15);
+    return TwipsRect(left - kColumnLeft, top - kColumnTop, width, height);
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& where) {

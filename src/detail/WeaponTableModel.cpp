@@ -1,6 +1,7 @@
 #include "detail/WeaponTableModel.h"
 
 #include "catalogue/NumberText.h"
+#include "widgets/Twips.h"
 
 #include <QColor>
 
@@ -55,7 +56,7 @@ const std::array<QString, kWeaponCount>& RowLabels() {
     return labels;
 }
 
-// Widths in twips as the table was designed; 15 twips make a pixel.
+// Widths in twips as the table was designed.
 constexpr std::array<int, WeaponTableModel::ColumnCount> kWidthTwips{
     720, 2340, 720, 540, 720, 720, 720, 720, 420, 420, 0, 0, 0, 615};
 
@@ -139,7 +140,7 @@ Qt::ItemFlags WeaponTableModel::flags(const QModelIndex& index) const {
 
 int WeaponTableModel::ColumnWidth(int column) {
     if (column < 0 || column >= ColumnCount) return 0;
-    return kWidthTwips[column] / 15;
+    return TwipsToPixels(kWidthTwips[column]);
 }
 
 QString WeaponTableModel::CellText(const typWeapon& weapon, int column) {

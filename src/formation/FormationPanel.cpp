@@ -13,6 +13,7 @@
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -27,7 +28,6 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QUndoStack>
-#include <cmath>
 #include <utility>
 
 namespace velmora {
@@ -35,7 +35,6 @@ namespace velmora {
 namespace {
 
 constexpr int kMaxUnits = kMaxFormationUnits;
-constexpr int kTwipsPerPixel = 15;
 // The right-hand column's origin in the frame's design, in twips.
 constexpr int kColumnLeft = 8880;
 constexpr int kColumnTop = 225;
@@ -49,14 +48,12 @@ const QString& SettingSection() {
     return section;
 }
 
-int Px(int twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
-
 // Places a control at its design position (twips, relative to its container's design origin);
 // a label never gets less room than its text needs.
 void Place(QWidget* widget, int left, int top, int width, int height) {
-    QSize size(Px(width), Px(height));
+    QSize size(TwipsToPixels(width), TwipsToPixels(height));
     if (qobject_cast<QLabel*>(widget)) size = size.expandedTo(widget->sizeHint());
-    widget->setGeometry(QRect(QPoint(Px(left), Px(top)), size));
+    widget->setGeometry(QRect(QPoint(TwipsToPixels(left), TwipsToPixels(top)), size));
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
@@ -220,7 +217,7 @@ void FormationPanel::BuildControls() {
         if (width == 0)
             grdFormation_->setColumnHidden(c, true);
         else
-            grdFormation_->setColumnWidth(c, Px(width));
+            grdFormation_->setColumnWidth(c, TwipsToPixels(width));
     }
     // The visible columns fit the design width, and rows as tight as the weapon table's show
     // the seven units and the header in the design height; only rows beyond seven scroll.
@@ -232,7 +229,7 @@ void FormationPanel::BuildControls() {
     layout->addWidget(grdFormation_, 1);
 
     auto* column = new QWidget(this);
-    column->setFixedSize(Px(kColumnWidth), Px(kColumnHeight));
+    column->setFixedSize(TwipsToPixels(kColumnWidth), TwipsToPixels(kColumnHeight));
     layout->addWidget(column, 0, Qt::AlignTop);
     // Design positions inside the frame, moved to the column's origin.
     const auto place = [](QWidget* widget, int left, int top, int width, int height) {

@@ -6,6 +6,7 @@
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
+#include "widgets/Twips.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -33,9 +34,6 @@ enum SlotColumn {
 
 enum UnitColumn { kUnitKey, kUnitPosition, kUnitName, kUnitColumnCount };
 
-// The design works in twips; 15 twips make one pixel.
-constexpr int Px(int twips) { return twips / 15; }
-
 constexpr Qt::Alignment kLeft = Qt::AlignVCenter | Qt::AlignLeft;
 constexpr Qt::Alignment kRight = Qt::AlignVCenter | Qt::AlignRight;
 constexpr Qt::Alignment kCentre = Qt::AlignVCenter | Qt::AlignHCenter;
@@ -50,7 +48,7 @@ void SetColumnWidths(GridView* grid, std::initializer_list<int> twips) {
         if (width == 0)
             grid->setColumnHidden(column, true);
         else
-            grid->setColumnWidth(column, Px(width));
+            grid->setColumnWidth(column, TwipsToPixels(width));
         ++column;
     }
     // Eight slots and the header fit the design height at the window's font, and the visible
@@ -213,14 +211,14 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     // Created in the design's tab order.
     grdSaveData_ = new GridView(this);
     grdSaveData_->setObjectName(QStringLiteral(u"grdSaveData"));
-    grdSaveData_->setGeometry(Px(105), Px(105), Px(3570), Px(2055));
+    grdSaveData_->setGeometry(TwipsRect(105, 105, 3570, 2055));
     slotModel_ = new SlotModel(grdSaveData_);
     grdSaveData_->setModel(slotModel_);
     SetColumnWidths(grdSaveData_, {0, 2355, 0, 1200, 0, 0, 0});
 
     msList_ = new GridView(this);
     msList_->setObjectName(QStringLiteral(u"msList"));
-    msList_->setGeometry(Px(3750), Px(105), Px(2175), Px(2055));
+    msList_->setGeometry(TwipsRect(3750, 105, 2175, 2055));
     unitModel_ = new UnitModel(msList_);
     msList_->setModel(unitModel_);
     SetColumnWidths(msList_, {0, 300, 1860});
@@ -228,7 +226,7 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     const auto makeButton = [this](const QString& name, const QString& caption, int left) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
-        button->setGeometry(Px(left), Px(2280), Px(840), Px(360));
+        button->setGeometry(TwipsRect(left, 2280, 840, 360));
         // No default button: Enter alone never opens the store prompt or loads a slot.
         button->setAutoDefault(false);
         button->setDefault(false);
