@@ -1,5 +1,6 @@
 #include "DesktopPlatform.h"
 
+#include "system/MessageTexts.h"
 #include "system/ProgramFolderChoice.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,7 @@ DesktopPlatform::DesktopPlatform()
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))) {
     if (programFolder_ == QCoreApplication::applicationDirPath()) return;
     const Status prepared = PreparePerUserFolder(programFolder_);
-    if (!prepared)
-        MsgBox(nullptr, prepared.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
+    if (!prepared) MsgBox(nullptr, prepared.message(), texts::ErrorTitle(), MsgStyle::Information);
 }
 
 QString DesktopPlatform::ProgramFolder() const { return programFolder_; }

@@ -2,6 +2,7 @@
 
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
+#include "system/MessageTexts.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 
@@ -13,8 +14,6 @@ namespace velmora {
 namespace {
 
 const QString kSetting = QStringLiteral(u"Setting");
-
-QString ErrorTitle() { return QStringLiteral(u"エラー"); }
 
 }  // namespace
 
@@ -32,8 +31,8 @@ Result<StartUpResult> StartUp::Run(QWidget* owner) {
     if (!loaded) return Fail(owner, loaded.message());
 
     if (!settings_.Exists()) {
-        return Fail(owner, MissingFileMessage(QStringLiteral(u"設定ファイルが見つかりません。"),
-                                              platform_.ProgramFolder()));
+        return Fail(owner,
+                    MissingFileMessage(texts::SettingsFileMissing(), platform_.ProgramFolder()));
     }
     StartUpResult result;
     result.rank = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"class")));
@@ -49,7 +48,8 @@ Result<StartUpResult> StartUp::Run(QWidget* owner) {
             // A folder that cannot be remembered is still used for this run.
             const Status written = settings_.Write(chosen, kSetting, QStringLiteral(u"path"));
             if (!written)
-                platform_.MsgBox(owner, written.message(), ErrorTitle(), MsgStyle::Information);
+                platform_.MsgBox(owner, written.message(), texts::ErrorTitle(),
+                                 MsgStyle::Information);
             result.msStatusPath = StatusPicturePath(chosen);
         }
     }
@@ -85,7 +85,7 @@ QString StartUp::FacePicturePath(const QString& installFolder) {
 }
 
 Status StartUp::Fail(QWidget* owner, const QString& message) {
-    platform_.MsgBox(owner, message, ErrorTitle(), MsgStyle::Information);
+    platform_.MsgBox(owner, message, texts::ErrorTitle(), MsgStyle::Information);
     return Status::Fail(message);
 }
 

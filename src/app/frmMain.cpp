@@ -7,6 +7,7 @@
 #include "detail/MsInfoPanel.h"
 #include "formation/FormationPanel.h"
 #include "formation/FormationRows.h"
+#include "system/MessageTexts.h"
 #include "system/Platform.h"
 #include "widgets/Twips.h"
 
@@ -169,7 +170,7 @@ bool frmMain::Load() {
         loaded_ = true;
         return true;
     } catch (const std::exception& e) {
-        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), QStringLiteral(u"エラー"),
+        platform_.MsgBox(this, QString::fromLocal8Bit(e.what()), texts::ErrorTitle(),
                          MsgStyle::Information);
         return false;
     }
@@ -208,7 +209,7 @@ void frmMain::SaveGeometry() {
     now.columnWidths = list_->ColumnWidths();
     const Status written = now.Write(settings_);
     if (!written)
-        platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
+        platform_.MsgBox(this, written.message(), texts::ErrorTitle(), MsgStyle::Information);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include "detail/WeaponTableModel.h"
 #include "rules/PanelFigures.h"
 #include "rules/Reconstruct.h"
+#include "system/MessageTexts.h"
 #include "system/Platform.h"
 #include "widgets/GridView.h"
 #include "widgets/Twips.h"
@@ -339,7 +340,7 @@ void MsInfoPanel::OnWeaponDoubleClicked() {
     // A failing weapon choice cannot leave the unit half changed: the message, then the end.
     const Status chosen = ChooseWeapon();
     if (chosen) return;
-    platform_.MsgBox(this, chosen.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
+    platform_.MsgBox(this, chosen.message(), texts::ErrorTitle(), MsgStyle::Information);
     platform_.EndProgram();
 }
 

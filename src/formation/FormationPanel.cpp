@@ -10,6 +10,7 @@
 #include "formation/MadeChange.h"
 #include "formation/VerdictExplanation.h"
 #include "formation/frmSaveData.h"
+#include "system/MessageTexts.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
@@ -377,8 +378,7 @@ void FormationPanel::WriteCommander(const Commander& commander) {
     if (!written) {
         if (!commanderFailureShown_) {
             commanderFailureShown_ = true;
-            platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"),
-                             MsgStyle::Information);
+            platform_.MsgBox(this, written.message(), texts::ErrorTitle(), MsgStyle::Information);
         }
         return;
     }
@@ -492,7 +492,7 @@ void FormationPanel::SaveDefaultFormation() {
     const Status written =
         settings_.Write(text, SettingSection(), QStringLiteral("defaultformation"));
     if (!written)
-        platform_.MsgBox(this, written.message(), QStringLiteral(u"エラー"), MsgStyle::Information);
+        platform_.MsgBox(this, written.message(), texts::ErrorTitle(), MsgStyle::Information);
 }
 
 void FormationPanel::LoadDefaultFormation() {
@@ -509,7 +509,7 @@ bool FormationPanel::ApplyFormationLists(const QString& fourLists) {
 
     // A failure keeps the rows made so far and leaves the formation editable.
     const auto fail = [this](const QString& message) {
-        platform_.MsgBox(this, message, QStringLiteral(u"エラー"), MsgStyle::Information);
+        platform_.MsgBox(this, message, texts::ErrorTitle(), MsgStyle::Information);
         grdFormation_->setEnabled(true);
         CalcFormation();
         return false;
@@ -611,7 +611,7 @@ void FormationPanel::PasteFormation(const QString& text) {
     const std::optional<QString> lists = PastedFormationLists(text);
     if (!lists) {
         platform_.MsgBox(this, QStringLiteral(u"貼り付ける編成データがありません。"),
-                         QStringLiteral(u"エラー"), MsgStyle::Information);
+                         texts::ErrorTitle(), MsgStyle::Information);
         return;
     }
     const RecordedStep step(*this, QStringLiteral(u"貼り付け"));

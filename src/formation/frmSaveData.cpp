@@ -3,6 +3,7 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 #include "formation/MadeChange.h"
+#include "system/MessageTexts.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
@@ -295,8 +296,8 @@ void frmSaveData::cmdSave_Click() {
     // Cancelled, empty, or a comment that would not read back as it was: store nothing.
     if (!comment || !SaveSlots::IsStorableComment(*comment)) return;
     if (!settings_.Exists()) {
-        platform_.MsgBox(this, QStringLiteral(u"設定ファイルが見つかりません。"),
-                         QStringLiteral(u"エラー"), MsgStyle::Information);
+        platform_.MsgBox(this, texts::SettingsFileMissing(), texts::ErrorTitle(),
+                         MsgStyle::Information);
         CloseWithoutLoading();
         return;
     }
@@ -306,7 +307,7 @@ void frmSaveData::cmdSave_Click() {
         SaveSlots::Store(settings_, slot, *comment, platform_.Now(), currentFormation_);
     if (!stored) {
         platform_.MsgBox(this, QStringLiteral(u"登録できませんでした。\n") + stored.message(),
-                         QStringLiteral(u"エラー"), MsgStyle::Information);
+                         texts::ErrorTitle(), MsgStyle::Information);
         return;
     }
     if (undoStack_ && !previous.isEmpty()) {
@@ -316,7 +317,7 @@ void frmSaveData::cmdSave_Click() {
         const auto restore = [&settings, &platform, key](const QString& text) {
             const Status written = settings.Write(text, SaveSlots::SectionName(), key);
             if (!written)
-                platform.MsgBox(nullptr, written.message(), QStringLiteral(u"エラー"),
+                platform.MsgBox(nullptr, written.message(), texts::ErrorTitle(),
                                 MsgStyle::Information);
         };
         undoStack_->push(new MadeChange<QString>(
@@ -324,20 +325,20 @@ void frmSaveData::cmdSave_Click() {
     }
     FillSlots();
     ListUnits();
-    platform_.MsgBox(this, QStringLiteral(u"登録しました。"), QStringLiteral(u"確認"),
+    platform_.MsgBox(this, QStringLiteral(u"登録しました。"), texts::ConfirmTitle(),
                      MsgStyle::Information);
 }
 
 void frmSaveData::cmdLoad_Click() {
     const SaveSlots::Slot& slot = slots_.At(CurrentSlot());
     if (slot.msNos.isEmpty()) {
-        platform_.MsgBox(this, QStringLiteral(u"機体データがありません。"),
-                         QStringLiteral(u"エラー"), MsgStyle::Information);
+        platform_.MsgBox(this, QStringLiteral(u"機体データがありません。"), texts::ErrorTitle(),
+                         MsgStyle::Information);
         return;
     }
     const MsgAnswer answer =
         platform_.MsgBox(this, QStringLiteral(u"この編成データをロードしますか？\r\n\r\n"),
-                         QStringLiteral(u"確認"), MsgStyle::YesNoQuestion);
+                         texts::ConfirmTitle(), MsgStyle::YesNoQuestion);
     if (answer == MsgAnswer::Yes) {
         tag_ = slot.Lists();
         accept();

@@ -1,5 +1,7 @@
 #include "system/SettingsFile.h"
 
+#include "system/MessageTexts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +30,7 @@ Status SettingsFile::WriteKeys(const QString& section, const QList<SettingsEntry
     const auto fail = [this](const QString& message) {
         return Status::Fail(message % u'\n' % QDir::toNativeSeparators(path_));
     };
-    if (!Exists()) return fail(QStringLiteral(u"設定ファイルが見つかりません。"));
+    if (!Exists()) return fail(texts::SettingsFileMissing());
     QFile file(path_);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
