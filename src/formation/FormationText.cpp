@@ -6,11 +6,11 @@ namespace {
 
 constexpr int kFields = 6;
 
-QStringList SplitList(const QString& field) {
-    return field.isEmpty() ? QStringList() : field.split(u',');
-}
-
 }  // namespace
+
+QStringList SplitList(const QString& list) {
+    return list.isEmpty() ? QStringList() : list.split(u',');
+}
 
 QString FormationLists::Joined() const {
     return msNos.join(u',') + u'\t' + shields.join(u',') + u'\t' + modifications.join(u',') +

@@ -8,6 +8,9 @@
 // (MS numbers, shield positions, modification codes, equipped weapon rows), separated by tabs.
 namespace velmora {
 
+// The entries of a comma-joined list; an empty text gives no entries, not one empty entry.
+QStringList SplitList(const QString& list);
+
 // The per-unit choices of a formation, one entry per unit in each list.
 struct FormationLists {
     QStringList msNos;

@@ -1,18 +1,10 @@
 #include "formation/SaveSlots.h"
 
-#include "system/SettingsFile.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
+#include "system/SettingsFile.h"
 
 namespace velmora {
-
-namespace {
-
-QStringList Entries(const QString& list) {
-    return list.isEmpty() ? QStringList() : list.split(u',');
-}
-
-}  // namespace
 
 QString SaveSlots::Slot::Lists() const {
     return msNos + u'\t' + shields + u'\t' + modifications + u'\t' + weapons;
@@ -53,7 +45,7 @@ bool SaveSlots::IsStorableComment(const QString& comment) {
 
 double SaveSlots::TotalLoad(const QString& msNos, const clsMsData& catalogue) {
     double total = 0;
-    for (const QString& msNo : Entries(msNos)) {
+    for (const QString& msNo : SplitList(msNos)) {
         if (msNo.isEmpty()) continue;
         const typMsData* unit = catalogue.FindMsData(msNo);
         total = num::Whole(total + (unit ? num::Val(unit->Weight) : 0.0));
@@ -63,7 +55,7 @@ double SaveSlots::TotalLoad(const QString& msNos, const clsMsData& catalogue) {
 
 QStringList SaveSlots::UnitNames(const QString& msNos, const clsMsData& catalogue) {
     QStringList names;
-    for (const QString& msNo : Entries(msNos)) {
+    for (const QString& msNo : SplitList(msNos)) {
         const typMsData* unit = msNo.isEmpty() ? nullptr : catalogue.FindMsData(msNo);
         names.append(unit ? unit->MsName : QString());
     }
