@@ -32,8 +32,8 @@ QString ModificationWords(const QString& cell) {
 }
 
 QString WeaponWords(const FormationRow& row, const clsMsData& catalogue) {
-    const double equipped = num::Val(row[kColWeapon]);
-    const typMsData* unit = catalogue.FindMsData(row[kColMsNo]);
+    const double equipped = num::Val(row[FormationColumn::Weapon]);
+    const typMsData* unit = catalogue.FindMsData(row[FormationColumn::MsNo]);
     for (int t = 1; unit && t <= kWeaponCount; ++t) {
         if (equipped == t) return OrDash(unit->Weapon[std::size_t(t - 1)].Name);
     }
@@ -42,16 +42,16 @@ QString WeaponWords(const FormationRow& row, const clsMsData& catalogue) {
 
 QString UnitLine(int number, const FormationRow& row, const clsMsData& catalogue) {
     const QStringList parts = {
-        QString::number(number) + u". " + OrDash(row[kColName]),
-        u"搭載 " + row[kColWeight],
-        u"ＨＰ " + row[kColHp],
-        u"装甲 " + row[kColArmor],
-        u"回避 " + row[kColAway],
-        u"先制 " + row[kColPreemptive],
-        u"移動 " + row[kColMove],
-        u"制限 " + OrDash(row[kColCategory]),
-        ShieldWords(row[kColShield]),
-        ModificationWords(row[kColModification]),
+        QString::number(number) + u". " + OrDash(row[FormationColumn::Name]),
+        u"搭載 " + row[FormationColumn::Weight],
+        u"ＨＰ " + row[FormationColumn::Hp],
+        u"装甲 " + row[FormationColumn::Armor],
+        u"回避 " + row[FormationColumn::Away],
+        u"先制 " + row[FormationColumn::Preemptive],
+        u"移動 " + row[FormationColumn::Move],
+        u"制限 " + OrDash(row[FormationColumn::Category]),
+        ShieldWords(row[FormationColumn::Shield]),
+        ModificationWords(row[FormationColumn::Modification]),
         WeaponWords(row, catalogue),
     };
     return parts.join(Gap());

@@ -81,8 +81,8 @@ QVariant FormationModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(
                 Aligned(Layout()[std::size_t(index.column())].cellAlignment, text));
         case Qt::BackgroundRole:
-            if (index.column() == kColName && std::size_t(index.row()) < tinted_.size() &&
-                tinted_[std::size_t(index.row())])
+            if (index.column() == Col(FormationColumn::Name) &&
+                std::size_t(index.row()) < tinted_.size() && tinted_[std::size_t(index.row())])
                 return TintColour();
             return QVariant();
         default:
@@ -154,7 +154,8 @@ void FormationModel::SetTinted(std::vector<bool> tinted) {
     if (tinted == tinted_) return;
     tinted_ = std::move(tinted);
     if (!rows_.empty())
-        Q_EMIT dataChanged(index(0, kColName), index(int(rows_.size()) - 1, kColName),
+        Q_EMIT dataChanged(index(0, Col(FormationColumn::Name)),
+                           index(int(rows_.size()) - 1, Col(FormationColumn::Name)),
                            {Qt::BackgroundRole});
 }
 

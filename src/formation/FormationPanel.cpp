@@ -226,7 +226,7 @@ void FormationPanel::BuildControls() {
     grdFormation_->verticalHeader()->setMinimumSectionSize(12);
     grdFormation_->verticalHeader()->setDefaultSectionSize(15);
     grdFormation_->horizontalHeader()->setFixedHeight(17);
-    grdFormation_->SetFillColumn(kColName);
+    grdFormation_->SetFillColumn(Col(FormationColumn::Name));
     layout->addWidget(grdFormation_, 1);
 
     auto* column = new QWidget(this);
@@ -412,10 +412,10 @@ void FormationPanel::ShowResult(const FormationResult& result) {
     for (std::size_t k = 0; k < result.marks.size(); ++k) {
         const FormationMarks& marks = result.marks[k];
         const int row = int(k);
-        model_->SetCell(row, kColLowHp, marks.lowHp);
-        model_->SetCell(row, kColHighHp, marks.highHp);
-        model_->SetCell(row, kColStrong, marks.strong);
-        model_->SetCell(row, kColSupport, marks.support);
+        model_->SetCell(row, Col(FormationColumn::LowHp), marks.lowHp);
+        model_->SetCell(row, Col(FormationColumn::HighHp), marks.highHp);
+        model_->SetCell(row, Col(FormationColumn::Strong), marks.strong);
+        model_->SetCell(row, Col(FormationColumn::Support), marks.support);
     }
     Q_EMIT verdictChanged(result.verdict);
 }
@@ -426,7 +426,7 @@ void FormationPanel::StepCommander(CommanderSpinBox* spinner, QLabel* label) {
 }
 
 void FormationPanel::AddUnit(const FormationRow& row) {
-    const RecordedStep step(*this, u"配備 " + row[kColName]);
+    const RecordedStep step(*this, u"配備 " + row[FormationColumn::Name]);
     if (model_->rowCount() >= kMaxUnits) return;
     model_->AppendRow(row);
     CalcFormation();
@@ -436,14 +436,16 @@ void FormationPanel::AddUnit(const FormationRow& row) {
 }
 
 void FormationPanel::UpdateCurrentRow(const FormationRow& row) {
-    const RecordedStep step(*this, u"更新 " + row[kColName]);
+    const RecordedStep step(*this, u"更新 " + row[FormationColumn::Name]);
     const int current = CurrentRow();
     if (current < 1 || model_->rowCount() == 0) return;
     const int target = current - 1;
-    if (row[kColName] != model_->Cell(target, kColName)) return;
-    for (const int column : {kColHp, kColArmor, kColAway, kColPreemptive, kColMove, kColShield,
-                             kColModification, kColWeapon})
-        model_->SetCell(target, column, row[column]);
+    if (row[FormationColumn::Name] != model_->Cell(target, Col(FormationColumn::Name))) return;
+    for (const FormationColumn column :
+         {FormationColumn::Hp, FormationColumn::Armor, FormationColumn::Away,
+          FormationColumn::Preemptive, FormationColumn::Move, FormationColumn::Shield,
+          FormationColumn::Modification, FormationColumn::Weapon})
+        model_->SetCell(target, Col(column), row[column]);
     CalcFormation();
     SaveDefaultFormation();
 }
@@ -471,7 +473,7 @@ void FormationPanel::RemoveCurrentRow() {
 void FormationPanel::MakeCurrent(int modelRow) {
     const QScopedValueRollback quiet(movingRow_, true);
     grdFormation_->selectionModel()->setCurrentIndex(
-        model_->index(modelRow, kColName),
+        model_->index(modelRow, Col(FormationColumn::Name)),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
@@ -480,8 +482,10 @@ void FormationPanel::SelectFormationRow() {
     const int current = CurrentRow();
     if (current < 1 || model_->rowCount() == 0) return;
     const int row = current - 1;
-    Q_EMIT unitSelected(model_->Cell(row, kColMsNo), model_->Cell(row, kColShield),
-                        model_->Cell(row, kColModification), model_->Cell(row, kColWeapon));
+    Q_EMIT unitSelected(model_->Cell(row, Col(FormationColumn::MsNo)),
+                        model_->Cell(row, Col(FormationColumn::Shield)),
+                        model_->Cell(row, Col(FormationColumn::Modification)),
+                        model_->Cell(row, Col(FormationColumn::Weapon)));
     CalcFormation();
 }
 
@@ -543,7 +547,8 @@ void FormationPanel::OpenSavedFormations() {
 }
 
 void FormationPanel::RemoveRowAsStep() {
-    const RecordedStep step(*this, u"削除 " + model_->Cell(CurrentRow() - 1, kColName));
+    const RecordedStep step(*this,
+                            u"削除 " + model_->Cell(CurrentRow() - 1, Col(FormationColumn::Name)));
     RemoveCurrentRow();
 }
 

@@ -20,17 +20,17 @@ int WholeEntry(const QString& entry, int outOfRange) {
 FormationRow FigureCells(const typMsData& unit) {
     const PanelFigures figures = FiguresOf(unit);
     FormationRow row;
-    row[kColMsNo] = unit.MsNo;
-    row[kColName] = unit.MsName;
-    row[kColWeight] = unit.Weight;
-    row[kColHp] = figures.hp;
-    row[kColArmor] = figures.armor;
-    row[kColAway] = figures.away;
-    row[kColPreemptive] = figures.preemptive;
+    row[FormationColumn::MsNo] = unit.MsNo;
+    row[FormationColumn::Name] = unit.MsName;
+    row[FormationColumn::Weight] = unit.Weight;
+    row[FormationColumn::Hp] = figures.hp;
+    row[FormationColumn::Armor] = figures.armor;
+    row[FormationColumn::Away] = figures.away;
+    row[FormationColumn::Preemptive] = figures.preemptive;
     // The move type's first character and the whole move number ("地上" and 10 give "地10").
-    row[kColMove] = unit.MoveType.left(1) + figures.moveNumber;
-    row[kColCategory] = unit.Restriction.left(2);
-    row[kColRepair] = unit.Repair;
+    row[FormationColumn::Move] = unit.MoveType.left(1) + figures.moveNumber;
+    row[FormationColumn::Category] = unit.Restriction.left(2);
+    row[FormationColumn::Repair] = unit.Repair;
     return row;
 }
 
@@ -40,9 +40,9 @@ FormationRow UnitRow(const typMsData& unit, int shieldChoice, int modificationCo
     typMsData applied = unit;
     CalcReconstruct(applied, shieldChoice, modificationCode);
     FormationRow row = FigureCells(applied);
-    row[kColShield] = QString::number(shieldChoice);
-    row[kColModification] = QString::number(modificationCode);
-    row[kColWeapon] = QString::number(EquippedRowOf(applied));
+    row[FormationColumn::Shield] = QString::number(shieldChoice);
+    row[FormationColumn::Modification] = QString::number(modificationCode);
+    row[FormationColumn::Weapon] = QString::number(EquippedRowOf(applied));
     return row;
 }
 
@@ -52,19 +52,19 @@ FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const Q
     EquipRow(unit, num::Val(weaponEntry));
     CalcReconstruct(unit, WholeEntry(shieldEntry, 1), WholeEntry(modificationEntry, -1));
     FormationRow row = FigureCells(unit);
-    row[kColShield] = shieldEntry;
-    row[kColModification] = modificationEntry;
-    row[kColWeapon] = weaponEntry;
+    row[FormationColumn::Shield] = shieldEntry;
+    row[FormationColumn::Modification] = modificationEntry;
+    row[FormationColumn::Weapon] = weaponEntry;
     return row;
 }
 
 FormationLists ListsOfRows(const std::vector<FormationRow>& rows) {
     FormationLists lists;
     for (const FormationRow& row : rows) {
-        lists.msNos.append(row[kColMsNo]);
-        lists.shields.append(row[kColShield]);
-        lists.modifications.append(row[kColModification]);
-        lists.weapons.append(row[kColWeapon]);
+        lists.msNos.append(row[FormationColumn::MsNo]);
+        lists.shields.append(row[FormationColumn::Shield]);
+        lists.modifications.append(row[FormationColumn::Modification]);
+        lists.weapons.append(row[FormationColumn::Weapon]);
     }
     return lists;
 }

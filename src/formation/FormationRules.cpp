@@ -17,7 +17,7 @@ QString Lowered(const QString& capacity, double by) {
 
 // Rows with the same text in the compared column share the mark of a marked row.
 void SpreadTies(const std::vector<FormationRow>& rows, std::vector<FormationMarks>& marks,
-                int column, QString FormationMarks::*mark) {
+                FormationColumn column, QString FormationMarks::*mark) {
     for (std::size_t k = 0; k < rows.size(); ++k) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i][column] == rows[k][column] && marks[k].*mark == MarkText())
@@ -39,11 +39,11 @@ std::vector<FormationMarks> Markers(const std::vector<FormationRow>& rows,
 
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const FormationRow& row = rows[k];
-        const typMsData* unit = catalogue.FindMsData(row[kColMsNo]);
+        const typMsData* unit = catalogue.FindMsData(row[FormationColumn::MsNo]);
         if (unit && !unit->MsName.isEmpty()) {
             // A unit without a catalogue HP cannot be compared by HP.
             if (!unit->Hp.isEmpty() && unit->Hp != u"nd") {
-                const double hp = num::Val(row[kColHp]);
+                const double hp = num::Val(row[FormationColumn::Hp]);
                 if (hp < lowestHp) {
                     lowRow = k;
                     lowestHp = num::Whole(hp);
@@ -57,7 +57,7 @@ std::vector<FormationMarks> Markers(const std::vector<FormationRow>& rows,
                 if (num::IsNumeric(weapon.Range4)) marks[k].support = MarkText();
             }
         }
-        const double load = num::Val(row[kColWeight]);
+        const double load = num::Val(row[FormationColumn::Weight]);
         if (load > highestLoad) {
             loadRow = k;
             highestLoad = num::Whole(load);
@@ -67,9 +67,9 @@ std::vector<FormationMarks> Markers(const std::vector<FormationRow>& rows,
     if (highRow != kNone) marks[highRow].highHp = MarkText();
     if (loadRow != kNone) marks[loadRow].strong = MarkText();
 
-    SpreadTies(rows, marks, kColHp, &FormationMarks::lowHp);
-    SpreadTies(rows, marks, kColHp, &FormationMarks::highHp);
-    SpreadTies(rows, marks, kColWeight, &FormationMarks::strong);
+    SpreadTies(rows, marks, FormationColumn::Hp, &FormationMarks::lowHp);
+    SpreadTies(rows, marks, FormationColumn::Hp, &FormationMarks::highHp);
+    SpreadTies(rows, marks, FormationColumn::Weight, &FormationMarks::strong);
     return marks;
 }
 
@@ -103,9 +103,9 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
     double load = 0;
     double repair = 300;
     for (const FormationRow& row : rows) {
-        load = num::Whole(load + num::Val(row[kColWeight]));
-        repair = num::Whole(repair + num::Val(row[kColRepair]));
-        switch (CategoryOf(row[kColCategory])) {
+        load = num::Whole(load + num::Val(row[FormationColumn::Weight]));
+        repair = num::Whole(repair + num::Val(row[FormationColumn::Repair]));
+        switch (CategoryOf(row[FormationColumn::Category])) {
             case UnitCategory::Limited:
                 ++result.limited;
                 break;

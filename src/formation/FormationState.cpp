@@ -6,7 +6,9 @@ namespace velmora {
 
 FormationState StateOf(std::vector<FormationRow> rows, const Commander& commander) {
     for (FormationRow& row : rows) {
-        for (int column : {kColLowHp, kColHighHp, kColStrong, kColSupport}) row[column].clear();
+        for (const FormationColumn column : {FormationColumn::LowHp, FormationColumn::HighHp,
+                                             FormationColumn::Strong, FormationColumn::Support})
+            row[column].clear();
     }
     return {std::move(rows), commander};
 }

@@ -104,7 +104,7 @@ std::vector<bool> RowsAgainstRule(const FormationResult& result,
     std::vector<bool> flags(rows.size(), false);
     if (!counted) return flags;
     for (std::size_t k = 0; k < rows.size(); ++k)
-        flags[k] = CategoryOf(rows[k][kColCategory]) == *counted;
+        flags[k] = CategoryOf(rows[k][FormationColumn::Category]) == *counted;
     return flags;
 }
 

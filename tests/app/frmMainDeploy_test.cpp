@@ -271,7 +271,8 @@ TEST_F(DeployTest, deployedUnit_readsTheSameAfterARestart_forEveryChoice) {
                 RebuiltRow(catalogue, lists[2].split(u',').last(), lists[3].split(u',').last(),
                            lists[4].split(u',').last(), lists[5].split(u',').last());
             FormationRow cells = FormationCells(row);
-            for (int c = kColLowHp; c <= kColSupport; ++c) cells[c].clear();  // the markers
+            for (int c = Col(FormationColumn::LowHp); c <= Col(FormationColumn::Support); ++c)
+                cells[c].clear();  // the markers
             EXPECT_EQ(rebuilt, cells)
                 << choice.shield << ' ' << choice.code << ' ' << choice.weaponRow;
         }

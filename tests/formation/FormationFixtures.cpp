@@ -47,11 +47,11 @@ clsMsData FormationCatalogue(const QStringList& unitLines) {
 FormationRow RuleRow(const QString& msNo, const QString& weight, const QString& hp,
                      const QString& category, const QString& repair) {
     FormationRow row;
-    row[kColMsNo] = msNo;
-    row[kColWeight] = weight;
-    row[kColHp] = hp;
-    row[kColCategory] = category;
-    row[kColRepair] = repair;
+    row[FormationColumn::MsNo] = msNo;
+    row[FormationColumn::Weight] = weight;
+    row[FormationColumn::Hp] = hp;
+    row[FormationColumn::Category] = category;
+    row[FormationColumn::Repair] = repair;
     return row;
 }
 

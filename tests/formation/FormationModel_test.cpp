@@ -12,7 +12,7 @@ namespace {
 FormationRow NumberedRow(const QString& name) {
     FormationRow row;
     for (int c = 0; c < kFormationColumnCount; ++c) row[c] = QString::number(c);
-    row[kColName] = name;
+    row[FormationColumn::Name] = name;
     return row;
 }
 
@@ -53,8 +53,8 @@ TEST_F(FormationModelTest, Layout_headersWidthsAndHiddenColumns) {
     for (int c = 0; c < 18; ++c)
         if (FormationModel::ColumnWidthTwips(c) == 0) hidden.append(c);
     EXPECT_EQ(hidden, (QList<int>{0, 8, 10, 15, 16, 17}));
-    EXPECT_EQ(FormationModel::ColumnWidthTwips(kColName), 2715);
-    EXPECT_EQ(FormationModel::ColumnWidthTwips(kColSupport), 540);
+    EXPECT_EQ(FormationModel::ColumnWidthTwips(Col(FormationColumn::Name)), 2715);
+    EXPECT_EQ(FormationModel::ColumnWidthTwips(Col(FormationColumn::Support)), 540);
 }
 
 TEST_F(FormationModelTest, Alignments_nameLeft_moveCategoryAndMarksCentred_numbersRight) {
@@ -62,37 +62,40 @@ TEST_F(FormationModelTest, Alignments_nameLeft_moveCategoryAndMarksCentred_numbe
     const auto cell = [&](int c) {
         return AlignmentOf(model_.data(model_.index(0, c), Qt::TextAlignmentRole));
     };
-    EXPECT_EQ(cell(kColName), Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c : {kColMove, kColCategory, kColLowHp, kColHighHp, kColStrong, kColSupport})
-        EXPECT_EQ(cell(c), Qt::AlignHCenter | Qt::AlignVCenter) << c;
-    EXPECT_EQ(cell(kColHp), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(cell(Col(FormationColumn::Name)), Qt::AlignLeft | Qt::AlignVCenter);
+    for (const FormationColumn c :
+         {FormationColumn::Move, FormationColumn::Category, FormationColumn::LowHp,
+          FormationColumn::HighHp, FormationColumn::Strong, FormationColumn::Support})
+        EXPECT_EQ(cell(Col(c)), Qt::AlignHCenter | Qt::AlignVCenter) << Col(c);
+    EXPECT_EQ(cell(Col(FormationColumn::Hp)), Qt::AlignRight | Qt::AlignVCenter);
 
     const auto header = [&](int c) {
         return AlignmentOf(model_.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole));
     };
-    for (int c = kColWeight; c <= kColMove; ++c)
+    for (int c = Col(FormationColumn::Weight); c <= Col(FormationColumn::Move); ++c)
         EXPECT_EQ(header(c), Qt::AlignHCenter | Qt::AlignVCenter) << c;
-    EXPECT_EQ(header(kColCategory), Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(header(Col(FormationColumn::Category)), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 TEST_F(FormationModelTest, AppendSetRemoveClear_keepRowsInOrder) {
     model_.AppendRow(NumberedRow(QStringLiteral("first")));
     model_.AppendRow(NumberedRow(QStringLiteral("second")));
     model_.AppendRow(NumberedRow(QStringLiteral("third")));
-    EXPECT_EQ(model_.data(model_.index(1, kColName)).toString(), QStringLiteral("second"));
+    EXPECT_EQ(model_.data(model_.index(1, Col(FormationColumn::Name))).toString(),
+              QStringLiteral("second"));
 
     QSignalSpy changed(&model_, &QAbstractItemModel::dataChanged);
-    model_.SetCell(2, kColLowHp, QStringLiteral(u"○"));
-    model_.SetCell(2, kColLowHp, QStringLiteral(u"○"));  // unchanged: no signal
-    model_.SetCell(5, kColLowHp, QStringLiteral("x"));   // outside: ignored
+    model_.SetCell(2, Col(FormationColumn::LowHp), QStringLiteral(u"○"));
+    model_.SetCell(2, Col(FormationColumn::LowHp), QStringLiteral(u"○"));  // unchanged: no signal
+    model_.SetCell(5, Col(FormationColumn::LowHp), QStringLiteral("x"));   // outside: ignored
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(model_.Cell(2, kColLowHp), QStringLiteral(u"○"));
+    EXPECT_EQ(model_.Cell(2, Col(FormationColumn::LowHp)), QStringLiteral(u"○"));
 
     model_.RemoveRow(1);
     model_.RemoveRow(7);
     ASSERT_EQ(model_.rowCount(), 2);
-    EXPECT_EQ(model_.Cell(1, kColName), QStringLiteral("third"));
-    EXPECT_EQ(model_.Cell(9, kColName), QString());
+    EXPECT_EQ(model_.Cell(1, Col(FormationColumn::Name)), QStringLiteral("third"));
+    EXPECT_EQ(model_.Cell(9, Col(FormationColumn::Name)), QString());
 
     model_.Clear();
     EXPECT_EQ(model_.rowCount(), 0);

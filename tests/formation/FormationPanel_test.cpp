@@ -79,13 +79,14 @@ protected:
     }
 
     void Select(int gridRow) {
-        grid_->setCurrentIndex(grid_->model()->index(gridRow - 1, kColName));
+        grid_->setCurrentIndex(grid_->model()->index(gridRow - 1, Col(FormationColumn::Name)));
     }
 
     void DoubleClick(int gridRow) {
         panel_->resize(793, 146);
         panel_->show();
-        const QRect cell = grid_->visualRect(grid_->model()->index(gridRow - 1, kColName));
+        const QRect cell =
+            grid_->visualRect(grid_->model()->index(gridRow - 1, Col(FormationColumn::Name)));
         ASSERT_TRUE(cell.isValid());
         // A widget double-click is the first click followed by the double-click event.
         QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, cell.center());
@@ -123,7 +124,7 @@ TEST_F(FormationPanelTest, Design_noRankAtStart_designTexts_hiddenColumns) {
     for (int c = 0; c < kFormationColumnCount; ++c)
         EXPECT_EQ(grid_->isColumnHidden(c), c == 0 || c == 8 || c == 10 || c >= 15) << c;
     EXPECT_EQ(panel_->RowCount(), 1);
-    EXPECT_EQ(panel_->Cell(0, kColName), QStringLiteral(u"機体名称"));
+    EXPECT_EQ(panel_->Cell(0, Col(FormationColumn::Name)), QStringLiteral(u"機体名称"));
 }
 
 TEST_F(FormationPanelTest, RestoreCommander_leavesTheRestoredValuesInTheSettings) {
@@ -228,7 +229,7 @@ TEST_F(FormationPanelTest, Layout_sevenRowsWithoutScrolling_valuesClearOfTheirAr
     for (int i = 0; i < 7; ++i) panel_->AddUnit(Row(QStringLiteral("A")));
     QApplication::processEvents();
     EXPECT_FALSE(grid_->verticalScrollBar()->isVisible());
-    const QModelIndex last = grid_->model()->index(6, kColSupport);
+    const QModelIndex last = grid_->model()->index(6, Col(FormationColumn::Support));
     EXPECT_TRUE(grid_->viewport()->rect().contains(grid_->visualRect(last)));
 
     for (const auto& [value, spinner] : {std::pair{u"lblLevel", u"upLevel"},
@@ -300,11 +301,11 @@ TEST_F(FormationPanelTest, AddUnit_sameUnitTwice_twoRows_andNoEighthUnit) {
 
 TEST_F(FormationPanelTest, AddUnit_keepsTheCurrentRowAndMovesToTheNameColumn) {
     panel_->AddUnit(Row(QStringLiteral("A")));
-    grid_->setCurrentIndex(grid_->model()->index(0, kColHp));
+    grid_->setCurrentIndex(grid_->model()->index(0, Col(FormationColumn::Hp)));
     selected_.clear();
     panel_->AddUnit(Row(QStringLiteral("B")));
     EXPECT_EQ(grid_->currentIndex().row(), 0);
-    EXPECT_EQ(grid_->currentIndex().column(), int(kColName));
+    EXPECT_EQ(grid_->currentIndex().column(), Col(FormationColumn::Name));
 }
 
 TEST_F(FormationPanelTest, UpdateCurrentRow_onlyWhenTheRowHoldsTheUnitOnDisplay) {
@@ -314,20 +315,20 @@ TEST_F(FormationPanelTest, UpdateCurrentRow_onlyWhenTheRowHoldsTheUnitOnDisplay)
 
     const FormationRow updated = Row(QStringLiteral("A"), 0, 3);
     panel_->UpdateCurrentRow(updated);  // no current row
-    EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("100"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Hp)), QStringLiteral("100"));
 
     Select(2);
     panel_->UpdateCurrentRow(updated);  // Bravo's row, Alpha on display
-    EXPECT_EQ(panel_->Cell(2, kColHp), QStringLiteral("150"));
+    EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::Hp)), QStringLiteral("150"));
 
     Select(1);
     panel_->UpdateCurrentRow(updated);
-    EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("76"));
-    EXPECT_EQ(panel_->Cell(1, kColMove), QStringLiteral(u"地4"));
-    EXPECT_EQ(panel_->Cell(1, kColShield), QStringLiteral("0"));
-    EXPECT_EQ(panel_->Cell(1, kColModification), QStringLiteral("3"));
-    EXPECT_EQ(panel_->Cell(1, kColWeapon), QStringLiteral("0"));
-    EXPECT_EQ(panel_->Cell(1, kColWeight), QStringLiteral("20"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Hp)), QStringLiteral("76"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Move)), QStringLiteral(u"地4"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Shield)), QStringLiteral("0"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Modification)), QStringLiteral("3"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Weapon)), QStringLiteral("0"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Weight)), QStringLiteral("20"));
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
               kStamp + QStringLiteral("A,B\t0,0\t3,0\t0,0"));
 }
@@ -361,7 +362,7 @@ TEST_F(FormationPanelTest, DoubleClick_removesTheCurrentUnit_showsTheNextAndSave
 
     DoubleClick(2);
     ASSERT_EQ(panel_->RowCount(), 3);
-    EXPECT_EQ(panel_->Cell(2, kColMsNo), QStringLiteral("C"));
+    EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::MsNo)), QStringLiteral("C"));
     EXPECT_EQ(panel_->CurrentRow(), 2);
     EXPECT_EQ(SelectedMsNo(), QStringLiteral("C"));
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
@@ -398,12 +399,12 @@ TEST_F(FormationPanelTest, ApplyFormationLists_rebuildsRows_selectsTheFirst_unkn
 
     EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral("B,gone,B\t1,0,0\t5,0,x\t0,0,9")));
     ASSERT_EQ(panel_->RowCount(), 4);
-    EXPECT_EQ(panel_->Cell(1, kColName), QStringLiteral("Bravo"));
-    EXPECT_EQ(panel_->Cell(1, kColHp), QStringLiteral("174"));
-    EXPECT_EQ(panel_->Cell(2, kColMsNo), QString());
-    EXPECT_EQ(panel_->Cell(2, kColName), QString());
-    EXPECT_EQ(panel_->Cell(3, kColModification), QStringLiteral("x"));
-    EXPECT_EQ(panel_->Cell(1, kColHighHp), QStringLiteral(u"○"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Name)), QStringLiteral("Bravo"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Hp)), QStringLiteral("174"));
+    EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::MsNo)), QString());
+    EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::Name)), QString());
+    EXPECT_EQ(panel_->Cell(3, Col(FormationColumn::Modification)), QStringLiteral("x"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::HighHp)), QStringLiteral(u"○"));
     EXPECT_EQ(panel_->CurrentRow(), 1);
     EXPECT_TRUE(grid_->isEnabled());
     ASSERT_EQ(selected_.count(), 1);
@@ -465,7 +466,7 @@ TEST_F(FormationPanelTest, LoadDefaultFormation_readsTheStoredLists_emptyValueCh
                     .ok());
     panel_->LoadDefaultFormation();
     ASSERT_EQ(panel_->RowCount(), 3);
-    EXPECT_EQ(panel_->Cell(2, kColName), QStringLiteral("Charlie"));
+    EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::Name)), QStringLiteral("Charlie"));
     EXPECT_EQ(Label(u"lblPersonal"), QStringLiteral("1"));
 }
 
@@ -481,7 +482,7 @@ TEST_F(FormationPanelTest, SaveDefaultFormation_failedWrite_isReported_previousV
     panel_->AddUnit(Row(QStringLiteral("A")));
     const QString before = Ini(QStringLiteral("defaultformation"));
     FormationRow unsavable = Row(QStringLiteral("A"));
-    unsavable[kColMsNo] = QStringLiteral(u"😀");  // code page 932 has no such character
+    unsavable[FormationColumn::MsNo] = QStringLiteral(u"😀");  // code page 932 has no such character
     panel_->AddUnit(unsavable);
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
@@ -538,7 +539,7 @@ TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesThe
     Child<QPushButton>(u"cmdSaveLoad")->click();
 
     ASSERT_EQ(panel_->RowCount(), 3);
-    EXPECT_EQ(panel_->Cell(1, kColMsNo), QStringLiteral("B"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::MsNo)), QStringLiteral("B"));
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
               kStamp + QStringLiteral("B,C\t0,0\t0,0\t0,0"));
 }
@@ -552,7 +553,7 @@ TEST_F(FormationPanelTest, SaveLoad_closedWithoutLoading_leavesTheFormation) {
     });
     Child<QPushButton>(u"cmdSaveLoad")->click();
     EXPECT_EQ(panel_->RowCount(), 2);
-    EXPECT_EQ(panel_->Cell(1, kColMsNo), QStringLiteral("A"));
+    EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::MsNo)), QStringLiteral("A"));
 }
 
 }  // namespace

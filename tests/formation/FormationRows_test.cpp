@@ -58,22 +58,23 @@ protected:
 
 TEST_F(RebuiltRows, StoredChoicesApplied_cellsAsTheDetailPanelShowsThem) {
     const FormationRow row = Row(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
-    EXPECT_EQ(row[kColMsNo], QStringLiteral("M1"));
-    EXPECT_EQ(row[kColName], QStringLiteral("Option"));
-    EXPECT_EQ(row[kColWeight], QStringLiteral("20"));
-    EXPECT_EQ(row[kColHp], QStringLiteral("76"));
-    EXPECT_EQ(row[kColArmor], QStringLiteral("10"));
+    EXPECT_EQ(row[FormationColumn::MsNo], QStringLiteral("M1"));
+    EXPECT_EQ(row[FormationColumn::Name], QStringLiteral("Option"));
+    EXPECT_EQ(row[FormationColumn::Weight], QStringLiteral("20"));
+    EXPECT_EQ(row[FormationColumn::Hp], QStringLiteral("76"));
+    EXPECT_EQ(row[FormationColumn::Armor], QStringLiteral("10"));
     // Catalogue 30 with rifle and shield; rifle -5, shield -3, modification +8.
-    EXPECT_EQ(row[kColAway], QStringLiteral("38"));
-    EXPECT_EQ(row[kColPreemptive], QStringLiteral("20"));
-    EXPECT_EQ(row[kColMove], QStringLiteral(u"地9"));
-    EXPECT_EQ(row[kColUnused], QString());
-    EXPECT_EQ(row[kColCategory], QStringLiteral(u"限定"));
-    EXPECT_EQ(row[kColRepair], QStringLiteral("10"));
-    for (int c = kColLowHp; c <= kColSupport; ++c) EXPECT_EQ(row[c], QString()) << c;
-    EXPECT_EQ(row[kColShield], QStringLiteral("1"));
-    EXPECT_EQ(row[kColModification], QStringLiteral("1"));
-    EXPECT_EQ(row[kColWeapon], QStringLiteral("3"));
+    EXPECT_EQ(row[FormationColumn::Away], QStringLiteral("38"));
+    EXPECT_EQ(row[FormationColumn::Preemptive], QStringLiteral("20"));
+    EXPECT_EQ(row[FormationColumn::Move], QStringLiteral(u"地9"));
+    EXPECT_EQ(row[FormationColumn::Unused], QString());
+    EXPECT_EQ(row[FormationColumn::Category], QStringLiteral(u"限定"));
+    EXPECT_EQ(row[FormationColumn::Repair], QStringLiteral("10"));
+    for (int c = Col(FormationColumn::LowHp); c <= Col(FormationColumn::Support); ++c)
+        EXPECT_EQ(row[c], QString()) << c;
+    EXPECT_EQ(row[FormationColumn::Shield], QStringLiteral("1"));
+    EXPECT_EQ(row[FormationColumn::Modification], QStringLiteral("1"));
+    EXPECT_EQ(row[FormationColumn::Weapon], QStringLiteral("3"));
 }
 
 TEST_F(RebuiltRows, DeployedUnitAndItsStoredListsGiveTheSameRow_forEveryChoice) {
@@ -92,61 +93,66 @@ TEST_F(RebuiltRows, DeployedUnitAndItsStoredListsGiveTheSameRow_forEveryChoice) 
 TEST_F(RebuiltRows, UnitRow_storesTheChoicesAndTheLastEquippedRow) {
     // Fresh from the catalogue the rifle (row 3) is equipped.
     const FormationRow row = UnitRow(catalogue_.GetMsData(QStringLiteral("M1")), 1, 7);
-    EXPECT_EQ(row[kColShield], QStringLiteral("1"));
-    EXPECT_EQ(row[kColModification], QStringLiteral("7"));
-    EXPECT_EQ(row[kColWeapon], QStringLiteral("3"));
-    EXPECT_EQ(row[kColArmor], QStringLiteral("13"));
-    EXPECT_EQ(row[kColAway], QStringLiteral("22"));  // 30 as catalogued, less the trade's 8
+    EXPECT_EQ(row[FormationColumn::Shield], QStringLiteral("1"));
+    EXPECT_EQ(row[FormationColumn::Modification], QStringLiteral("7"));
+    EXPECT_EQ(row[FormationColumn::Weapon], QStringLiteral("3"));
+    EXPECT_EQ(row[FormationColumn::Armor], QStringLiteral("13"));
+    EXPECT_EQ(row[FormationColumn::Away],
+              QStringLiteral("22"));  // 30 as catalogued, less the trade's 8
 }
 
 TEST_F(RebuiltRows, WeaponEntryZero_noOptionEquipped_evenWhereTheCatalogueEquipsOne) {
     const FormationRow none = Row(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-    EXPECT_EQ(none[kColAway], QStringLiteral("38"));        // 30 + rifle 5 + shield 3 added back
-    EXPECT_EQ(none[kColPreemptive], QStringLiteral("23"));  // 20 + 5 \ 2 + 3 \ 2
+    EXPECT_EQ(none[FormationColumn::Away],
+              QStringLiteral("38"));  // 30 + rifle 5 + shield 3 added back
+    EXPECT_EQ(none[FormationColumn::Preemptive], QStringLiteral("23"));  // 20 + 5 \ 2 + 3 \ 2
     const FormationRow other = Row(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("4"));
-    EXPECT_EQ(other[kColAway], QStringLiteral("34"));
-    EXPECT_EQ(other[kColPreemptive], QStringLiteral("21"));
+    EXPECT_EQ(other[FormationColumn::Away], QStringLiteral("34"));
+    EXPECT_EQ(other[FormationColumn::Preemptive], QStringLiteral("21"));
 }
 
 TEST_F(RebuiltRows, MoveReachingTwoDigits_showsTheWholeNumber) {
-    EXPECT_EQ(Row(QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("3"))[kColMove],
-              QStringLiteral(u"地10"));
-    EXPECT_EQ(UnitRow(Equipped(0), 0, 4)[kColMove], QStringLiteral(u"地10"));
+    EXPECT_EQ(
+        Row(QStringLiteral("0"), QStringLiteral("3"), QStringLiteral("3"))[FormationColumn::Move],
+        QStringLiteral(u"地10"));
+    EXPECT_EQ(UnitRow(Equipped(0), 0, 4)[FormationColumn::Move], QStringLiteral(u"地10"));
 }
 
 TEST_F(RebuiltRows, NonNumericEntries_countAsZero_butAreKeptAsStored) {
     const FormationRow row = Row(QStringLiteral("x"), QStringLiteral("abc"), QString());
-    EXPECT_EQ(row[kColHp], QStringLiteral("100"));
-    EXPECT_EQ(row[kColAway], QStringLiteral("38"));
-    EXPECT_EQ(row[kColShield], QStringLiteral("x"));
-    EXPECT_EQ(row[kColModification], QStringLiteral("abc"));
-    EXPECT_EQ(row[kColWeapon], QString());
+    EXPECT_EQ(row[FormationColumn::Hp], QStringLiteral("100"));
+    EXPECT_EQ(row[FormationColumn::Away], QStringLiteral("38"));
+    EXPECT_EQ(row[FormationColumn::Shield], QStringLiteral("x"));
+    EXPECT_EQ(row[FormationColumn::Modification], QStringLiteral("abc"));
+    EXPECT_EQ(row[FormationColumn::Weapon], QString());
     // Entries far beyond any code neither crash nor pass for a known modification.
     const FormationRow huge =
         Row(QStringLiteral("1e30"), QStringLiteral("1e30"), QStringLiteral("1e30"));
-    EXPECT_EQ(huge[kColHp], QStringLiteral("100"));
-    EXPECT_EQ(huge[kColAway], QStringLiteral("35"));  // shield fitted, no option
+    EXPECT_EQ(huge[FormationColumn::Hp], QStringLiteral("100"));
+    EXPECT_EQ(huge[FormationColumn::Away], QStringLiteral("35"));  // shield fitted, no option
 }
 
 TEST_F(RebuiltRows, UnknownUnit_emptyTextCells_numbersHoldOnlyTheModification) {
     const FormationRow row = RebuiltRow(catalogue_, QStringLiteral("nope"), QStringLiteral("1"),
                                         QStringLiteral("1"), QStringLiteral("2"));
-    for (int c : {kColMsNo, kColName, kColWeight, kColCategory, kColRepair})
-        EXPECT_EQ(row[c], QString()) << c;
-    EXPECT_EQ(row[kColHp], QStringLiteral("-24"));
-    EXPECT_EQ(row[kColAway], QStringLiteral("8"));
-    EXPECT_EQ(row[kColMove], QStringLiteral("0"));
-    EXPECT_EQ(row[kColWeapon], QStringLiteral("2"));
+    for (const FormationColumn c :
+         {FormationColumn::MsNo, FormationColumn::Name, FormationColumn::Weight,
+          FormationColumn::Category, FormationColumn::Repair})
+        EXPECT_EQ(row[c], QString()) << Col(c);
+    EXPECT_EQ(row[FormationColumn::Hp], QStringLiteral("-24"));
+    EXPECT_EQ(row[FormationColumn::Away], QStringLiteral("8"));
+    EXPECT_EQ(row[FormationColumn::Move], QStringLiteral("0"));
+    EXPECT_EQ(row[FormationColumn::Weapon], QStringLiteral("2"));
 }
 
 TEST(FormationLists, ListsOfRows_oneEntryPerRowInOrder_repeatsKept) {
     std::vector<FormationRow> rows(3);
     const QString numbers[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A")};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i][kColMsNo] = numbers[i];
-        rows[i][kColShield] = QString::number(i % 2);
-        rows[i][kColModification] = QString::number(i + 4);
-        rows[i][kColWeapon] = QString::number(i);
+        rows[i][FormationColumn::MsNo] = numbers[i];
+        rows[i][FormationColumn::Shield] = QString::number(i % 2);
+        rows[i][FormationColumn::Modification] = QString::number(i + 4);
+        rows[i][FormationColumn::Weapon] = QString::number(i);
     }
     const FormationLists lists = ListsOfRows(rows);
     EXPECT_EQ(lists.Joined(), QStringLiteral("A,B,A\t0,1,0\t4,5,6\t0,1,2"));

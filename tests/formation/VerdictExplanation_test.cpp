@@ -126,9 +126,9 @@ TEST(DeployPreview, SaysTheVerdictAndLoadTheUnitWouldLeave) {
         {FormationUnitLine(S(u"A"), S(u"ヴェルデ"), {{7, S(u"12")}, {15, S(u"一機")}})});
     const typMsData& unit = catalogue.MsDataList()[1];
     const FormationRow listed = ListedUnitRow(unit);
-    EXPECT_EQ(listed[kColWeight], S(u"12"));
-    EXPECT_EQ(listed[kColCategory], S(u"一機"));
-    EXPECT_EQ(listed[kColRepair], S(u"10"));
+    EXPECT_EQ(listed[FormationColumn::Weight], S(u"12"));
+    EXPECT_EQ(listed[FormationColumn::Category], S(u"一機"));
+    EXPECT_EQ(listed[FormationColumn::Repair], S(u"10"));
 
     EXPECT_EQ(DeployPreview(unit, Rank(2), S(u"99"), Units(1, S(u"量産"), S(u"30")), catalogue),
               S(u"配備すると: 残り搭載 8\n搭載 42 / 50　残り 8"));
