@@ -68,15 +68,15 @@ void MsInfoPanel::BuildControls() {
     grdMsInfo_->horizontalHeader()->setFixedHeight(17);
     grdMsInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdMsInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int column = 0; column < WeaponTableModel::ColumnCount; ++column) {
+    for (int column = 0; column < WeaponTableModel::kColumnCount; ++column) {
         const int width = WeaponTableModel::ColumnWidth(column);
         if (width == 0)
             grdMsInfo_->setColumnHidden(column, true);
         else
             grdMsInfo_->setColumnWidth(column, width);
     }
-    grdMsInfo_->SetFillColumn(WeaponTableModel::ColName);
-    grdMsInfo_->setCurrentIndex(weapons_->index(0, WeaponTableModel::ColName));
+    grdMsInfo_->SetFillColumn(Col(WeaponTableModel::Column::Name));
+    grdMsInfo_->setCurrentIndex(weapons_->index(0, Col(WeaponTableModel::Column::Name)));
     layout->addWidget(grdMsInfo_, 1);
 
     auto* side = new QWidget(this);
@@ -215,7 +215,7 @@ void MsInfoPanel::ClearMsData() {
         label->clear();
     weapons_->ClearData();
     weapons_->SetTints({});
-    grdMsInfo_->setCurrentIndex(weapons_->index(0, WeaponTableModel::ColName));
+    grdMsInfo_->setCurrentIndex(weapons_->index(0, Col(WeaponTableModel::Column::Name)));
     // The unit shown before is gone: neither list nor the deploy button can bring it back.
     curMsData_ = typMsData();
     cmbShield_->setEnabled(false);
@@ -228,12 +228,13 @@ void MsInfoPanel::ColorMsInfo() {
     grdMsInfo_->setUpdatesEnabled(false);
     std::array<bool, kWeaponCount> tinted{};
     for (int k = 0; k < kWeaponCount; ++k) {
-        tinted[k] = weapons_->Text(k, WeaponTableModel::ColEquipped) == Marked() ||
-                    weapons_->Text(k, WeaponTableModel::ColDetach) == u"×";
+        tinted[k] = weapons_->Text(k, Col(WeaponTableModel::Column::Equipped)) == Marked() ||
+                    weapons_->Text(k, Col(WeaponTableModel::Column::Detach)) == u"×";
     }
     weapons_->SetTints(tinted);
     // The current row shows selected across the table again.
-    if (row >= 1) grdMsInfo_->setCurrentIndex(weapons_->index(row - 1, WeaponTableModel::ColName));
+    if (row >= 1)
+        grdMsInfo_->setCurrentIndex(weapons_->index(row - 1, Col(WeaponTableModel::Column::Name)));
     grdMsInfo_->setUpdatesEnabled(true);
 }
 

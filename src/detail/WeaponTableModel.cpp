@@ -9,8 +9,8 @@ namespace velmora {
 
 namespace {
 
-const std::array<QString, WeaponTableModel::ColumnCount>& Headers() {
-    static const std::array<QString, WeaponTableModel::ColumnCount> headers{
+const std::array<QString, WeaponTableModel::kColumnCount>& Headers() {
+    static const std::array<QString, WeaponTableModel::kColumnCount> headers{
         QString(),
         QStringLiteral(u"武器名"),
         QStringLiteral(u"威力"),
@@ -30,7 +30,7 @@ const std::array<QString, WeaponTableModel::ColumnCount>& Headers() {
 }
 
 // What each header means; the hidden columns carry state only.
-const std::array<const char16_t*, WeaponTableModel::ColumnCount> kHeaderTips{
+const std::array<const char16_t*, WeaponTableModel::kColumnCount> kHeaderTips{
     u"武器の枠（Ａ〜Ｇ）",
     u"武器名。脱が○の行はダブルクリックで装備します（武器Ａを除く）",
     u"威力x回数（例：120x2）",
@@ -57,19 +57,19 @@ const std::array<QString, kWeaponCount>& RowLabels() {
 }
 
 // Widths in twips as the table was designed.
-constexpr std::array<int, WeaponTableModel::ColumnCount> kWidthTwips{
+constexpr std::array<int, WeaponTableModel::kColumnCount> kWidthTwips{
     720, 2340, 720, 540, 720, 720, 720, 720, 420, 420, 0, 0, 0, 615};
 
 QVariant CellAlignment(int column) {
-    switch (column) {
-        case WeaponTableModel::ColLabel:
-        case WeaponTableModel::ColAntiAir:
-        case WeaponTableModel::ColDetach:
-        case WeaponTableModel::ColAttribute:
+    switch (WeaponTableModel::Column(column)) {
+        case WeaponTableModel::Column::Label:
+        case WeaponTableModel::Column::AntiAir:
+        case WeaponTableModel::Column::Detach:
+        case WeaponTableModel::Column::Attribute:
             return int(Qt::AlignVCenter | Qt::AlignHCenter);
-        case WeaponTableModel::ColName:
+        case WeaponTableModel::Column::Name:
             return int(Qt::AlignVCenter | Qt::AlignLeft);
-        case WeaponTableModel::ColOption:
+        case WeaponTableModel::Column::Option:
             return QVariant();
         default:
             return int(Qt::AlignVCenter | Qt::AlignRight);
@@ -77,11 +77,11 @@ QVariant CellAlignment(int column) {
 }
 
 QVariant HeaderAlignment(int column) {
-    switch (column) {
-        case WeaponTableModel::ColAwayLoad:
-        case WeaponTableModel::ColEquipped:
+    switch (WeaponTableModel::Column(column)) {
+        case WeaponTableModel::Column::AwayLoad:
+        case WeaponTableModel::Column::Equipped:
             return int(Qt::AlignVCenter | Qt::AlignRight);
-        case WeaponTableModel::ColOption:
+        case WeaponTableModel::Column::Option:
             return QVariant();
         default:
             return int(Qt::AlignVCenter | Qt::AlignHCenter);
@@ -95,7 +95,7 @@ QString RangeText(const QString& range) {
 }  // namespace
 
 WeaponTableModel::WeaponTableModel(QObject* parent) : QAbstractTableModel(parent) {
-    for (int row = 0; row < kWeaponCount; ++row) cells_[row][ColLabel] = RowLabels()[row];
+    for (int row = 0; row < kWeaponCount; ++row) cells_[row][Col(Column::Label)] = RowLabels()[row];
 }
 
 int WeaponTableModel::rowCount(const QModelIndex& parent) const {
@@ -103,7 +103,7 @@ int WeaponTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int WeaponTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : kColumnCount;
 }
 
 QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
@@ -117,7 +117,7 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
             return CellAlignment(column);
         case Qt::BackgroundRole:
             // The fixed label column keeps the grid's own look.
-            if (column == ColLabel) return QVariant();
+            if (column == Col(Column::Label)) return QVariant();
             return tinted_[row] ? TintColour() : PlainColour();
         default:
             return QVariant();
@@ -125,7 +125,7 @@ QVariant WeaponTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant WeaponTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole) return Headers()[section];
     if (role == Qt::TextAlignmentRole) return HeaderAlignment(section);
@@ -139,39 +139,39 @@ Qt::ItemFlags WeaponTableModel::flags(const QModelIndex& index) const {
 }
 
 int WeaponTableModel::ColumnWidth(int column) {
-    if (column < 0 || column >= ColumnCount) return 0;
+    if (column < 0 || column >= kColumnCount) return 0;
     return TwipsToPixels(kWidthTwips[column]);
 }
 
-QString WeaponTableModel::CellText(const typWeapon& weapon, int column) {
+QString WeaponTableModel::CellText(const typWeapon& weapon, Column column) {
     switch (column) {
-        case ColName:
+        case Column::Name:
             return weapon.Name;
-        case ColPower:
+        case Column::Power:
             return weapon.Power + QStringLiteral(u"x") + weapon.Shots;
-        case ColTotal:
+        case Column::Total:
             return weapon.Power == u"0"
                        ? QStringLiteral(u"--")
                        : num::NumberText(num::Val(weapon.Shots) * num::Val(weapon.Power));
-        case ColRange1:
+        case Column::Range1:
             return RangeText(weapon.Range1);
-        case ColRange2:
+        case Column::Range2:
             return RangeText(weapon.Range2);
-        case ColRange3:
+        case Column::Range3:
             return RangeText(weapon.Range3);
-        case ColRange4:
+        case Column::Range4:
             return RangeText(weapon.Range4);
-        case ColAntiAir:
+        case Column::AntiAir:
             return weapon.AntiAir;
-        case ColDetach:
+        case Column::Detach:
             return weapon.Detach;
-        case ColAwayLoad:
+        case Column::AwayLoad:
             return weapon.AwayLoad;
-        case ColEquipped:
+        case Column::Equipped:
             return weapon.Equipped;
-        case ColOption:
+        case Column::Option:
             return weapon.Option;
-        case ColAttribute:
+        case Column::Attribute:
             return weapon.Attribute;
         default:
             return QString();
@@ -179,20 +179,20 @@ QString WeaponTableModel::CellText(const typWeapon& weapon, int column) {
 }
 
 QString WeaponTableModel::Text(int row, int column) const {
-    if (row < 0 || row >= kWeaponCount || column < 0 || column >= ColumnCount) return QString();
+    if (row < 0 || row >= kWeaponCount || column < 0 || column >= kColumnCount) return QString();
     return cells_[row][column];
 }
 
 void WeaponTableModel::SetWeapons(const std::array<typWeapon, kWeaponCount>& weapons) {
     for (int row = 0; row < kWeaponCount; ++row)
-        for (int column = ColName; column < ColumnCount; ++column)
-            cells_[row][column] = CellText(weapons[row], column);
+        for (int column = Col(Column::Name); column < kColumnCount; ++column)
+            cells_[row][column] = CellText(weapons[row], Column(column));
     EmitAllChanged({Qt::DisplayRole});
 }
 
 void WeaponTableModel::ClearData() {
     for (auto& row : cells_)
-        for (int column = ColName; column < ColumnCount; ++column) row[column].clear();
+        for (int column = Col(Column::Name); column < kColumnCount; ++column) row[column].clear();
     EmitAllChanged({Qt::DisplayRole});
 }
 
@@ -211,7 +211,8 @@ QColor WeaponTableModel::TintColour() { return QColor(196, 220, 253); }
 QColor WeaponTableModel::PlainColour() { return QColor(255, 255, 255); }
 
 void WeaponTableModel::EmitAllChanged(const QList<int>& roles) {
-    Q_EMIT dataChanged(index(0, ColName), index(kWeaponCount - 1, ColumnCount - 1), roles);
+    Q_EMIT dataChanged(index(0, Col(Column::Name)), index(kWeaponCount - 1, kColumnCount - 1),
+                       roles);
 }
 
 }  // namespace velmora

@@ -16,23 +16,23 @@ namespace velmora {
 class WeaponTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column {
-        ColLabel = 0,
-        ColName,
-        ColPower,
-        ColTotal,
-        ColRange1,
-        ColRange2,
-        ColRange3,
-        ColRange4,
-        ColAntiAir,
-        ColDetach,
-        ColAwayLoad,
-        ColEquipped,
-        ColOption,
-        ColAttribute,
-        ColumnCount
+    enum class Column {
+        Label = 0,
+        Name,
+        Power,
+        Total,
+        Range1,
+        Range2,
+        Range3,
+        Range4,
+        AntiAir,
+        Detach,
+        AwayLoad,
+        Equipped,
+        Option,
+        Attribute,
     };
+    static constexpr int kColumnCount = 14;
 
     explicit WeaponTableModel(QObject* parent = nullptr);
 
@@ -47,7 +47,7 @@ public:
     static int ColumnWidth(int column);
 
     // The text weapon shows in a data column (1 to 13).
-    static QString CellText(const typWeapon& weapon, int column);
+    static QString CellText(const typWeapon& weapon, Column column);
 
     // Texts of model row `row` (weapon index 0 to 6); out-of-range cells read as empty.
     QString Text(int row, int column) const;
@@ -66,8 +66,11 @@ public:
 private:
     void EmitAllChanged(const QList<int>& roles);
 
-    std::array<std::array<QString, ColumnCount>, kWeaponCount> cells_;
+    std::array<std::array<QString, kColumnCount>, kWeaponCount> cells_;
     std::array<bool, kWeaponCount> tinted_{};
 };
+
+// The column's number in the model.
+constexpr int Col(WeaponTableModel::Column column) { return static_cast<int>(column); }
 
 }  // namespace velmora

@@ -21,18 +21,18 @@ typWeapon Weapon(const QString& power, const QString& shots) {
 
 TEST(WeaponTableModel, CellTextsShowPowerShotsTotalAndSignedRanges) {
     const typWeapon rifle = Weapon(QStringLiteral(u"120"), QStringLiteral(u"2"));
-    EXPECT_EQ(Model::CellText(rifle, Model::ColPower), u"120x2");
-    EXPECT_EQ(Model::CellText(rifle, Model::ColTotal), u"240");
-    EXPECT_EQ(Model::CellText(rifle, Model::ColRange1), u"+5");
-    EXPECT_EQ(Model::CellText(rifle, Model::ColRange2), u"--");
-    EXPECT_EQ(Model::CellText(rifle, Model::ColRange3), u"+-1");
-    EXPECT_EQ(Model::CellText(rifle, Model::ColRange4), u"+0");
+    EXPECT_EQ(Model::CellText(rifle, Model::Column::Power), u"120x2");
+    EXPECT_EQ(Model::CellText(rifle, Model::Column::Total), u"240");
+    EXPECT_EQ(Model::CellText(rifle, Model::Column::Range1), u"+5");
+    EXPECT_EQ(Model::CellText(rifle, Model::Column::Range2), u"--");
+    EXPECT_EQ(Model::CellText(rifle, Model::Column::Range3), u"+-1");
+    EXPECT_EQ(Model::CellText(rifle, Model::Column::Range4), u"+0");
 
     const typWeapon none = Weapon(QStringLiteral(u"0"), QStringLiteral(u"3"));
-    EXPECT_EQ(Model::CellText(none, Model::ColPower), u"0x3");
-    EXPECT_EQ(Model::CellText(none, Model::ColTotal), u"--");
+    EXPECT_EQ(Model::CellText(none, Model::Column::Power), u"0x3");
+    EXPECT_EQ(Model::CellText(none, Model::Column::Total), u"--");
     EXPECT_EQ(
-        Model::CellText(Weapon(QStringLiteral(u"1.5"), QStringLiteral(u"3")), Model::ColTotal),
+        Model::CellText(Weapon(QStringLiteral(u"1.5"), QStringLiteral(u"3")), Model::Column::Total),
         u"4.5");
 }
 
@@ -58,7 +58,7 @@ TEST(WeaponTableModel, LayoutHeadersLabelsAndTintsAsDesigned) {
     weapons[1] = Weapon(QStringLiteral(u"80"), QStringLiteral(u"1"));
     weapons[1].Equipped = QStringLiteral(u"1");
     model.SetWeapons(weapons);
-    EXPECT_EQ(model.Text(1, Model::ColEquipped), u"1");
+    EXPECT_EQ(model.Text(1, Col(Model::Column::Equipped)), u"1");
     model.SetTints({false, true});
     EXPECT_EQ(model.data(model.index(1, 13), Qt::BackgroundRole).value<QColor>(),
               QColor(196, 220, 253));
@@ -67,8 +67,8 @@ TEST(WeaponTableModel, LayoutHeadersLabelsAndTintsAsDesigned) {
     EXPECT_FALSE(model.data(model.index(1, 0), Qt::BackgroundRole).isValid());
 
     model.ClearData();
-    EXPECT_EQ(model.Text(1, Model::ColLabel), u"武器Ｂ");
-    EXPECT_EQ(model.Text(1, Model::ColPower), u"");
+    EXPECT_EQ(model.Text(1, Col(Model::Column::Label)), u"武器Ｂ");
+    EXPECT_EQ(model.Text(1, Col(Model::Column::Power)), u"");
 }
 
 }  // namespace
