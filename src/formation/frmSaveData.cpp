@@ -22,18 +22,13 @@ namespace velmora {
 
 namespace {
 
-enum SlotColumn {
-    kSlotMsNos,
-    kSlotComment,
-    kSlotLoad,
-    kSlotStamp,
-    kSlotShields,
-    kSlotModifications,
-    kSlotWeapons,
-    kSlotColumnCount
-};
+enum class SlotColumn { MsNos, Comment, Load, Stamp, Shields, Modifications, Weapons };
+constexpr int kSlotColumnCount = 7;
+constexpr int Col(SlotColumn column) { return static_cast<int>(column); }
 
-enum UnitColumn { kUnitKey, kUnitPosition, kUnitName, kUnitColumnCount };
+enum class UnitColumn { Key, Position, Name };
+constexpr int kUnitColumnCount = 3;
+constexpr int Col(UnitColumn column) { return static_cast<int>(column); }
 
 constexpr Qt::Alignment kLeft = Qt::AlignVCenter | Qt::AlignLeft;
 constexpr Qt::Alignment kRight = Qt::AlignVCenter | Qt::AlignRight;
@@ -99,18 +94,19 @@ public:
         if (orientation != Qt::Horizontal || section < 0 || section >= kSlotColumnCount) return {};
         if (role == Qt::DisplayRole) return Header(section);
         if (role == Qt::ToolTipRole) {
-            if (section == kSlotComment) return QStringLiteral(u"登録したときのコメント");
-            if (section == kSlotStamp) return QStringLiteral(u"登録した日時");
+            if (section == Col(SlotColumn::Comment))
+                return QStringLiteral(u"登録したときのコメント");
+            if (section == Col(SlotColumn::Stamp)) return QStringLiteral(u"登録した日時");
         }
         return {};
     }
 
 private:
     static Qt::Alignment Alignment(int column) {
-        switch (column) {
-            case kSlotLoad:
+        switch (SlotColumn(column)) {
+            case SlotColumn::Load:
                 return kRight;
-            case kSlotStamp:
+            case SlotColumn::Stamp:
                 return kCentre;
             default:
                 return kLeft;
@@ -118,16 +114,16 @@ private:
     }
 
     static QString Header(int column) {
-        switch (column) {
-            case kSlotComment:
+        switch (SlotColumn(column)) {
+            case SlotColumn::Comment:
                 return QStringLiteral(u"コメント");
-            case kSlotStamp:
+            case SlotColumn::Stamp:
                 return QStringLiteral(u"登録日時");
-            case kSlotShields:
+            case SlotColumn::Shields:
                 return QStringLiteral(u"盾");
-            case kSlotModifications:
+            case SlotColumn::Modifications:
                 return QStringLiteral(u"改造");
-            case kSlotWeapons:
+            case SlotColumn::Weapons:
                 return QStringLiteral(u"武器");
             default:
                 return QString();
@@ -158,33 +154,34 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
         if (role == Qt::DisplayRole) {
-            switch (index.column()) {
-                case kUnitPosition:
+            switch (UnitColumn(index.column())) {
+                case UnitColumn::Position:
                     return QString::number(index.row() + 1);
-                case kUnitName:
+                case UnitColumn::Name:
                     return names_[index.row()];
                 default:
                     return QString();
             }
         }
         if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(index.column() == kUnitPosition ? kRight : kLeft);
+            return QVariant::fromValue(index.column() == Col(UnitColumn::Position) ? kRight
+                                                                                   : kLeft);
         return {};
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
-            if (section == kUnitPosition) return QStringLiteral(u"編成の中の順番");
-            if (section == kUnitName)
+            if (section == Col(UnitColumn::Position)) return QStringLiteral(u"編成の中の順番");
+            if (section == Col(UnitColumn::Name))
                 return QStringLiteral(u"登録した機体（機体データにない機体は空欄）");
         }
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-        switch (section) {
-            case kUnitPosition:
+        switch (UnitColumn(section)) {
+            case UnitColumn::Position:
                 return QStringLiteral(u"No.");
-            case kUnitName:
+            case UnitColumn::Name:
                 return QStringLiteral(u"機体名称");
-            case kUnitKey:
+            case UnitColumn::Key:
                 return QString();
             default:
                 return {};
@@ -253,7 +250,7 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
             &frmSaveData::ListUnits);
 
     FillSlots();
-    grdSaveData_->setCurrentIndex(slotModel_->index(0, kSlotComment));
+    grdSaveData_->setCurrentIndex(slotModel_->index(0, Col(SlotColumn::Comment)));
     ListUnits();
 }
 
