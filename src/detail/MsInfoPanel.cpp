@@ -174,10 +174,10 @@ void MsInfoPanel::BuildControls() {
 
     connect(cmdAdd, &QPushButton::clicked, this, &MsInfoPanel::addClicked);
     connect(cmdEdit, &QPushButton::clicked, this, &MsInfoPanel::editClicked);
-    connect(cmbShield_, &QComboBox::currentIndexChanged, this, [this] { OnShieldChanged(); });
+    connect(cmbShield_, &QComboBox::currentIndexChanged, this, [this] { ApplyShield(); });
     connect(cmbReconstruct_, &QComboBox::currentIndexChanged, this,
-            [this] { OnReconstructChanged(); });
-    connect(grdMsInfo_, &GridView::leftDoubleClicked, this, [this] { OnWeaponDoubleClicked(); });
+            [this] { ApplyModification(); });
+    connect(grdMsInfo_, &GridView::leftDoubleClicked, this, [this] { EquipDoubleClickedWeapon(); });
     // No unit is on display yet.
     cmbShield_->setEnabled(false);
     cmbReconstruct_->setEnabled(false);
@@ -282,7 +282,7 @@ void MsInfoPanel::ShowFormationUnit(const QString& msNo, const QString& shieldCe
             const QSignalBlocker blocker(cmbReconstruct_);
             cmbReconstruct_->setCurrentIndex(i);
         }
-        OnReconstructChanged();
+        ApplyModification();
         break;
     }
 
@@ -337,7 +337,7 @@ Status MsInfoPanel::RefreshPicture() {
     return refreshPicture_(curMsData_, ShieldChoice(), EquippedColumn());
 }
 
-void MsInfoPanel::OnWeaponDoubleClicked() {
+void MsInfoPanel::EquipDoubleClickedWeapon() {
     // A failing weapon choice cannot leave the unit half changed: the message, then the end.
     const Status chosen = ChooseWeapon();
     if (chosen) return;
@@ -363,7 +363,7 @@ Status MsInfoPanel::ChooseWeapon() {
     return Status::Ok();
 }
 
-void MsInfoPanel::OnReconstructChanged() {
+void MsInfoPanel::ApplyModification() {
     if (curMsData_.MsName.isEmpty()) return;
     // A disabled list still recomputes the record; only the screen stays as it is.
     const bool ok = CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
@@ -373,7 +373,7 @@ void MsInfoPanel::OnReconstructChanged() {
     ShowAwayAndPreemptive();
 }
 
-void MsInfoPanel::OnShieldChanged() {
+void MsInfoPanel::ApplyShield() {
     if (curMsData_.MsName.isEmpty() || !cmbShield_->isEnabled()) return;
     CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
     RefreshPicture();

@@ -66,10 +66,12 @@ private:
     void ShowAwayAndPreemptive();  // lblAway, then lblPreemptive, by the display formulas
     void ShowWeapons(const std::array<typWeapon, kWeaponCount>& weapons);
     Status RefreshPicture();
-    void OnWeaponDoubleClicked();
+    // A double-click in the weapon table; a failure is shown, then the program ends.
+    void EquipDoubleClickedWeapon();
     Status ChooseWeapon();
-    void OnReconstructChanged();
-    void OnShieldChanged();
+    // The modification and shield lists' choices applied to the unit on display.
+    void ApplyModification();
+    void ApplyShield();
 
     const clsMsData& catalogue_;
     Platform& platform_;

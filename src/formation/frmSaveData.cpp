@@ -241,8 +241,8 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     cmdLoad->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
     cmdLoad->setToolTip(QStringLiteral(u"選んだ枠の編成を読み込みます（Alt+L）"));
     cmdClose->setToolTip(QStringLiteral(u"何も読み込まずに閉じます（Esc）"));
-    connect(cmdSave, &QPushButton::clicked, this, &frmSaveData::cmdSave_Click);
-    connect(cmdLoad, &QPushButton::clicked, this, &frmSaveData::cmdLoad_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSaveData::StoreFormation);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmSaveData::LoadChosenSlot);
     connect(cmdClose, &QPushButton::clicked, this, &frmSaveData::CloseWithoutLoading);
     connect(grdSaveData_, &QAbstractItemView::clicked, this, &frmSaveData::ListUnits);
     connect(grdSaveData_, &GridView::focusGained, this, &frmSaveData::ListUnits);
@@ -284,7 +284,7 @@ void frmSaveData::CloseWithoutLoading() {
     reject();
 }
 
-void frmSaveData::cmdSave_Click() {
+void frmSaveData::StoreFormation() {
     const int slot = CurrentSlot();
     if (slot == 0) return;
     const std::optional<QString> comment =
@@ -326,7 +326,7 @@ void frmSaveData::cmdSave_Click() {
                      MsgStyle::Information);
 }
 
-void frmSaveData::cmdLoad_Click() {
+void frmSaveData::LoadChosenSlot() {
     const SaveSlots::Slot& slot = slots_.At(CurrentSlot());
     if (slot.msNos.isEmpty()) {
         platform_.MsgBox(this, QStringLiteral(u"機体データがありません。"), texts::ErrorTitle(),

@@ -48,8 +48,9 @@ private:
     int CurrentSlot() const;
     void CloseWithoutLoading();
 
-    void cmdSave_Click();
-    void cmdLoad_Click();
+    // The buttons: cmdSave stores the formation in the current slot, cmdLoad applies the slot.
+    void StoreFormation();
+    void LoadChosenSlot();
 
     const clsMsData& catalogue_;
     SettingsFile& settings_;
