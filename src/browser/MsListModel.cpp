@@ -9,49 +9,49 @@ namespace velmora {
 
 namespace {
 
-const std::array<int, MsListModel::ColumnCount> kWidthsTwips = {0,   360, 480, 2265, 600, 480, 480,
-                                                                480, 480, 600, 840,  480, 390, 480};
+const std::array<int, MsListModel::kColumnCount> kWidthsTwips = {
+    0, 360, 480, 2265, 600, 480, 480, 480, 480, 600, 840, 480, 390, 480};
 
 QString HeaderToolTip(int section) {
     const char16_t* text = nullptr;
-    switch (section) {
-        case MsListModel::Army:
+    switch (MsListModel::Column(section)) {
+        case MsListModel::Column::Army:
             text = u"勢力。連：連邦、ジ：ジオン";
             break;
-        case MsListModel::Weight:
+        case MsListModel::Column::Weight:
             text = u"搭載量。編成ではこの合計が搭載上限以内に収まる必要があります";
             break;
-        case MsListModel::MsName:
+        case MsListModel::Column::MsName:
             text = u"機体名称";
             break;
-        case MsListModel::Supply:
+        case MsListModel::Column::Supply:
             text = u"補給";
             break;
-        case MsListModel::Hp:
+        case MsListModel::Column::Hp:
             text = u"ＨＰ（耐久力）";
             break;
-        case MsListModel::Armor:
+        case MsListModel::Column::Armor:
             text = u"装甲";
             break;
-        case MsListModel::AwayBase:
+        case MsListModel::Column::AwayBase:
             text = u"回避の基本値（盾・装備・改造による増減の前）";
             break;
-        case MsListModel::PreemptiveBase:
+        case MsListModel::Column::PreemptiveBase:
             text = u"先制の基本値（盾・装備・改造による増減の前）";
             break;
-        case MsListModel::Move:
+        case MsListModel::Column::Move:
             text = u"移動タイプと移動力（例：地上3）";
             break;
-        case MsListModel::Restriction:
+        case MsListModel::Column::Restriction:
             text = u"配備の制限（限定生産・専用機・一機制限・二機制限・量産機など）";
             break;
-        case MsListModel::Repair:
+        case MsListModel::Column::Repair:
             text = u"修理費。編成の修理合計に加わります";
             break;
-        case MsListModel::Shield:
+        case MsListModel::Column::Shield:
             text = u"○：盾を持てる機体";
             break;
-        case MsListModel::Tec:
+        case MsListModel::Column::Tec:
             text = u"TEC（技術レベル）";
             break;
         default:
@@ -68,7 +68,7 @@ MsListModel::MsListModel(const clsMsData& catalogue, QObject* parent)
 
 void MsListModel::UpdateOrder() {
     const auto& list = catalogue_.MsDataList();
-    if (list.data() == orderedRows_ && list.size() == orderedCount_) return;
+    if (catalogue_.LoadStamp() == orderedLoad_ && orderedLoad_ != 0) return;
     order_.clear();
     texts_.clear();
     const std::vector<int> rows = MsListSort::Presort(catalogue_);
@@ -80,8 +80,7 @@ void MsListModel::UpdateOrder() {
         texts_ += unit.MsName;
         texts_ += unit.Weight;
     }
-    orderedRows_ = list.data();
-    orderedCount_ = list.size();
+    orderedLoad_ = catalogue_.LoadStamp();
     for (std::vector<int>& ranks : sortRanks_) ranks.clear();
 }
 
@@ -108,7 +107,7 @@ void MsListModel::SortRows() {
 }
 
 void MsListModel::sort(int column, Qt::SortOrder order) {
-    if (column < 0 || column >= ColumnCount) return;
+    if (column < 0 || column >= kColumnCount) return;
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     UpdateOrder();
     sortColumn_ = column;
@@ -139,7 +138,7 @@ int MsListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int MsListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : kColumnCount;
 }
 
 QVariant MsListModel::data(const QModelIndex& index, int role) const {
@@ -153,13 +152,13 @@ QVariant MsListModel::data(const QModelIndex& index, int role) const {
             if (!preview_) return QVariant();
             return preview_(catalogue_.MsDataList()[size_t(rows_[size_t(index.row())])]);
         case Qt::TextAlignmentRole:
-            switch (index.column()) {
-                case Army:
-                case Shield:
+            switch (Column(index.column())) {
+                case Column::Army:
+                case Column::Shield:
                     return int(Qt::AlignVCenter | Qt::AlignHCenter);
-                case Weight:
+                case Column::Weight:
                     return int(Qt::AlignVCenter | Qt::AlignRight);
-                case MsName:
+                case Column::MsName:
                     return int(Qt::AlignVCenter | Qt::AlignLeft);
                 default:
                     return QVariant();
@@ -170,38 +169,38 @@ QVariant MsListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant MsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return QVariant();
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return QVariant();
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignVCenter | Qt::AlignHCenter);
     // A first click on a header sorts ascending.
     if (role == Qt::InitialSortOrderRole) return int(Qt::AscendingOrder);
     if (role == Qt::ToolTipRole) return HeaderToolTip(section);
     if (role != Qt::DisplayRole) return QVariant();
-    switch (section) {
-        case Army:
+    switch (Column(section)) {
+        case Column::Army:
             return QStringLiteral(u"軍");
-        case Weight:
+        case Column::Weight:
             return QStringLiteral(u"搭載");
-        case MsName:
+        case Column::MsName:
             return QStringLiteral(u"機体名称");
-        case Supply:
+        case Column::Supply:
             return QStringLiteral(u"補給");
-        case Hp:
+        case Column::Hp:
             return QStringLiteral(u"ＨＰ");
-        case Armor:
+        case Column::Armor:
             return QStringLiteral(u"装甲");
-        case AwayBase:
+        case Column::AwayBase:
             return QStringLiteral(u"回避");
-        case PreemptiveBase:
+        case Column::PreemptiveBase:
             return QStringLiteral(u"先制");
-        case Move:
+        case Column::Move:
             return QStringLiteral(u"移動");
-        case Restriction:
+        case Column::Restriction:
             return QStringLiteral(u"制限");
-        case Repair:
+        case Column::Repair:
             return QStringLiteral(u"修理");
-        case Shield:
+        case Column::Shield:
             return QStringLiteral(u"盾");
-        case Tec:
+        case Column::Tec:
             return QStringLiteral(u"TEC");
         default:
             return QString();
@@ -212,34 +211,34 @@ QString MsListModel::CellText(const clsMsData& catalogue, int catalogueRow, int 
     const auto& list = catalogue.MsDataList();
     if (catalogueRow < 0 || size_t(catalogueRow) >= list.size()) return QString();
     const typMsData& unit = list[size_t(catalogueRow)];
-    switch (column) {
-        case MsNo:
+    switch (Column(column)) {
+        case Column::MsNo:
             return unit.MsNo;
-        case Army:
+        case Column::Army:
             return catalogue.get配備名(catalogueRow);
-        case Weight:
+        case Column::Weight:
             return unit.Weight;
-        case MsName:
+        case Column::MsName:
             return unit.MsName;
-        case Supply:
+        case Column::Supply:
             return unit.Supply;
-        case Hp:
+        case Column::Hp:
             return unit.Hp;
-        case Armor:
+        case Column::Armor:
             return unit.Armor;
-        case AwayBase:
+        case Column::AwayBase:
             return unit.AwayBase;
-        case PreemptiveBase:
+        case Column::PreemptiveBase:
             return unit.PreemptiveBase;
-        case Move:
+        case Column::Move:
             return unit.MoveType + unit.Move;
-        case Restriction:
+        case Column::Restriction:
             return unit.Restriction;
-        case Repair:
+        case Column::Repair:
             return unit.Repair;
-        case Shield:
+        case Column::Shield:
             return unit.Shield;
-        case Tec:
+        case Column::Tec:
             return unit.Tec;
         default:
             return QString();
@@ -247,7 +246,7 @@ QString MsListModel::CellText(const clsMsData& catalogue, int catalogueRow, int 
 }
 
 int MsListModel::ColumnWidthTwips(int column) {
-    return column >= 0 && column < ColumnCount ? kWidthsTwips[size_t(column)] : 0;
+    return column >= 0 && column < kColumnCount ? kWidthsTwips[size_t(column)] : 0;
 }
 
 }  // namespace velmora

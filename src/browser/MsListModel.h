@@ -20,7 +20,7 @@ struct typMsData;
 class MsListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column {
+    enum class Column {
         MsNo,  // hidden key
         Army,  // faction mark
         Weight,
@@ -35,8 +35,8 @@ public:
         Repair,
         Shield,
         Tec,
-        ColumnCount
     };
+    static constexpr int kColumnCount = int(Column::Tec) + 1;
 
     // What deploying a unit would do, given by the window: the tooltip of the unit's cells,
     // worked out when asked for.
@@ -93,14 +93,15 @@ private:
     const clsMsData& catalogue_;
     std::vector<Entry> order_;
     QString texts_;
-    const void* orderedRows_ = nullptr;  // the catalogue storage order_ was worked out for
-    size_t orderedCount_ = 0;
+    quint64 orderedLoad_ = 0;  // the catalogue load order_ was worked out for
     std::vector<int> rows_;
     Preview preview_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     // Per column, the catalogue rows' places in its order; worked out at its first sort.
-    std::array<std::vector<int>, ColumnCount> sortRanks_;
+    std::array<std::vector<int>, kColumnCount> sortRanks_;
 };
+
+constexpr int Col(MsListModel::Column column) { return static_cast<int>(column); }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include <atomic>
 #include <cstring>
 
 #if defined(__linux__)
@@ -42,6 +43,12 @@ qsizetype LineFeeds(const QByteArray& bytes) {
 // The catalogue's own name, for messages about bytes that did not come from a named file.
 QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
 
+// Stamps start at 1, so 0 stands for a catalogue that was never loaded.
+quint64 NextLoadStamp() {
+    static std::atomic<quint64> last{0};
+    return ++last;
+}
+
 }  // namespace
 
 Status clsMsData::SetDataSource(const QString& path) {
@@ -58,6 +65,7 @@ Status clsMsData::SetDataSource(QIODevice& file, const QString& path) {
 
 Status clsMsData::LoadRead(const Status& read, const QByteArray& bytes, const QString& path) {
     if (!read) {
+        loadStamp_ = NextLoadStamp();
         rows_.clear();
         indexByMsNo_.clear();
         count_ = -1;
@@ -72,6 +80,7 @@ Status clsMsData::LoadFromBytes(const QByteArray& bytes) {
 }
 
 Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
+    loadStamp_ = NextLoadStamp();
     rows_.clear();
     indexByMsNo_.clear();
     // Lines are at most the line feeds and one more; reserving them up front keeps the

@@ -33,6 +33,11 @@ public:
     // missing or empty.
     int Count() const { return count_; }
 
+    // Names the load that made the rows, unique within the program (failed loads included; a
+    // copy keeps its original's): whatever was worked out from the rows is stale once it
+    // changes, even when a reload put the new rows at the old address.
+    quint64 LoadStamp() const { return loadStamp_; }
+
     // Number of units n; MsDataList() then has n + 1 rows (or none when n is 0).
     int UnitCount() const;
     const std::vector<typMsData>& MsDataList() const { return rows_; }
@@ -56,6 +61,7 @@ private:
     Status LoadMsData(const QByteArray& bytes, const QString& fileName);
 
     int count_ = 0;
+    quint64 loadStamp_ = 0;
     std::vector<typMsData> rows_;
     QHash<QString, int> indexByMsNo_;  // MsNo -> first row
 };

@@ -49,9 +49,9 @@ TEST(MsListModel, ListsByFactionMarkThenWeightByValueThenName) {
     });
     MsListModel model(*catalogue);
     model.Fill(AllFactions());
-    EXPECT_EQ(Column(model, MsListModel::MsNo),
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)),
               QStringList({u"2"_s, u"4"_s, u"5"_s, u"3"_s, u"1"_s}));
-    EXPECT_EQ(Column(model, MsListModel::Army),
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::Army)),
               QStringList({u"ジ"_s, u"ジ"_s, u"連"_s, u"連"_s, u"連"_s}));
 }
 
@@ -64,7 +64,8 @@ TEST(MsListModel, RowsWithEqualKeysKeepFileOrderAndTextWeightsFollowNumbers) {
     });
     MsListModel model(*catalogue);
     model.Fill(AllFactions());
-    EXPECT_EQ(Column(model, MsListModel::MsNo), QStringList({u"b"_s, u"c"_s, u"d"_s, u"a"_s}));
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)),
+              QStringList({u"b"_s, u"c"_s, u"d"_s, u"a"_s}));
 }
 
 TEST(MsListModel, ToolTip_isThePreviewOfTheRowsOwnUnit_askedOnlyWhenShown) {
@@ -72,7 +73,7 @@ TEST(MsListModel, ToolTip_isThePreviewOfTheRowsOwnUnit_askedOnlyWhenShown) {
                                           {.no = u"3"_s, .name = u"モルガン"_s, .weight = u"9"_s}});
     MsListModel model(*catalogue);
     model.Fill(AllFactions());
-    EXPECT_FALSE(model.index(0, MsListModel::MsName).data(Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(model.index(0, Col(MsListModel::Column::MsName)).data(Qt::ToolTipRole).isValid());
 
     int asked = 0;
     model.SetPreview([&asked](const typMsData& unit) {
@@ -82,9 +83,9 @@ TEST(MsListModel, ToolTip_isThePreviewOfTheRowsOwnUnit_askedOnlyWhenShown) {
     model.Fill(AllFactions());
     EXPECT_EQ(asked, 0);
     // The list puts the lighter unit first; every cell of a row previews the same unit.
-    EXPECT_EQ(model.index(0, MsListModel::Weight).data(Qt::ToolTipRole).toString(),
+    EXPECT_EQ(model.index(0, Col(MsListModel::Column::Weight)).data(Qt::ToolTipRole).toString(),
               u"配備すると モルガン"_s);
-    EXPECT_EQ(model.index(1, MsListModel::Repair).data(Qt::ToolTipRole).toString(),
+    EXPECT_EQ(model.index(1, Col(MsListModel::Column::Repair)).data(Qt::ToolTipRole).toString(),
               u"配備すると ヴェルデ"_s);
     EXPECT_EQ(asked, 2);
 }
@@ -101,7 +102,7 @@ TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
     ASSERT_EQ(model.rowCount(), 1);
     const QStringList cells = [&] {
         QStringList row;
-        for (int c = 0; c < MsListModel::ColumnCount; ++c)
+        for (int c = 0; c < MsListModel::kColumnCount; ++c)
             row << model.index(0, c).data().toString();
         return row;
     }();
@@ -109,7 +110,7 @@ TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
                                   u"20"_s, u"10"_s, u"宇宙2"_s, u"一機・ＮＴ"_s, u"30"_s, u"○"_s,
                                   u"2"_s}));
     QStringList headers;
-    for (int c = 0; c < MsListModel::ColumnCount; ++c) {
+    for (int c = 0; c < MsListModel::kColumnCount; ++c) {
         headers << model.headerData(c, Qt::Horizontal).toString();
         EXPECT_EQ(model.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
                   int(Qt::AlignVCenter | Qt::AlignHCenter));
@@ -118,14 +119,18 @@ TEST(MsListModel, CellsHeadersAlignmentsAndWidthsFollowTheDesign) {
                                     u"ＨＰ"_s, u"装甲"_s, u"回避"_s, u"先制"_s, u"移動"_s,
                                     u"制限"_s, u"修理"_s, u"盾"_s, u"TEC"_s}));
     const auto align = [&](int c) { return model.index(0, c).data(Qt::TextAlignmentRole); };
-    EXPECT_EQ(align(MsListModel::Army).toInt(), int(Qt::AlignVCenter | Qt::AlignHCenter));
-    EXPECT_EQ(align(MsListModel::Weight).toInt(), int(Qt::AlignVCenter | Qt::AlignRight));
-    EXPECT_EQ(align(MsListModel::MsName).toInt(), int(Qt::AlignVCenter | Qt::AlignLeft));
-    EXPECT_EQ(align(MsListModel::Shield).toInt(), int(Qt::AlignVCenter | Qt::AlignHCenter));
-    EXPECT_FALSE(align(MsListModel::Hp).isValid());
-    EXPECT_EQ(MsListModel::ColumnWidthTwips(MsListModel::MsNo), 0);
-    EXPECT_EQ(MsListModel::ColumnWidthTwips(MsListModel::MsName), 2265);
-    EXPECT_EQ(MsListModel::ColumnWidthTwips(MsListModel::Tec), 480);
+    EXPECT_EQ(align(Col(MsListModel::Column::Army)).toInt(),
+              int(Qt::AlignVCenter | Qt::AlignHCenter));
+    EXPECT_EQ(align(Col(MsListModel::Column::Weight)).toInt(),
+              int(Qt::AlignVCenter | Qt::AlignRight));
+    EXPECT_EQ(align(Col(MsListModel::Column::MsName)).toInt(),
+              int(Qt::AlignVCenter | Qt::AlignLeft));
+    EXPECT_EQ(align(Col(MsListModel::Column::Shield)).toInt(),
+              int(Qt::AlignVCenter | Qt::AlignHCenter));
+    EXPECT_FALSE(align(Col(MsListModel::Column::Hp)).isValid());
+    EXPECT_EQ(MsListModel::ColumnWidthTwips(Col(MsListModel::Column::MsNo)), 0);
+    EXPECT_EQ(MsListModel::ColumnWidthTwips(Col(MsListModel::Column::MsName)), 2265);
+    EXPECT_EQ(MsListModel::ColumnWidthTwips(Col(MsListModel::Column::Tec)), 480);
 }
 
 TEST(MsListModel, RefillsStayConsistentUnderTheModelTester) {
@@ -148,7 +153,7 @@ TEST(MsListModel, RefillsStayConsistentUnderTheModelTester) {
     EXPECT_EQ(model.rowCount(), 20);
     filter.SetKeyword(u"機体1"_s);
     model.Fill(filter);
-    EXPECT_EQ(Column(model, MsListModel::MsNo).size(), 5);  // 10, 12, 14, 16, 18
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)).size(), 5);  // 10, 12, 14, 16, 18
     filter.SetKeyword(u"ない"_s);
     model.Fill(filter);
     EXPECT_EQ(model.rowCount(), 0);
@@ -206,6 +211,24 @@ TEST(MsListModel, EmptyCatalogueGivesAnEmptyList) {
     EXPECT_EQ(model.rowCount(), 0);
 }
 
+TEST(MsListModel, KeywordResultFollowsAReloadOfTheSameCatalogue) {
+    clsMsData catalogue;
+    const auto bytes = [](const QString& name) {
+        return (u"header\r\n"_s + test::ListLine({.no = u"1"_s, .name = name}) + u"\r\n"_s)
+            .toUtf8();
+    };
+    ASSERT_TRUE(catalogue.LoadFromBytes(bytes(u"ヴェルデ"_s)).ok());
+    MsListModel model(catalogue);
+    MsListFilter filter = AllFactions();
+    filter.SetKeyword(u"ザルガ"_s);
+    model.Fill(filter);
+    EXPECT_EQ(model.rowCount(), 0);
+    // Same size, so the records may well land where the old ones were.
+    ASSERT_TRUE(catalogue.LoadFromBytes(bytes(u"ザルガ"_s)).ok());
+    model.Fill(filter);
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)), QStringList({u"1"_s}));
+}
+
 TEST(MsListModel, OrderFollowsACatalogueLoadedAfterTheModelWasMade) {
     clsMsData catalogue;
     MsListModel model(catalogue);
@@ -214,7 +237,7 @@ TEST(MsListModel, OrderFollowsACatalogueLoadedAfterTheModelWasMade) {
                                        {.no = u"2"_s, .name = u"a"_s, .weight = u"1"_s}});
     catalogue = *loaded;
     model.Fill(AllFactions());
-    EXPECT_EQ(Column(model, MsListModel::MsNo), QStringList({u"2"_s, u"1"_s}));
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)), QStringList({u"2"_s, u"1"_s}));
 }
 
 }  // namespace
@@ -240,22 +263,22 @@ TEST(MsListModelSort, ColumnSortsByValueBothWaysAndEqualCellsKeepTheFillsOrder) 
     QAbstractItemModelTester tester(&model);
     model.Fill(AllFactions());
     // The fill's own order: faction mark, then weight.
-    const QStringList filled = Column(model, MsListModel::MsNo);
+    const QStringList filled = Column(model, Col(MsListModel::Column::MsNo));
     EXPECT_EQ(model.SortColumn(), -1);
 
-    model.sort(MsListModel::Weight, Qt::AscendingOrder);
-    EXPECT_EQ(Column(model, MsListModel::Weight),
+    model.sort(Col(MsListModel::Column::Weight), Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::Weight)),
               (QStringList{u"2"_s, u"9"_s, u"10"_s, u"10"_s, u"12"_s}));
-    const qsizetype a = Column(model, MsListModel::MsNo).indexOf(u"A"_s);
-    const qsizetype c = Column(model, MsListModel::MsNo).indexOf(u"C"_s);
+    const qsizetype a = Column(model, Col(MsListModel::Column::MsNo)).indexOf(u"A"_s);
+    const qsizetype c = Column(model, Col(MsListModel::Column::MsNo)).indexOf(u"C"_s);
     EXPECT_EQ(a < c, filled.indexOf(u"A"_s) < filled.indexOf(u"C"_s));
 
-    model.sort(MsListModel::Weight, Qt::DescendingOrder);
-    EXPECT_EQ(Column(model, MsListModel::Weight),
+    model.sort(Col(MsListModel::Column::Weight), Qt::DescendingOrder);
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::Weight)),
               (QStringList{u"12"_s, u"10"_s, u"10"_s, u"9"_s, u"2"_s}));
     // Ties keep their order in the descending sort too.
-    EXPECT_EQ(Column(model, MsListModel::MsNo).indexOf(u"A"_s) <
-                  Column(model, MsListModel::MsNo).indexOf(u"C"_s),
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)).indexOf(u"A"_s) <
+                  Column(model, Col(MsListModel::Column::MsNo)).indexOf(u"C"_s),
               a < c);
 }
 
@@ -263,16 +286,16 @@ TEST(MsListModelSort, ChosenColumnStaysInForceAcrossRefillsWithOtherFilters) {
     const auto catalogue = SortCatalogue();
     MsListModel model(*catalogue);
     model.Fill(AllFactions());
-    model.sort(MsListModel::MsName, Qt::DescendingOrder);
+    model.sort(Col(MsListModel::Column::MsName), Qt::DescendingOrder);
     MsListFilter federation;
     federation.SetArmyIndex(0);
     model.Fill(federation);
-    QStringList names = Column(model, MsListModel::MsName);
+    QStringList names = Column(model, Col(MsListModel::Column::MsName));
     QStringList expected = names;
     std::sort(expected.begin(), expected.end(), std::greater<>());
     EXPECT_EQ(names, expected);
     EXPECT_EQ(names.size(), 4);
-    EXPECT_EQ(model.SortColumn(), int(MsListModel::MsName));
+    EXPECT_EQ(model.SortColumn(), int(Col(MsListModel::Column::MsName)));
     EXPECT_EQ(model.SortOrder(), Qt::DescendingOrder);
 }
 
@@ -280,14 +303,14 @@ TEST(MsListModelSort, PersistentIndexFollowsItsUnitAndHeadersExplainThemselves) 
     const auto catalogue = SortCatalogue();
     MsListModel model(*catalogue);
     model.Fill(AllFactions());
-    const int row = int(Column(model, MsListModel::MsNo).indexOf(u"B"_s));
-    const QPersistentModelIndex kept = model.index(row, MsListModel::MsName);
-    model.sort(MsListModel::Weight, Qt::DescendingOrder);
+    const int row = int(Column(model, Col(MsListModel::Column::MsNo)).indexOf(u"B"_s));
+    const QPersistentModelIndex kept = model.index(row, Col(MsListModel::Column::MsName));
+    model.sort(Col(MsListModel::Column::Weight), Qt::DescendingOrder);
     ASSERT_TRUE(kept.isValid());
-    EXPECT_EQ(model.index(kept.row(), MsListModel::MsNo).data().toString(), u"B"_s);
-    EXPECT_EQ(kept.column(), int(MsListModel::MsName));
+    EXPECT_EQ(model.index(kept.row(), Col(MsListModel::Column::MsNo)).data().toString(), u"B"_s);
+    EXPECT_EQ(kept.column(), int(Col(MsListModel::Column::MsName)));
 
-    for (int c = MsListModel::Army; c < MsListModel::ColumnCount; ++c) {
+    for (int c = Col(MsListModel::Column::Army); c < MsListModel::kColumnCount; ++c) {
         EXPECT_FALSE(model.headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty())
             << c;
         EXPECT_EQ(model.headerData(c, Qt::Horizontal, Qt::InitialSortOrderRole).toInt(),
