@@ -139,7 +139,9 @@ void BM_HeaderSort(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HeaderSort)
-    ->ArgsProduct({{50000}, {MsListModel::Weight, MsListModel::MsName, MsListModel::Move}})
+    ->ArgsProduct({{50000},
+                   {Col(MsListModel::Column::Weight), Col(MsListModel::Column::MsName),
+                    Col(MsListModel::Column::Move)}})
     ->ArgNames({"units", "column"})
     ->Unit(benchmark::kMillisecond);
 
@@ -148,7 +150,7 @@ void BM_SortedFill(benchmark::State& state) {
     const clsMsData& catalogue = Catalogue(int(state.range(0)));
     MsListModel model(catalogue);
     model.Fill(Filter(AllNoFilter));
-    model.sort(MsListModel::MsName, Qt::DescendingOrder);
+    model.sort(Col(MsListModel::Column::MsName), Qt::DescendingOrder);
     for (auto _ : state) {
         model.Fill(Filter(AllNoFilter));
         benchmark::DoNotOptimize(model.rowCount());
@@ -192,7 +194,8 @@ void BM_RowPreview(benchmark::State& state) {
     model.Fill(Filter(AllNoFilter));
     int row = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(model.index(row, MsListModel::MsName).data(Qt::ToolTipRole));
+        benchmark::DoNotOptimize(
+            model.index(row, Col(MsListModel::Column::MsName)).data(Qt::ToolTipRole));
         row = (row + 7919) % model.rowCount();
     }
 }

@@ -157,13 +157,7 @@ void MsListPanel::BuildGrid() {
     grid_->setObjectName(QStringLiteral(u"grdMsList"));
     grid_->setModel(model_);
     grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    for (int c = 0; c < MsListModel::ColumnCount; ++c) {
-        const int twips = MsListModel::ColumnWidthTwips(c);
-        if (twips == 0)
-            grid_->setColumnHidden(c, true);
-        else
-            grid_->setColumnWidth(c, twips / 15);
-    }
+    grid_->SetDesignColumnWidths(&MsListModel::ColumnWidthTwips);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!filling_) ShowCurrentUnit();
     });
@@ -179,7 +173,7 @@ void MsListPanel::BuildGrid() {
             [this](int column, Qt::SortOrder order) {
                 if (column >= 0) model_->sort(column, order);
             });
-    grid_->SetFillColumn(MsListModel::MsName);
+    grid_->SetFillColumn(Col(MsListModel::Column::MsName));
     connect(grid_, &GridView::leftDoubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) Q_EMIT deployRequested();
     });
@@ -218,7 +212,7 @@ void MsListPanel::FillMsList(int armyIndex) {
     model_->Fill(filter);
     if (current > 0 && current <= model_->rowCount()) {
         grid_->selectionModel()->setCurrentIndex(
-            model_->index(current - 1, MsListModel::Army),
+            model_->index(current - 1, Col(MsListModel::Column::Army)),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     filling_ = false;
@@ -238,15 +232,12 @@ void MsListPanel::RefreshList() {
 
 void MsListPanel::ShowCurrentUnit() {
     const int row = CurrentRow();
-    if (row > 0) Q_EMIT unitChosen(Cell(row, MsListModel::MsNo));
+    if (row > 0) Q_EMIT unitChosen(Cell(row, Col(MsListModel::Column::MsNo)));
 }
 
 int MsListPanel::RowCount() const { return model_->rowCount() + 1; }
 
-int MsListPanel::CurrentRow() const {
-    const QModelIndex current = grid_->currentIndex();
-    return current.isValid() ? current.row() + 1 : 0;
-}
+int MsListPanel::CurrentRow() const { return grid_->CurrentGridRow(); }
 
 QString MsListPanel::Cell(int row, int column) const {
     if (row == 0) return model_->headerData(column, Qt::Horizontal).toString();
@@ -295,16 +286,16 @@ void MsListPanel::OnMouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers 
 
 QList<int> MsListPanel::ColumnWidths() const {
     QList<int> widths;
-    for (int c = 0; c < MsListModel::ColumnCount; ++c)
+    for (int c = 0; c < MsListModel::kColumnCount; ++c)
         widths.append(grid_->isColumnHidden(c) ? 0 : grid_->columnWidth(c));
     return widths;
 }
 
 void MsListPanel::SetColumnWidths(const QList<int>& widths) {
-    if (widths.size() != MsListModel::ColumnCount) return;
+    if (widths.size() != MsListModel::kColumnCount) return;
     // A column narrower than this could no longer be found to widen it again.
     constexpr int kNarrowest = 8;
-    for (int c = 0; c < MsListModel::ColumnCount; ++c) {
+    for (int c = 0; c < MsListModel::kColumnCount; ++c) {
         if (!grid_->isColumnHidden(c) && widths[c] >= kNarrowest)
             grid_->setColumnWidth(c, widths[c]);
     }

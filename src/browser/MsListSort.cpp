@@ -11,8 +11,8 @@ namespace velmora {
 
 namespace {
 
-constexpr int kFirstKey = MsListModel::Army;
-constexpr int kKeyCount = MsListModel::ColumnCount - kFirstKey;
+constexpr int kFirstKey = Col(MsListModel::Column::Army);
+constexpr int kKeyCount = MsListModel::kColumnCount - kFirstKey;
 
 }  // namespace
 

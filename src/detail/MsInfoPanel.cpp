@@ -68,13 +68,7 @@ void MsInfoPanel::BuildControls() {
     grdMsInfo_->horizontalHeader()->setFixedHeight(17);
     grdMsInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdMsInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int column = 0; column < WeaponTableModel::kColumnCount; ++column) {
-        const int width = WeaponTableModel::ColumnWidth(column);
-        if (width == 0)
-            grdMsInfo_->setColumnHidden(column, true);
-        else
-            grdMsInfo_->setColumnWidth(column, width);
-    }
+    grdMsInfo_->SetDesignColumnWidths(&WeaponTableModel::ColumnWidthTwips);
     grdMsInfo_->SetFillColumn(Col(WeaponTableModel::Column::Name));
     grdMsInfo_->setCurrentIndex(weapons_->index(0, Col(WeaponTableModel::Column::Name)));
     layout->addWidget(grdMsInfo_, 1);
@@ -315,10 +309,7 @@ QStringList MsInfoPanel::EquippedColumn() const {
     return column;
 }
 
-int MsInfoPanel::CurrentWeaponRow() const {
-    const QModelIndex current = grdMsInfo_->currentIndex();
-    return current.isValid() ? current.row() + 1 : 0;
-}
+int MsInfoPanel::CurrentWeaponRow() const { return grdMsInfo_->CurrentGridRow(); }
 
 void MsInfoPanel::ShowAwayAndPreemptive() {
     const PanelFigures figures = FiguresOf(curMsData_);

@@ -138,9 +138,9 @@ Qt::ItemFlags WeaponTableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-int WeaponTableModel::ColumnWidth(int column) {
+int WeaponTableModel::ColumnWidthTwips(int column) {
     if (column < 0 || column >= kColumnCount) return 0;
-    return TwipsToPixels(kWidthTwips[column]);
+    return kWidthTwips[column];
 }
 
 QString WeaponTableModel::CellText(const typWeapon& weapon, Column column) {

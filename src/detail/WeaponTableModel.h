@@ -43,8 +43,8 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Design width of a column in pixels; 0 for the hidden columns 10 to 12.
-    static int ColumnWidth(int column);
+    // Design width of a column in twips; 0 for the hidden columns 10 to 12.
+    static int ColumnWidthTwips(int column);
 
     // The text weapon shows in a data column (1 to 13).
     static QString CellText(const typWeapon& weapon, Column column);

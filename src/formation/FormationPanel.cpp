@@ -213,13 +213,7 @@ void FormationPanel::BuildControls() {
     grdFormation_ = new GridView(this);
     grdFormation_->setObjectName(QStringLiteral("grdFormation"));
     grdFormation_->setModel(model_);
-    for (int c = 0; c < kFormationColumnCount; ++c) {
-        const int width = FormationModel::ColumnWidthTwips(c);
-        if (width == 0)
-            grdFormation_->setColumnHidden(c, true);
-        else
-            grdFormation_->setColumnWidth(c, TwipsToPixels(width));
-    }
+    grdFormation_->SetDesignColumnWidths(&FormationModel::ColumnWidthTwips);
     // The visible columns fit the design width, and rows as tight as the weapon table's show
     // the seven units and the header in the design height; only rows beyond seven scroll.
     grdFormation_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -629,10 +623,7 @@ QString FormationPanel::PreviewDeploy(const typMsData& unit) const {
 
 int FormationPanel::RowCount() const { return model_->rowCount() + 1; }
 
-int FormationPanel::CurrentRow() const {
-    const QModelIndex current = grdFormation_->currentIndex();
-    return current.isValid() ? current.row() + 1 : 0;
-}
+int FormationPanel::CurrentRow() const { return grdFormation_->CurrentGridRow(); }
 
 QString FormationPanel::Cell(int row, int column) const {
     if (row == 0) return model_->headerData(column, Qt::Horizontal).toString();

@@ -39,14 +39,8 @@ void SetColumnWidths(GridView* grid, std::initializer_list<int> twips) {
     // The style's minimum would widen the narrow "No." column.
     grid->horizontalHeader()->setMinimumSectionSize(1);
     grid->horizontalHeader()->setStretchLastSection(false);
-    int column = 0;
-    for (const int width : twips) {
-        if (width == 0)
-            grid->setColumnHidden(column, true);
-        else
-            grid->setColumnWidth(column, TwipsToPixels(width));
-        ++column;
-    }
+    grid->SetDesignColumnWidths(
+        [twips](int column) { return column < int(twips.size()) ? std::data(twips)[column] : 0; });
     // Eight slots and the header fit the design height at the window's font, and the visible
     // columns fit the width: no scroll bars for the common case.
     grid->verticalHeader()->setMinimumSectionSize(12);
@@ -274,10 +268,7 @@ void frmSaveData::ListUnits() {
     unitModel_->SetNames(SaveSlots::UnitNames(slots_.At(CurrentSlot()).msNos, catalogue_));
 }
 
-int frmSaveData::CurrentSlot() const {
-    const QModelIndex current = grdSaveData_->currentIndex();
-    return current.isValid() ? current.row() + 1 : 0;
-}
+int frmSaveData::CurrentSlot() const { return grdSaveData_->CurrentGridRow(); }
 
 void frmSaveData::CloseWithoutLoading() {
     tag_.clear();

@@ -1,5 +1,7 @@
 #include "widgets/GridView.h"
 
+#include "widgets/Twips.h"
+
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -26,6 +28,20 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
                 else
                     FitFillColumn();
             });
+}
+
+int GridView::CurrentGridRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void GridView::SetDesignColumnWidths(const std::function<int(int)>& widthOfColumn) {
+    const int columns = model() ? model()->columnCount() : 0;
+    for (int column = 0; column < columns; ++column) {
+        const int twips = widthOfColumn(column);
+        setColumnHidden(column, twips == 0);
+        if (twips != 0) setColumnWidth(column, TwipsToPixels(twips));
+    }
 }
 
 void GridView::SetFillColumn(int column) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableView>
+#include <functional>
 
 namespace velmora {
 
@@ -18,6 +19,14 @@ public:
     // The column that takes the width the other columns leave free; its present width is the
     // least it gets (a user's resize of it sets a new least width).
     void SetFillColumn(int column);
+
+    // The grids number rows as the design did: row 0 is the header, model rows count from 1;
+    // 0 when there is no current row.
+    int CurrentGridRow() const;
+
+    // Column c gets the design width widthOfColumn(c), in twips, for every model column; a
+    // width of 0 hides the column.
+    void SetDesignColumnWidths(const std::function<int(int)>& widthOfColumn);
 
     // True when the cell's text is wider than the room its column gives it.
     bool IsCut(const QModelIndex& index) const;

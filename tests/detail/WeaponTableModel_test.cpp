@@ -1,4 +1,5 @@
 #include "detail/WeaponTableModel.h"
+#include "widgets/Twips.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
@@ -50,8 +51,8 @@ TEST(WeaponTableModel, LayoutHeadersLabelsAndTintsAsDesigned) {
               int(Qt::AlignVCenter | Qt::AlignHCenter));
     EXPECT_EQ(model.data(model.index(0, 1), Qt::TextAlignmentRole).toInt(),
               int(Qt::AlignVCenter | Qt::AlignLeft));
-    EXPECT_EQ(Model::ColumnWidth(1), 156);
-    EXPECT_EQ(Model::ColumnWidth(11), 0);
+    EXPECT_EQ(TwipsToPixels(Model::ColumnWidthTwips(1)), 156);
+    EXPECT_EQ(Model::ColumnWidthTwips(11), 0);
     EXPECT_EQ(model.data(model.index(6, 0)).toString(), u"武器Ｇ");
 
     std::array<typWeapon, kWeaponCount> weapons;
