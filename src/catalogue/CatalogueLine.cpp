@@ -33,18 +33,19 @@ bool CatalogueLine::Split(QStringView line) {
     return fieldCount_ == kFieldCount;
 }
 
-void CatalogueLine::FillWeapon(typWeapon& weapon, int firstColumn) {
+void CatalogueLine::FillWeapon(typWeapon& weapon, int k) {
+    using enum WeaponColumn;
     const QString zero = QStringLiteral(u"0");
-    weapon.Name = weaponNames_.Get(Field(firstColumn));
-    weapon.Attribute = attributes_.Get(Field(firstColumn + 1));
-    weapon.Power = rules::NumberOrZero(Field(firstColumn + 2));
-    weapon.Shots = shots_.Get(Field(firstColumn + 3));
-    weapon.Range1 = rules::NumberOrDashes(Field(firstColumn + 4));
-    weapon.Range2 = rules::NumberOrDashes(Field(firstColumn + 5));
-    weapon.Range3 = rules::NumberOrDashes(Field(firstColumn + 6));
-    weapon.Range4 = rules::NumberOrDashes(Field(firstColumn + 7));
-    weapon.AntiAir = rules::AntiAir(Field(firstColumn + 8));
-    weapon.Detach = rules::Detach(Field(firstColumn + 9));
+    weapon.Name = weaponNames_.Get(Field(k, Name));
+    weapon.Attribute = attributes_.Get(Field(k, Attribute));
+    weapon.Power = rules::NumberOrZero(Field(k, Power));
+    weapon.Shots = shots_.Get(Field(k, Shots));
+    weapon.Range1 = rules::NumberOrDashes(Field(k, Range1));
+    weapon.Range2 = rules::NumberOrDashes(Field(k, Range2));
+    weapon.Range3 = rules::NumberOrDashes(Field(k, Range3));
+    weapon.Range4 = rules::NumberOrDashes(Field(k, Range4));
+    weapon.AntiAir = rules::AntiAir(Field(k, AntiAir));
+    weapon.Detach = rules::Detach(Field(k, Detach));
     weapon.AwayLoad = zero;
     weapon.DefaultEquipped = zero;
     weapon.Option = zero;
@@ -52,29 +53,30 @@ void CatalogueLine::FillWeapon(typWeapon& weapon, int firstColumn) {
 }
 
 void CatalogueLine::Fill(typMsData& unit) {
-    const QStringView equipCode = Field(4);
-    const QStringView picture = Field(5);
-    const QStringView move = Field(12);
+    using enum CatalogueColumn;
+    const QStringView equipCode = Field(EquipCode);
+    const QStringView picture = Field(Picture);
+    const QStringView move = Field(Move);
 
-    unit.MsNo = Field(0).toString();
-    unit.Army = rules::Army(Field(1));
-    unit.MsName = Field(2).toString();
-    unit.Hp = rules::Numeric(Field(8));
-    unit.Weight = rules::Weight(Field(7));
-    unit.Repair = rules::Numeric(Field(16));
-    unit.Armor = rules::Numeric(Field(9));
+    unit.MsNo = Field(MsNo).toString();
+    unit.Army = rules::Army(Field(Army));
+    unit.MsName = Field(Name).toString();
+    unit.Hp = rules::Numeric(Field(Hp));
+    unit.Weight = rules::Weight(Field(Weight));
+    unit.Repair = rules::Numeric(Field(Repair));
+    unit.Armor = rules::Numeric(Field(Armor));
     unit.ShieldLoad = rules::SecondChar(equipCode);
-    unit.Preemptive = unit.PreemptiveBase = rules::Numeric(Field(11));
-    unit.Away = unit.AwayBase = rules::Numeric(Field(10));
+    unit.Preemptive = unit.PreemptiveBase = rules::Numeric(Field(Preemptive));
+    unit.Away = unit.AwayBase = rules::Numeric(Field(Away));
     unit.MoveType = moveTypes_.Get(move);
     unit.MoveArea = rules::MoveArea(unit.MoveType);
     unit.Move = rules::Move(move);
-    unit.Supply = rules::Numeric(Field(13));
-    unit.Restriction = categories_.Get(Field(15));
+    unit.Supply = rules::Numeric(Field(Supply));
+    unit.Restriction = categories_.Get(Field(Category));
     unit.EquipCode = texts_.Get(equipCode);
     unit.ImageBase = rules::ImageBase(picture);
     unit.ImageName = rules::ImageName(picture);
-    unit.Tec = texts_.Get(Field(6));
+    unit.Tec = texts_.Get(Field(Tec));
 
     // The catalogue's evasion and pre-emption include the loads of the default equipment; add
     // them back so that the record holds the unit's values without it. The m-th weapon marked
@@ -85,7 +87,7 @@ void CatalogueLine::Fill(typMsData& unit) {
     bool firstChoicePending = true;
     for (int k = 0; k < kWeaponCount; ++k) {
         typWeapon& weapon = unit.Weapon[k];
-        FillWeapon(weapon, 17 + 10 * k);
+        FillWeapon(weapon, k);
         if (weapon.Detach == kTimes) {
             ++position;
         } else if (weapon.Detach == kCircle) {
@@ -110,7 +112,7 @@ void CatalogueLine::Fill(typMsData& unit) {
     }
 
     // A fitted shield's load is included in the catalogue's evasion too.
-    const QStringView shield = Field(87);
+    const QStringView shield = Field(Shield);
     if (shield == kCircle || shield == kShieldFitted) {
         unit.Shield = QStringLiteral(u"○");
         unit.Away = rules::NumberText(rules::Value(unit.ShieldLoad) + rules::Value(unit.Away));

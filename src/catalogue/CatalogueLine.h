@@ -9,6 +9,51 @@
 
 namespace velmora {
 
+// The columns of a unit line, by zero-based index. Columns 3 and 14 are not read; the seven
+// weapons take ten columns each from FirstWeapon on.
+enum class CatalogueColumn : int {
+    MsNo = 0,
+    Army = 1,
+    Name = 2,
+    Unread3 = 3,
+    EquipCode = 4,
+    Picture = 5,
+    Tec = 6,
+    Weight = 7,
+    Hp = 8,
+    Armor = 9,
+    Away = 10,
+    Preemptive = 11,
+    Move = 12,
+    Supply = 13,
+    Unread14 = 14,
+    Category = 15,
+    Repair = 16,
+    FirstWeapon = 17,
+    Shield = 87,
+    Count = 88,
+};
+
+// The ten columns of one weapon, by offset from the weapon's first column.
+enum class WeaponColumn : int {
+    Name = 0,
+    Attribute = 1,
+    Power = 2,
+    Shots = 3,
+    Range1 = 4,
+    Range2 = 5,
+    Range3 = 6,
+    Range4 = 7,
+    AntiAir = 8,
+    Detach = 9,
+    Count = 10,
+};
+
+// The index of a column of weapon k (0 to 6).
+constexpr int WeaponColumnIndex(int k, WeaponColumn column) {
+    return int(CatalogueColumn::FirstWeapon) + int(WeaponColumn::Count) * k + int(column);
+}
+
 // One unit line of the catalogue: splits it into its comma-separated fields (no quoting of any
 // kind) and turns them into a unit record, adding back the loads of the equipment the
 // catalogue's evasion and pre-emption already include. The views point into the line, which
@@ -17,7 +62,7 @@ namespace velmora {
 class CatalogueLine {
 public:
     // Fields a unit line must have; fields after the last of them are not read.
-    static constexpr int kFieldCount = 88;
+    static constexpr int kFieldCount = int(CatalogueColumn::Count);
 
     // Splits line; true when it has at least kFieldCount fields. FieldCount() then tells how
     // many it had (counting stops at kFieldCount).
@@ -28,8 +73,11 @@ public:
     void Fill(typMsData& unit);
 
 private:
-    QStringView Field(int column) const { return fields_[size_t(column)]; }
-    void FillWeapon(typWeapon& weapon, int firstColumn);
+    QStringView Field(CatalogueColumn column) const { return fields_[size_t(column)]; }
+    QStringView Field(int k, WeaponColumn column) const {
+        return fields_[size_t(WeaponColumnIndex(k, column))];
+    }
+    void FillWeapon(typWeapon& weapon, int k);
 
     std::array<QStringView, kFieldCount> fields_;
     int fieldCount_ = 0;
