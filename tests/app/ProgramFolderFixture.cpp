@@ -2,42 +2,24 @@
 
 namespace velmora::test {
 
-QString UnitLine(const QString& msNo, const QString& army, const QString& name,
-                 const QString& weight) {
-    QStringList fields = {msNo,
-                          army,
-                          name,
-                          QStringLiteral(u"-"),
-                          QStringLiteral(u"00"),
-                          QStringLiteral(u"ms/ts_01_0.img"),
-                          QStringLiteral(u"1"),
-                          weight,
-                          QStringLiteral(u"300"),
-                          QStringLiteral(u"10"),
-                          QStringLiteral(u"15"),
-                          QStringLiteral(u"10"),
-                          QStringLiteral(u"地上3"),
-                          QStringLiteral(u"40"),
-                          QStringLiteral(u"0"),
-                          QStringLiteral(u"－"),
-                          QStringLiteral(u"150"),
-                          QStringLiteral(u"ライフル"),
-                          QStringLiteral(u"実弾"),
-                          QStringLiteral(u"30"),
-                          QStringLiteral(u"×2"),
-                          QStringLiteral(u"5"),
-                          QStringLiteral(u"10"),
-                          QStringLiteral(u"5"),
-                          QStringLiteral(u"nd"),
-                          QStringLiteral(u"×"),
-                          QStringLiteral(u"－")};
-    while (fields.size() < 87) fields.append(QStringLiteral(u"nd"));
-    fields.append(QStringLiteral(u"－"));
-    return fields.join(u',');
-}
-
-QByteArray CatalogueBytes(const QStringList& unitLines) {
-    return SettingsBytes(QStringList{QStringLiteral(u"No,軍,機体名")} + unitLines);
+UnitLine ProgramUnit(const QString& msNo, const QString& army, const QString& name,
+                     const QString& weight) {
+    return UnitLine({{Col::MsNo, msNo},
+                     {Col::Army, army},
+                     {Col::Name, name},
+                     {Col::EquipCode, QStringLiteral(u"00")},
+                     {Col::Picture, QStringLiteral(u"ms/ts_01_0.img")},
+                     {Col::Tec, QStringLiteral(u"1")},
+                     {Col::Weight, weight},
+                     {Col::Armor, QStringLiteral(u"10")},
+                     {Col::Away, QStringLiteral(u"15")},
+                     {Col::Preemptive, QStringLiteral(u"10")},
+                     {Col::Supply, QStringLiteral(u"40")},
+                     {Col::Repair, QStringLiteral(u"150")}})
+        .Weapon(0, {QStringLiteral(u"ライフル"), QStringLiteral(u"実弾"), QStringLiteral(u"30"),
+                    QStringLiteral(u"×2"), QStringLiteral(u"5"), QStringLiteral(u"10"),
+                    QStringLiteral(u"5"), QStringLiteral(u"nd"), QStringLiteral(u"×"),
+                    QStringLiteral(u"－")});
 }
 
 QByteArray SettingsBytes(const QStringList& lines) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/TestFolder.h"
+#include "support/UnitLine.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,13 +9,10 @@
 
 namespace velmora::test {
 
-// A unit line of exactly 88 fields with the given key, faction code, name and load weight, one
-// weapon and no shield.
-QString UnitLine(const QString& msNo, const QString& army, const QString& name,
-                 const QString& weight);
-
-// unitdata.csv bytes: a header line, then the lines, code page 932 with CR LF.
-QByteArray CatalogueBytes(const QStringList& unitLines);
+// A unit line with the given key, faction code, name and load weight, one weapon (a rifle) and no
+// shield.
+UnitLine ProgramUnit(const QString& msNo, const QString& army, const QString& name,
+                     const QString& weight);
 
 // setting.ini bytes: the lines, code page 932 with CR LF.
 QByteArray SettingsBytes(const QStringList& lines);

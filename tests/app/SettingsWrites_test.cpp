@@ -21,8 +21,8 @@ namespace velmora {
 namespace {
 
 using test::CatalogueBytes;
+using test::ProgramUnit;
 using test::SettingsBytes;
-using test::UnitLine;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
@@ -31,9 +31,10 @@ QString S(const char16_t* text) { return QString::fromUtf16(text); }
 class SettingsWritesTest : public ::testing::Test {
 protected:
     SettingsWritesTest() {
-        folder_.Write(S(u"unitdata.csv"),
-                      CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
-                                      UnitLine(S(u"002"), S(u"EFSF"), S(u"ストラトス"), S(u"6"))}));
+        folder_.Write(
+            S(u"unitdata.csv"),
+            CatalogueBytes({ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
+                            ProgramUnit(S(u"002"), S(u"EFSF"), S(u"ストラトス"), S(u"6"))}));
         game_ = test::MakeInstallFolder(folder_);
     }
 

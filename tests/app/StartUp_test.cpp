@@ -14,10 +14,10 @@ namespace velmora {
 namespace {
 
 using test::CatalogueBytes;
+using test::ProgramUnit;
 using test::ScriptedPlatform;
 using test::SettingsBytes;
 using test::TestFolder;
-using test::UnitLine;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
@@ -88,8 +88,9 @@ protected:
     StartUpTest() : platform_(folder_.Path()), settings_(folder_.FilePath(S(u"setting.ini"))) {}
 
     void WriteCatalogue() {
-        folder_.Write(S(u"unitdata.csv"),
-                      CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4"))}));
+        folder_.Write(
+            S(u"unitdata.csv"),
+            CatalogueBytes({ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4"))}));
     }
     void WriteSettings(const QStringList& lines) {
         folder_.Write(S(u"setting.ini"), SettingsBytes(lines));
@@ -139,11 +140,11 @@ TEST_F(StartUpTest, settingsMissing_showsItsMessageAfterLoadingTheCatalogue) {
 }
 
 TEST_F(StartUpTest, malformedCatalogueLine_showsAMessageNamingTheLineAndEnds) {
-    QString shortLine = UnitLine(S(u"002"), S(u"ZEON"), S(u"ザルガ"), S(u"4"));
+    QString shortLine = ProgramUnit(S(u"002"), S(u"ZEON"), S(u"ザルガ"), S(u"4"));
     shortLine.truncate(shortLine.lastIndexOf(u','));  // 87 fields
     folder_.Write(
         S(u"unitdata.csv"),
-        CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")), shortLine}));
+        CatalogueBytes({ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")), shortLine}));
     WriteSettings({S(u"[Setting]")});
     EXPECT_FALSE(Run());
     ASSERT_EQ(platform_.messages.size(), 1u);

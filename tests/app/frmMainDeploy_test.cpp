@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
-#include <map>
 #include <optional>
 
 namespace velmora {
@@ -28,38 +27,32 @@ using test::TestFolder;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
-// A unit line with some of its 88 fields replaced.
-QString Unit(const QString& msNo, const QString& army, const QString& name, const QString& weight,
-             const std::map<int, QString>& fields = {}) {
-    QStringList line = test::UnitLine(msNo, army, name, weight).split(u',');
-    for (const auto& [column, text] : fields) line[column] = text;
-    return line.join(u',');
-}
-
-// Weapon k's ten columns: name, attribute, power, shots, four ranges, anti-air, detach.
-void PutWeapon(std::map<int, QString>& fields, int k, const QStringList& columns) {
-    for (int i = 0; i < columns.size(); ++i) fields[17 + 10 * k + i] = columns[i];
-}
+using test::Col;
 
 // ヴェルデ carries a shield of load 3 and armour 10.3; its weapon A fires 1.1 three times, B is
 // fixed ("×"), C (load 5, equipped by default) and D (load 4) are options, E takes the option
 // off. ジェネラル is a plain unit of another build.
 QStringList CatalogueLines() {
-    std::map<int, QString> verde{{4, S(u"0354")}, {9, S(u"10.3")}, {87, S(u"○")}};
     const auto weapon = [](const QString& name, const QString& power, const QString& shots,
                            const QString& detach) {
         return QStringList{name,     S(u"実弾"), power,    shots,   S(u"5"),
                            S(u"-1"), S(u"nd"),   S(u"nd"), S(u"○"), detach};
     };
-    PutWeapon(verde, 0, weapon(S(u"バルカン"), S(u"1.1"), S(u"3"), S(u"－")));
-    PutWeapon(verde, 1, weapon(S(u"アーム"), S(u"20"), S(u"1"), S(u"×")));
-    PutWeapon(verde, 2, weapon(S(u"ライフル"), S(u"0.7"), S(u"3"), S(u"○")));
-    PutWeapon(verde, 3, weapon(S(u"バズーカ"), S(u"60"), S(u"1"), S(u"○")));
-    PutWeapon(verde, 4, weapon(S(u"装備を外す"), S(u"nd"), S(u"nd"), S(u"－")));
-    return {Unit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4"), verde),
-            Unit(S(u"002"), S(u"EFSF"), S(u"ジェネラル"), S(u"6"),
-                 {{8, S(u"250")}, {9, S(u"8")}, {12, S(u"宇宙4")}, {16, S(u"90")}}),
-            Unit(S(u"101"), S(u"ZEON"), S(u"ザルガ"), S(u"5"))};
+    return {test::ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4"))
+                .Set(Col::EquipCode, S(u"0354"))
+                .Set(Col::Armor, S(u"10.3"))
+                .Set(Col::Shield, S(u"○"))
+                .Weapon(0, weapon(S(u"バルカン"), S(u"1.1"), S(u"3"), S(u"－")))
+                .Weapon(1, weapon(S(u"アーム"), S(u"20"), S(u"1"), S(u"×")))
+                .Weapon(2, weapon(S(u"ライフル"), S(u"0.7"), S(u"3"), S(u"○")))
+                .Weapon(3, weapon(S(u"バズーカ"), S(u"60"), S(u"1"), S(u"○")))
+                .Weapon(4, weapon(S(u"装備を外す"), S(u"nd"), S(u"nd"), S(u"－"))),
+            test::ProgramUnit(S(u"002"), S(u"EFSF"), S(u"ジェネラル"), S(u"6"))
+                .Set(Col::Hp, S(u"250"))
+                .Set(Col::Armor, S(u"8"))
+                .Set(Col::Move, S(u"宇宙4"))
+                .Set(Col::Repair, S(u"90")),
+            test::ProgramUnit(S(u"101"), S(u"ZEON"), S(u"ザルガ"), S(u"5"))};
 }
 
 class DeployTest : public ::testing::Test {

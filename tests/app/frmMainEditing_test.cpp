@@ -31,19 +31,17 @@ namespace velmora {
 namespace {
 
 using test::CatalogueBytes;
+using test::ProgramUnit;
 using test::ScriptedPlatform;
 using test::SettingsBytes;
 using test::TestFolder;
-using test::UnitLine;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
-// A unit line of the given category (catalogue column 15).
+// A unit line of the given category.
 QString CategoryUnit(const QString& msNo, const QString& name, const QString& weight,
                      const QString& category) {
-    QStringList fields = UnitLine(msNo, S(u"EFSF"), name, weight).split(u',');
-    fields[15] = category;
-    return fields.join(u',');
+    return ProgramUnit(msNo, S(u"EFSF"), name, weight).Set(test::Col::Category, category);
 }
 
 // The window over a catalogue of four EFSF units (two of them one-unit restricted) whose
@@ -53,8 +51,8 @@ protected:
     EditingTest() : platform_(folder_.Path()) {
         folder_.Write(
             S(u"unitdata.csv"),
-            CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
-                            UnitLine(S(u"002"), S(u"EFSF"), S(u"ストラトス"), S(u"6")),
+            CatalogueBytes({ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
+                            ProgramUnit(S(u"002"), S(u"EFSF"), S(u"ストラトス"), S(u"6")),
                             CategoryUnit(S(u"003"), S(u"グリフォン"), S(u"20"), S(u"一機")),
                             CategoryUnit(S(u"004"), S(u"ドラグ"), S(u"25"), S(u"一機"))}));
         const QString game = test::MakeInstallFolder(folder_);

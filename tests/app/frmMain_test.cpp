@@ -31,10 +31,10 @@ namespace velmora {
 namespace {
 
 using test::CatalogueBytes;
+using test::ProgramUnit;
 using test::ScriptedPlatform;
 using test::SettingsBytes;
 using test::TestFolder;
-using test::UnitLine;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
@@ -46,9 +46,9 @@ protected:
 
     void WriteCatalogue() {
         folder_.Write(S(u"unitdata.csv"),
-                      CatalogueBytes({UnitLine(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
-                                      UnitLine(S(u"002"), S(u"EFSF"), S(u"ストラトス"), S(u"6")),
-                                      UnitLine(S(u"101"), S(u"ZEON"), S(u"ザルガ"), S(u"5"))}));
+                      CatalogueBytes({ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
+                                      ProgramUnit(S(u"002"), S(u"EFSF"), S(u"ストラトス"), S(u"6")),
+                                      ProgramUnit(S(u"101"), S(u"ZEON"), S(u"ザルガ"), S(u"5"))}));
     }
     // setting.ini with the install folder and the given further lines of [Setting].
     void WriteSettings(const QStringList& lines = {}) {

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "catalogue/clsMsData.h"
+#include "support/UnitLine.h"
 
-#include <QStringList>
 #include <memory>
 #include <vector>
 
 namespace velmora::test {
 
-// One catalogue line's interesting columns; the rest get plain values.
+// One catalogue line's interesting columns for the unit list; the rest get plain values.
 struct ListUnit {
     QString no;
     QString name;
@@ -21,40 +21,29 @@ struct ListUnit {
 };
 
 inline QString ListLine(const ListUnit& unit) {
-    QStringList fields = {unit.no,
-                          unit.army,
-                          unit.name,
-                          QStringLiteral(u"-"),
-                          QStringLiteral(u"0300000"),
-                          unit.picture,
-                          QStringLiteral(u"2"),
-                          unit.weight,
-                          QStringLiteral(u"100"),
-                          QStringLiteral(u"5"),
-                          QStringLiteral(u"20"),
-                          QStringLiteral(u"10"),
-                          unit.move,
-                          QStringLiteral(u"4"),
-                          QStringLiteral(u"-"),
-                          unit.category,
-                          QStringLiteral(u"30")};
-    for (int k = 0; k < 7; ++k) {
-        fields << QStringLiteral(u"なし") << QStringLiteral(u"－") << QStringLiteral(u"0")
-               << QStringLiteral(u"0") << QStringLiteral(u"--") << QStringLiteral(u"--")
-               << QStringLiteral(u"--") << QStringLiteral(u"--") << QStringLiteral(u"×")
-               << QStringLiteral(u"－");
-    }
-    fields << unit.shield;
-    return fields.join(u',');
+    return UnitLine({{Col::MsNo, unit.no},
+                     {Col::Army, unit.army},
+                     {Col::Name, unit.name},
+                     {Col::EquipCode, QStringLiteral(u"0300000")},
+                     {Col::Picture, unit.picture},
+                     {Col::Tec, QStringLiteral(u"2")},
+                     {Col::Weight, unit.weight},
+                     {Col::Hp, QStringLiteral(u"100")},
+                     {Col::Armor, QStringLiteral(u"5")},
+                     {Col::Away, QStringLiteral(u"20")},
+                     {Col::Preemptive, QStringLiteral(u"10")},
+                     {Col::Move, unit.move},
+                     {Col::Supply, QStringLiteral(u"4")},
+                     {Col::Category, unit.category},
+                     {Col::Repair, QStringLiteral(u"30")},
+                     {Col::Shield, unit.shield}});
 }
 
-// A loaded catalogue of these units, in this order (UTF-8 bytes, CR LF).
+// A loaded catalogue of these units, in this order.
 inline std::unique_ptr<clsMsData> ListCatalogue(const std::vector<ListUnit>& units) {
-    QStringList lines = {QStringLiteral(u"header")};
+    QStringList lines;
     for (const ListUnit& unit : units) lines << ListLine(unit);
-    auto catalogue = std::make_unique<clsMsData>();
-    catalogue->LoadFromBytes((lines.join(QStringLiteral(u"\r\n")) + u"\r\n").toUtf8());
-    return catalogue;
+    return std::make_unique<clsMsData>(LoadedCatalogue(lines));
 }
 
 }  // namespace velmora::test

@@ -1,6 +1,6 @@
 #include "browser/MsListFilter.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <QAbstractItemModelTester>
 #include <algorithm>
 #include <functional>
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "browser/MsListPanel.h"
 #include "ListCatalogue.h"
-#include "QtPrinters.h"
 #include "browser/ImgDecoder.h"
+#include "support/QtPrinters.h"
 #include "support/TestFolder.h"
 #include "widgets/GridView.h"
 

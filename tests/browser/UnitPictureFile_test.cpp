@@ -2,7 +2,7 @@
 #include "support/TestFolder.h"
 
 #include <QSet>
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

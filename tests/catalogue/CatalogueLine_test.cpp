@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueLine.h"
 
-#include "CatalogueText.h"
+#include "support/QtPrinters.h"
+#include "support/UnitLine.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,10 @@ namespace {
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
-Overrides Join(Overrides a, const Overrides& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// A weapon slot with the given name and detach mark and ordinary figures otherwise.
-Overrides Marked(int k, const QString& name, const QString& detach) {
-    return Weapon(k, {name, S(u"実弾"), S(u"20"), S(u"1"), S(u"0"), S(u"0"), S(u"0"), S(u"0"),
-                      S(u"×"), detach});
+// The ten columns of a weapon with the given name and detach mark and ordinary figures.
+QStringList Marked(const QString& name, const QString& detach) {
+    return {name,    S(u"実弾"), S(u"20"), S(u"1"), S(u"0"),
+            S(u"0"), S(u"0"),    S(u"0"),  S(u"×"), detach};
 }
 
 TEST(CatalogueLineSplit, CountsFieldsUpTo88) {
@@ -41,7 +37,8 @@ TEST(CatalogueLineSplit, CountsFieldsUpTo88) {
 }
 
 TEST(CatalogueLineSplit, QuotesAreOrdinaryCharacters) {
-    const typMsData unit = LoadOne(UnitLine({{0, S(u"\"A")}, {1, S(u"B\"")}, {2, S(u"\"")}}));
+    const typMsData unit =
+        LoadOne(UnitLine({{Col::MsNo, S(u"\"A")}, {Col::Army, S(u"B\"")}, {Col::Name, S(u"\"")}}));
     EXPECT_EQ(unit.MsNo, S(u"\"A"));
     EXPECT_EQ(unit.Army, 2);
     EXPECT_EQ(unit.MsName, S(u"\""));
@@ -49,26 +46,26 @@ TEST(CatalogueLineSplit, QuotesAreOrdinaryCharacters) {
 
 TEST(CatalogueLineFill, EveryColumnReachesItsField) {
     const typMsData unit =
-        LoadOne(UnitLine(Join({{0, S(u"RX-78")},
-                               {1, S(u"ZEON")},
-                               {2, S(u"ヴェルデ")},
-                               {3, S(u"ignored")},
-                               {4, S(u"0712345")},
-                               {5, S(u"ms/rx_78_2.img")},
-                               {6, S(u"Ｂ")},
-                               {7, S(u"nd")},
-                               {8, S(u"450")},
-                               {9, S(u"25")},
-                               {10, S(u"31")},
-                               {11, S(u"42")},
-                               {12, S(u"宇宙")},
-                               {13, S(u"9")},
-                               {14, S(u"ignored")},
-                               {15, S(u"専用")},
-                               {16, S(u"1200")},
-                               {87, S(u"nd")}},
-                              Weapon(6, {S(u"装甲×2"), S(u"nd"), S(u"08"), S(u"×3"), S(u"nd"),
-                                         S(u"1.50"), S(u"-05"), S(u"－"), QString(), S(u"×")}))));
+        LoadOne(UnitLine({{Col::MsNo, S(u"RX-78")},
+                          {Col::Army, S(u"ZEON")},
+                          {Col::Name, S(u"ヴェルデ")},
+                          {Col::Unread3, S(u"ignored")},
+                          {Col::EquipCode, S(u"0712345")},
+                          {Col::Picture, S(u"ms/rx_78_2.img")},
+                          {Col::Tec, S(u"Ｂ")},
+                          {Col::Weight, S(u"nd")},
+                          {Col::Hp, S(u"450")},
+                          {Col::Armor, S(u"25")},
+                          {Col::Away, S(u"31")},
+                          {Col::Preemptive, S(u"42")},
+                          {Col::Move, S(u"宇宙")},
+                          {Col::Supply, S(u"9")},
+                          {Col::Unread14, S(u"ignored")},
+                          {Col::Category, S(u"専用")},
+                          {Col::Repair, S(u"1200")},
+                          {Col::Shield, S(u"nd")}})
+                    .Weapon(6, {S(u"装甲×2"), S(u"nd"), S(u"08"), S(u"×3"), S(u"nd"), S(u"1.50"),
+                                S(u"-05"), S(u"－"), QString(), S(u"×")}));
     EXPECT_EQ(unit.MsNo, S(u"RX-78"));
     EXPECT_EQ(unit.Army, 1);
     EXPECT_EQ(unit.MsName, S(u"ヴェルデ"));
@@ -129,11 +126,11 @@ TEST(CatalogueLineFill, EmptyWeaponSlotsLoadAsNothing) {
 }
 
 TEST(CatalogueLineFill, MoveColumnWithDigit) {
-    const typMsData ground = LoadOne(UnitLine({{12, S(u"地上3")}}));
+    const typMsData ground = LoadOne(UnitLine({{Col::Move, S(u"地上3")}}));
     EXPECT_EQ(ground.MoveType, S(u"地上"));
     EXPECT_EQ(ground.Move, S(u"3"));
     EXPECT_EQ(ground.MoveArea, S(u"地上"));
-    const typMsData amphibious = LoadOne(UnitLine({{12, S(u"水陸")}}));
+    const typMsData amphibious = LoadOne(UnitLine({{Col::Move, S(u"水陸")}}));
     EXPECT_EQ(amphibious.MoveType, S(u"水"));
     EXPECT_EQ(amphibious.Move, S(u"0"));
     EXPECT_EQ(amphibious.MoveArea, QString());
@@ -146,16 +143,20 @@ TEST(CatalogueLineFill, RepeatedTextsOutliveTheirLineAndStayApart) {
     typMsData first;
     typMsData second;
     typMsData third;
-    const auto fill = [&line](typMsData& unit, const Overrides& overrides) {
-        const QString text = UnitLine(overrides);
+    const auto fill = [&line](typMsData& unit, const QString& text) {
         ASSERT_TRUE(line.Split(text));
         line.Fill(unit);
     };
-    const Overrides beam = Weapon(0, {S(u"ビーム×2"), S(u"ビーム"), S(u"10"), S(u"×2")});
-    const Overrides gun = Weapon(0, {S(u"ビーム2"), S(u"実弾"), S(u"10"), S(u"3")});
-    fill(first, Join({{4, S(u"0120000")}, {6, S(u"Ａ")}, {12, S(u"宇宙4")}}, beam));
-    fill(second, Join({{4, S(u"0130000")}, {6, S(u"Ｂ")}, {12, S(u"地上4")}}, gun));
-    fill(third, Join({{4, S(u"0120000")}, {6, S(u"Ａ")}, {12, S(u"宇宙4")}}, beam));
+    const QStringList beam = {S(u"ビーム×2"), S(u"ビーム"), S(u"10"), S(u"×2")};
+    const QStringList gun = {S(u"ビーム2"), S(u"実弾"), S(u"10"), S(u"3")};
+    const QString space =
+        UnitLine({{Col::EquipCode, S(u"0120000")}, {Col::Tec, S(u"Ａ")}, {Col::Move, S(u"宇宙4")}})
+            .Weapon(0, beam);
+    fill(first, space);
+    fill(second,
+         UnitLine({{Col::EquipCode, S(u"0130000")}, {Col::Tec, S(u"Ｂ")}, {Col::Move, S(u"地上4")}})
+             .Weapon(0, gun));
+    fill(third, space);
 
     EXPECT_EQ(first, third);
     EXPECT_EQ(first.EquipCode, S(u"0120000"));
@@ -173,11 +174,12 @@ TEST(CatalogueLineFill, RepeatedTextsOutliveTheirLineAndStayApart) {
 }
 
 TEST(CatalogueLineEquipment, TimesThenTwoOptionsTakeLoadsFromCharacters3And4) {
-    const typMsData unit =
-        LoadOne(UnitLine(Join(Join(Join({{4, S(u"0234000")}, {10, S(u"30")}, {11, S(u"40")}},
-                                        Marked(0, S(u"腕"), S(u"×"))),
-                                   Marked(1, S(u"バズーカ"), S(u"○"))),
-                              Marked(2, S(u"ライフル"), S(u"○")))));
+    const typMsData unit = LoadOne(
+        UnitLine(
+            {{Col::EquipCode, S(u"0234000")}, {Col::Away, S(u"30")}, {Col::Preemptive, S(u"40")}})
+            .Weapon(0, Marked(S(u"腕"), S(u"×")))
+            .Weapon(1, Marked(S(u"バズーカ"), S(u"○")))
+            .Weapon(2, Marked(S(u"ライフル"), S(u"○"))));
     const auto& w = unit.Weapon;
     EXPECT_EQ(w[0].AwayLoad, S(u"0"));
     EXPECT_EQ(w[0].Option, S(u"0"));
@@ -197,12 +199,13 @@ TEST(CatalogueLineEquipment, TimesThenTwoOptionsTakeLoadsFromCharacters3And4) {
 }
 
 TEST(CatalogueLineEquipment, DetachRowStartsANewChoiceGroup) {
-    const typMsData unit =
-        LoadOne(UnitLine(Join(Join(Join(Join({{4, S(u"0045600")}, {10, S(u"10")}, {11, S(u"10")}},
-                                             Marked(0, S(u"A"), S(u"○"))),
-                                        Marked(1, S(u"B"), S(u"○"))),
-                                   Marked(2, S(u"装備を外す"), S(u"－"))),
-                              Marked(3, S(u"C"), S(u"○")))));
+    const typMsData unit = LoadOne(
+        UnitLine(
+            {{Col::EquipCode, S(u"0045600")}, {Col::Away, S(u"10")}, {Col::Preemptive, S(u"10")}})
+            .Weapon(0, Marked(S(u"A"), S(u"○")))
+            .Weapon(1, Marked(S(u"B"), S(u"○")))
+            .Weapon(2, Marked(S(u"装備を外す"), S(u"－")))
+            .Weapon(3, Marked(S(u"C"), S(u"○"))));
     const auto& w = unit.Weapon;
     EXPECT_EQ(w[0].DefaultEquipped, S(u"1"));
     EXPECT_EQ(w[1].DefaultEquipped, S(u"0"));
@@ -221,9 +224,9 @@ TEST(CatalogueLineEquipment, DetachRowStartsANewChoiceGroup) {
 }
 
 TEST(CatalogueLineEquipment, DetachNameCountsOnlyWithTheDashMark) {
-    const typMsData unit =
-        LoadOne(UnitLine(Join(Join({{4, S(u"0099")}}, Marked(0, S(u"装備を外す"), S(u"×"))),
-                              Marked(1, S(u"装備を外す"), S(u"nd")))));
+    const typMsData unit = LoadOne(UnitLine({{Col::EquipCode, S(u"0099")}})
+                                       .Weapon(0, Marked(S(u"装備を外す"), S(u"×")))
+                                       .Weapon(1, Marked(S(u"装備を外す"), S(u"nd"))));
     EXPECT_EQ(unit.Weapon[0].Option, S(u"0"));
     EXPECT_EQ(unit.Weapon[1].Option, S(u"1"));
     EXPECT_EQ(unit.Weapon[1].Detach, S(u"－"));
@@ -231,7 +234,8 @@ TEST(CatalogueLineEquipment, DetachNameCountsOnlyWithTheDashMark) {
 
 TEST(CatalogueLineEquipment, ShortEquipCodeGivesEmptyLoad) {
     const typMsData unit = LoadOne(
-        UnitLine(Join({{4, S(u"0")}, {10, S(u"nd")}, {11, S(u"7")}}, Marked(0, S(u"A"), S(u"○")))));
+        UnitLine({{Col::EquipCode, S(u"0")}, {Col::Away, S(u"nd")}, {Col::Preemptive, S(u"7")}})
+            .Weapon(0, Marked(S(u"A"), S(u"○"))));
     EXPECT_EQ(unit.Weapon[0].AwayLoad, QString());
     EXPECT_EQ(unit.Weapon[0].Equipped, S(u"1"));
     // Missing evasion reads as 0 once a load has been added back.
@@ -241,8 +245,9 @@ TEST(CatalogueLineEquipment, ShortEquipCodeGivesEmptyLoad) {
 }
 
 TEST(CatalogueLineEquipment, OddLoadsHalveDownwardsForPreemption) {
-    const typMsData unit = LoadOne(UnitLine(
-        Join({{4, S(u"0579")}, {10, S(u"-2")}, {11, S(u"-3")}}, Marked(0, S(u"A"), S(u"○")))));
+    const typMsData unit = LoadOne(
+        UnitLine({{Col::EquipCode, S(u"0579")}, {Col::Away, S(u"-2")}, {Col::Preemptive, S(u"-3")}})
+            .Weapon(0, Marked(S(u"A"), S(u"○"))));
     EXPECT_EQ(unit.Weapon[0].AwayLoad, S(u"5"));
     EXPECT_EQ(unit.Away, S(u"3"));
     // -3 + 5 \ 2 + 5 \ 2 (the shield's load, character 2, is also 5).
@@ -250,30 +255,34 @@ TEST(CatalogueLineEquipment, OddLoadsHalveDownwardsForPreemption) {
 }
 
 TEST(CatalogueLineShield, ShieldMarksAddTheShieldLoad) {
-    const typMsData withShield =
-        LoadOne(UnitLine({{4, S(u"05")}, {10, S(u"30")}, {87, S(u"盾あり")}}));
+    const typMsData withShield = LoadOne(
+        UnitLine({{Col::EquipCode, S(u"05")}, {Col::Away, S(u"30")}, {Col::Shield, S(u"盾あり")}}));
     EXPECT_EQ(withShield.Shield, S(u"○"));
     EXPECT_EQ(withShield.Away, S(u"35"));
     EXPECT_EQ(withShield.AwayBase, S(u"30"));
     EXPECT_EQ(withShield.Preemptive, S(u"40"));
 
-    const typMsData circle = LoadOne(UnitLine({{4, S(u"03")}, {10, S(u"30")}, {87, S(u"○")}}));
+    const typMsData circle = LoadOne(
+        UnitLine({{Col::EquipCode, S(u"03")}, {Col::Away, S(u"30")}, {Col::Shield, S(u"○")}}));
     EXPECT_EQ(circle.Shield, S(u"○"));
     EXPECT_EQ(circle.Away, S(u"33"));
 }
 
 TEST(CatalogueLineShield, OtherShieldMarksLeaveEvasionAlone) {
     for (const char16_t* mark : {u"×", u"－", u"nd", u"", u"盾"}) {
-        const typMsData unit = LoadOne(UnitLine({{4, S(u"05")}, {10, S(u"30")}, {87, S(mark)}}));
+        const typMsData unit = LoadOne(
+            UnitLine({{Col::EquipCode, S(u"05")}, {Col::Away, S(u"30")}, {Col::Shield, S(mark)}}));
         EXPECT_EQ(unit.Shield, QString()) << S(mark).toStdString();
         EXPECT_EQ(unit.Away, S(u"30")) << S(mark).toStdString();
     }
 }
 
 TEST(CatalogueLineShield, ShieldAndOptionLoadsBothAddBack) {
-    const typMsData unit =
-        LoadOne(UnitLine(Join({{4, S(u"0426")}, {10, S(u"20")}, {11, S(u"20")}, {87, S(u"○")}},
-                              Marked(0, S(u"A"), S(u"○")))));
+    const typMsData unit = LoadOne(UnitLine({{Col::EquipCode, S(u"0426")},
+                                             {Col::Away, S(u"20")},
+                                             {Col::Preemptive, S(u"20")},
+                                             {Col::Shield, S(u"○")}})
+                                       .Weapon(0, Marked(S(u"A"), S(u"○"))));
     // The first marked weapon shares character 2 with the shield.
     EXPECT_EQ(unit.Weapon[0].AwayLoad, S(u"4"));
     EXPECT_EQ(unit.Away, S(u"28"));

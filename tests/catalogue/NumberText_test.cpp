@@ -1,6 +1,6 @@
 #include "catalogue/NumberText.h"
 
-#include "CatalogueText.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "catalogue/TextCodec.h"
 
-#include "CatalogueText.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #include "catalogue/clsMsData.h"
 
-#include "CatalogueText.h"
 #include "catalogue/TextCodec.h"
 #include "support/FailingDevice.h"
+#include "support/QtPrinters.h"
 #include "support/TestFolder.h"
+#include "support/UnitLine.h"
 
 #include <gtest/gtest.h>
 #include <QFileInfo>
@@ -77,8 +78,9 @@ TEST(CatalogueFile, UnreadableFileFailsNamingIt) {
 }
 
 TEST(CatalogueFile, Utf16FileWithEitherMarkLoadsLikeCodePage932) {
-    const QString text = CatalogueText(
-        {UnitLine({{0, S(u"U1")}, {2, S(u"ヴェルデ")}}), QString(), UnitLine({{0, S(u"U2")}})});
+    const QString text =
+        CatalogueText({UnitLine({{Col::MsNo, S(u"U1")}, {Col::Name, S(u"ヴェルデ")}}), QString(),
+                       UnitLine({{Col::MsNo, S(u"U2")}})});
     for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
         clsMsData catalogue;
         ASSERT_TRUE(catalogue.LoadFromBytes(*EncodeText(text, encoding)).ok());
@@ -110,8 +112,8 @@ TEST(CatalogueFile, HeaderOnlyLoadsNoRowAtAll) {
 }
 
 TEST(CatalogueFile, FirstLineIsSkippedEvenWhenItHoldsAUnit) {
-    const QString first = UnitLine({{0, S(u"FIRST")}});
-    const QString second = UnitLine({{0, S(u"SECOND")}});
+    const QString first = UnitLine({{Col::MsNo, S(u"FIRST")}});
+    const QString second = UnitLine({{Col::MsNo, S(u"SECOND")}});
     clsMsData catalogue;
     EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(first + S(u"\r\n") + second)).ok());
     EXPECT_EQ(catalogue.Count(), 2);
@@ -121,8 +123,9 @@ TEST(CatalogueFile, FirstLineIsSkippedEvenWhenItHoldsAUnit) {
 }
 
 TEST(CatalogueFile, EmptyLinesAreCountedButLoadNoRow) {
-    const QString text = S(u"header\r\n\r\n") + UnitLine({{0, S(u"A")}}) + S(u"\r\n\r\n\r\n") +
-                         UnitLine({{0, S(u"B")}}) + S(u"\r\n\r\n");
+    const QString text = S(u"header\r\n\r\n") + UnitLine({{Col::MsNo, S(u"A")}}).Text() +
+                         S(u"\r\n\r\n\r\n") + UnitLine({{Col::MsNo, S(u"B")}}).Text() +
+                         S(u"\r\n\r\n");
     clsMsData catalogue;
     EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(text)).ok());
     EXPECT_EQ(catalogue.Count(), 7);
@@ -135,14 +138,15 @@ TEST(CatalogueFile, EmptyLinesAreCountedButLoadNoRow) {
 
 TEST(CatalogueFile, LastLineWithoutLineEndIsRead) {
     clsMsData catalogue;
-    EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(S(u"header\n") + UnitLine())).ok());
+    EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(S(u"header\n") + UnitLine().Text())).ok());
     EXPECT_EQ(catalogue.Count(), 2);
     EXPECT_EQ(catalogue.UnitCount(), 1);
 }
 
 TEST(CatalogueFile, EncodingsAndLineEndsGiveTheSameRecords) {
-    const QString text = CatalogueText({UnitLine({{2, S(u"ザルガ～改")}, {15, S(u"－")}}),
-                                        UnitLine({{0, S(u"MS-02")}, {87, S(u"盾あり")}})});
+    const QString text =
+        CatalogueText({UnitLine({{Col::Name, S(u"ザルガ～改")}, {Col::Category, S(u"－")}}),
+                       UnitLine({{Col::MsNo, S(u"MS-02")}, {Col::Shield, S(u"盾あり")}})});
     QString lf = text;
     lf.replace(S(u"\r\n"), S(u"\n"));
     clsMsData cp932, utf8, utf8Bom, cp932Lf;
@@ -247,10 +251,11 @@ TEST(CatalogueDamage, FailedReloadEmptiesAnEarlierCatalogue) {
 TEST(CatalogueDamage, ReloadReplacesTheWholeCatalogue) {
     clsMsData catalogue;
     ASSERT_TRUE(catalogue
-                    .LoadFromBytes(
-                        Cp932(CatalogueText({UnitLine({{0, S(u"A")}}), UnitLine({{0, S(u"B")}})})))
+                    .LoadFromBytes(Cp932(CatalogueText(
+                        {UnitLine({{Col::MsNo, S(u"A")}}), UnitLine({{Col::MsNo, S(u"B")}})})))
                     .ok());
-    ASSERT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({UnitLine({{0, S(u"C")}})}))).ok());
+    ASSERT_TRUE(
+        catalogue.LoadFromBytes(Cp932(CatalogueText({UnitLine({{Col::MsNo, S(u"C")}})}))).ok());
     EXPECT_EQ(catalogue.UnitCount(), 1);
     EXPECT_EQ(catalogue.FindMsData(S(u"A")), nullptr);
     EXPECT_EQ(catalogue.FindMsData(S(u"B")), nullptr);
@@ -263,12 +268,13 @@ class CatalogueQueries : public ::testing::Test {
 protected:
     void SetUp() override {
         const Status status = catalogue.LoadFromBytes(Cp932(CatalogueText({
-            UnitLine({{0, S(u"Z-1")}, {1, S(u"ZEON")}, {2, S(u"first")}}),
-            UnitLine({{0, S(u"E-1")}, {1, S(u"EFSF")}}),
-            UnitLine({{0, S(u"z-1")}, {1, S(u"zeon")}}),
-            UnitLine({{0, S(u"Z-1")}, {1, S(u"EFSF")}, {2, S(u"second")}}),
-            UnitLine({{0, QString()}, {1, QString()}, {2, S(u"no number")}}),
-            UnitLine({{0, S(u"X-1")}, {4, S(u"0034")}}),
+            UnitLine({{Col::MsNo, S(u"Z-1")}, {Col::Army, S(u"ZEON")}, {Col::Name, S(u"first")}}),
+            UnitLine({{Col::MsNo, S(u"E-1")}, {Col::Army, S(u"EFSF")}}),
+            UnitLine({{Col::MsNo, S(u"z-1")}, {Col::Army, S(u"zeon")}}),
+            UnitLine({{Col::MsNo, S(u"Z-1")}, {Col::Army, S(u"EFSF")}, {Col::Name, S(u"second")}}),
+            UnitLine(
+                {{Col::MsNo, QString()}, {Col::Army, QString()}, {Col::Name, S(u"no number")}}),
+            UnitLine({{Col::MsNo, S(u"X-1")}, {Col::EquipCode, S(u"0034")}}),
         })));
         ASSERT_TRUE(status.ok()) << status.message().toStdString();
     }

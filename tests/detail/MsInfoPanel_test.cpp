@@ -3,6 +3,7 @@
 #include "catalogue/clsMsData.h"
 #include "detail/WeaponTableModel.h"
 #include "support/ScriptedPlatform.h"
+#include "support/UnitLine.h"
 #include "widgets/GridView.h"
 
 #include <gtest/gtest.h>
@@ -15,36 +16,59 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// A catalogue line: unit fields by column, then weapons as "name/power/shots/detach" (ranges
-// 5, -, -1, nd), then the shield column.
-QString Line(const QStringList& unit, const QStringList& weapons, const QString& shield) {
-    QStringList fields = unit;
-    for (int k = 0; k < kWeaponCount; ++k) {
-        const QStringList w = k < weapons.size() ? weapons[k].split(u'/')
-                                                 : QStringList{u"nd"_s, u"0"_s, u"0"_s, u"－"_s};
-        fields << w[0] << u"B"_s << w[1] << w[2] << u"5"_s << u"－"_s << u"-1"_s << u"nd"_s
-               << u"○"_s << w[3];
-    }
-    fields << shield;
-    return fields.join(u',');
+// The ten columns of a weapon given as "name/power/shots/detach"; ranges 5, -, -1, nd.
+QStringList Arm(const QString& spec) {
+    const QStringList w = spec.split(u'/');
+    return {w[0], u"B"_s, w[1], w[2], u"5"_s, u"－"_s, u"-1"_s, u"nd"_s, u"○"_s, w[3]};
 }
 
 // Unit 1: shield (load 3), evasion 20 and pre-emption 15 as catalogued; B is fixed ("×"),
 // C (load 5, equipped by default), D (load 2) and E ("装備を外す") form one choice group.
 // Unit 2 has no shield; its weapon A is "装備を外す" and B (load 4) is equipped.
 QByteArray Catalogue() {
-    const QString header = u"no,army,name"_s;
-    const QString one = Line({u"1"_s, u"EFSF"_s, u"試作機"_s, QString(), u"03524"_s,
-                              u"ms/aa_bb_cc.img"_s, u"1"_s, u"4"_s, u"300"_s, u"10"_s, u"20"_s,
-                              u"15"_s, u"地上3"_s, u"100"_s, QString(), u"限定"_s, u"50"_s},
-                             {u"ライフル/120/2/－"_s, u"バルカン/－/3/×"_s, u"バズーカ/80/1/○"_s,
-                              u"ジャベリン/60/1/○"_s, u"装備を外す/－/－/－"_s},
-                             u"○"_s);
-    const QString two = Line(
-        {u"2"_s, u"ZEON"_s, u"量産機"_s, QString(), u"044"_s, u"ms/dd_ee_ff.img"_s, u"1"_s, u"2"_s,
-         u"200"_s, u"8"_s, u"12"_s, u"9"_s, u"宇宙2"_s, u"80"_s, QString(), u"－"_s, u"30"_s},
-        {u"装備を外す/－/－/－"_s, u"ヒート/50/1/○"_s}, u"－"_s);
-    return (QStringList{header, one, two}.join(u"\r\n")).toUtf8();
+    using test::Col;
+    // Weapon slots beyond the given ones are empty.
+    const auto armed = [](test::UnitLine line, const QStringList& weapons) {
+        for (int k = 0; k < kWeaponCount; ++k)
+            line.Weapon(k, Arm(k < weapons.size() ? weapons[k] : u"nd/0/0/－"_s));
+        return line.Text();
+    };
+    const QString one = armed(test::UnitLine({{Col::MsNo, u"1"_s},
+                                              {Col::Army, u"EFSF"_s},
+                                              {Col::Name, u"試作機"_s},
+                                              {Col::EquipCode, u"03524"_s},
+                                              {Col::Picture, u"ms/aa_bb_cc.img"_s},
+                                              {Col::Tec, u"1"_s},
+                                              {Col::Weight, u"4"_s},
+                                              {Col::Hp, u"300"_s},
+                                              {Col::Armor, u"10"_s},
+                                              {Col::Away, u"20"_s},
+                                              {Col::Preemptive, u"15"_s},
+                                              {Col::Move, u"地上3"_s},
+                                              {Col::Supply, u"100"_s},
+                                              {Col::Category, u"限定"_s},
+                                              {Col::Repair, u"50"_s},
+                                              {Col::Shield, u"○"_s}}),
+                              {u"ライフル/120/2/－"_s, u"バルカン/－/3/×"_s, u"バズーカ/80/1/○"_s,
+                               u"ジャベリン/60/1/○"_s, u"装備を外す/－/－/－"_s});
+    const QString two = armed(test::UnitLine({{Col::MsNo, u"2"_s},
+                                              {Col::Army, u"ZEON"_s},
+                                              {Col::Name, u"量産機"_s},
+                                              {Col::EquipCode, u"044"_s},
+                                              {Col::Picture, u"ms/dd_ee_ff.img"_s},
+                                              {Col::Tec, u"1"_s},
+                                              {Col::Weight, u"2"_s},
+                                              {Col::Hp, u"200"_s},
+                                              {Col::Armor, u"8"_s},
+                                              {Col::Away, u"12"_s},
+                                              {Col::Preemptive, u"9"_s},
+                                              {Col::Move, u"宇宙2"_s},
+                                              {Col::Supply, u"80"_s},
+                                              {Col::Category, u"－"_s},
+                                              {Col::Repair, u"30"_s},
+                                              {Col::Shield, u"－"_s}}),
+                              {u"装備を外す/－/－/－"_s, u"ヒート/50/1/○"_s});
+    return test::CatalogueBytes({one, two});
 }
 
 class MsInfoPanelTest : public ::testing::Test {

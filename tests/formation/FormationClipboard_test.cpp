@@ -11,19 +11,20 @@
 namespace velmora {
 namespace {
 
-using test::FormationCatalogue;
-using test::FormationUnitLine;
+using test::Col;
+using test::FormationUnit;
+using test::LoadedCatalogue;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 const QString kLine = S(u"デフォルト編成\t02.03 09:05\tA,B\t1,0\t5,0\t2,0");
 
 TEST(FormationClipboard, Text_readableLinesThenTheStoredLine) {
-    std::map<int, QString> withWeapons{{87, S(u"○")}};
-    test::PutWeapon(withWeapons, 1, {S(u"ビームライフル")});
     const clsMsData catalogue =
-        FormationCatalogue({FormationUnitLine(S(u"A"), S(u"ヴェルデ"), withWeapons),
-                            FormationUnitLine(S(u"B"), S(u"ザルガ"), {{15, S(u"一機")}})});
+        LoadedCatalogue({FormationUnit(S(u"A"), S(u"ヴェルデ"))
+                             .Set(Col::Shield, S(u"○"))
+                             .Set(1, test::WeaponCol::Name, S(u"ビームライフル")),
+                         FormationUnit(S(u"B"), S(u"ザルガ")).Set(Col::Category, S(u"一機"))});
     const std::vector<FormationRow> rows = {
         RebuiltRow(catalogue, S(u"A"), S(u"1"), S(u"5"), S(u"2")),
         RebuiltRow(catalogue, S(u"B"), S(u"0"), S(u"0"), S(u"0"))};

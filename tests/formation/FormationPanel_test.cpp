@@ -25,8 +25,9 @@
 namespace velmora {
 namespace {
 
-using test::FormationCatalogue;
-using test::FormationUnitLine;
+using test::Col;
+using test::FormationUnit;
+using test::LoadedCatalogue;
 
 const QString kSetting = QStringLiteral("Setting");
 const QString kStamp = QStringLiteral(u"デフォルト編成\t02.03 09:05\t");
@@ -37,18 +38,19 @@ protected:
         : settings_(folder_.Write(QStringLiteral("setting.ini"), "[Setting]\r\npath=\r\n"),
                     writer_.Writer()),
           platform_(folder_.Path()),
-          catalogue_(FormationCatalogue({
-              FormationUnitLine(QStringLiteral("A"), QStringLiteral("Alpha")),
-              FormationUnitLine(QStringLiteral("B"), QStringLiteral("Bravo"),
-                                {{7, QStringLiteral("25")}, {8, QStringLiteral("150")}}),
-              FormationUnitLine(QStringLiteral("C"), QStringLiteral("Charlie"),
-                                {{15, QStringLiteral(u"一機")}}),
-              FormationUnitLine(QStringLiteral("H"), QStringLiteral("Heavy"),
-                                {{7, QStringLiteral("49")}}),
-              FormationUnitLine(QStringLiteral("L"), QStringLiteral("Lima"),
-                                {{12, QStringLiteral(u"地上9")},
-                                 {15, QStringLiteral(u"限定")},
-                                 {16, QStringLiteral("15")}}),
+          catalogue_(LoadedCatalogue({
+              FormationUnit(QStringLiteral("A"), QStringLiteral("Alpha")),
+              FormationUnit(QStringLiteral("B"), QStringLiteral("Bravo"))
+                  .Set(Col::Weight, QStringLiteral("25"))
+                  .Set(Col::Hp, QStringLiteral("150")),
+              FormationUnit(QStringLiteral("C"), QStringLiteral("Charlie"))
+                  .Set(Col::Category, QStringLiteral(u"一機")),
+              FormationUnit(QStringLiteral("H"), QStringLiteral("Heavy"))
+                  .Set(Col::Weight, QStringLiteral("49")),
+              FormationUnit(QStringLiteral("L"), QStringLiteral("Lima"))
+                  .Set(Col::Move, QStringLiteral(u"地上9"))
+                  .Set(Col::Category, QStringLiteral(u"限定"))
+                  .Set(Col::Repair, QStringLiteral("15")),
           })),
           panel_(std::make_unique<FormationPanel>(catalogue_, settings_, platform_)),
           grid_(panel_->findChild<GridView*>(QStringLiteral("grdFormation"))),

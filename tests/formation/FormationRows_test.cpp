@@ -8,17 +8,14 @@
 namespace velmora {
 namespace {
 
-using test::FormationCatalogue;
-using test::FormationUnitLine;
+using test::Col;
+using test::FormationUnit;
+using test::LoadedCatalogue;
 
 // A unit with a shield of load 3 and a choice of two options: weapon B takes a place in the load
 // code without being an option, weapon C (load 5) is equipped by default, weapon D (load 4) is
 // the other choice. Evasion 30 and pre-emption 20 as the catalogue gives them.
 QString OptionUnit() {
-    std::map<int, QString> columns{{4, QStringLiteral("0354")},
-                                   {12, QStringLiteral(u"地上9")},
-                                   {15, QStringLiteral(u"限定")},
-                                   {87, QStringLiteral(u"○")}};
     const auto weapon = [](const QString& name, const QString& detach) {
         return QStringList{name,
                            QStringLiteral("B"),
@@ -31,16 +28,20 @@ QString OptionUnit() {
                            QStringLiteral(u"○"),
                            detach};
     };
-    test::PutWeapon(columns, 0, weapon(QStringLiteral("fixed"), QStringLiteral(u"－")));
-    test::PutWeapon(columns, 1, weapon(QStringLiteral("arm"), QStringLiteral(u"×")));
-    test::PutWeapon(columns, 2, weapon(QStringLiteral("rifle"), QStringLiteral(u"○")));
-    test::PutWeapon(columns, 3, weapon(QStringLiteral("bazooka"), QStringLiteral(u"○")));
-    return FormationUnitLine(QStringLiteral("M1"), QStringLiteral("Option"), columns);
+    return FormationUnit(QStringLiteral("M1"), QStringLiteral("Option"))
+        .Set(Col::EquipCode, QStringLiteral("0354"))
+        .Set(Col::Move, QStringLiteral(u"地上9"))
+        .Set(Col::Category, QStringLiteral(u"限定"))
+        .Set(Col::Shield, QStringLiteral(u"○"))
+        .Weapon(0, weapon(QStringLiteral("fixed"), QStringLiteral(u"－")))
+        .Weapon(1, weapon(QStringLiteral("arm"), QStringLiteral(u"×")))
+        .Weapon(2, weapon(QStringLiteral("rifle"), QStringLiteral(u"○")))
+        .Weapon(3, weapon(QStringLiteral("bazooka"), QStringLiteral(u"○")));
 }
 
 class RebuiltRows : public ::testing::Test {
 protected:
-    RebuiltRows() : catalogue_(FormationCatalogue({OptionUnit()})) {}
+    RebuiltRows() : catalogue_(LoadedCatalogue({OptionUnit()})) {}
 
     FormationRow Row(const QString& shield, const QString& code, const QString& weapon) const {
         return RebuiltRow(catalogue_, QStringLiteral("M1"), shield, code, weapon);

@@ -7,8 +7,9 @@
 namespace velmora {
 namespace {
 
-using test::FormationCatalogue;
-using test::FormationUnitLine;
+using test::Col;
+using test::FormationUnit;
+using test::LoadedCatalogue;
 using test::RuleRow;
 
 const QString kMark = QStringLiteral(u"○");
@@ -178,24 +179,22 @@ TEST(FormationRules, WithoutRank_penaltiesApplyToThePreviousCapacity) {
 class FormationMarkers : public ::testing::Test {
 protected:
     FormationMarkers() {
-        std::map<int, QString> support;
-        test::PutWeapon(
-            support, 6,
-            {QStringLiteral("gun"), QStringLiteral("B"), QStringLiteral("10"), QStringLiteral("1"),
-             QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
-             QStringLiteral(u"○"), QStringLiteral(u"－")});
-        std::map<int, QString> negative;
-        test::PutWeapon(
-            negative, 2,
-            {QStringLiteral("gun"), QStringLiteral("B"), QStringLiteral("10"), QStringLiteral("1"),
-             QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("-1"),
-             QStringLiteral(u"○"), QStringLiteral(u"－")});
-        catalogue_ = FormationCatalogue({
-            FormationUnitLine(QStringLiteral("A"), QStringLiteral("Alpha")),
-            FormationUnitLine(QStringLiteral("S"), QStringLiteral("Support"), support),
-            FormationUnitLine(QStringLiteral("N"), QStringLiteral("Negative"), negative),
-            FormationUnitLine(QStringLiteral("H"), QStringLiteral("NoHp"),
-                              {{8, QStringLiteral("nd")}}),
+        // A gun whose range-4 column holds the given text.
+        const auto gun = [](const QString& range4) {
+            return QStringList{QStringLiteral("gun"), QStringLiteral("B"),
+                               QStringLiteral("10"),  QStringLiteral("1"),
+                               QStringLiteral("0"),   QStringLiteral("0"),
+                               QStringLiteral("0"),   range4,
+                               QStringLiteral(u"○"),  QStringLiteral(u"－")};
+        };
+        catalogue_ = LoadedCatalogue({
+            FormationUnit(QStringLiteral("A"), QStringLiteral("Alpha")),
+            FormationUnit(QStringLiteral("S"), QStringLiteral("Support"))
+                .Weapon(6, gun(QStringLiteral("1"))),
+            FormationUnit(QStringLiteral("N"), QStringLiteral("Negative"))
+                .Weapon(2, gun(QStringLiteral("-1"))),
+            FormationUnit(QStringLiteral("H"), QStringLiteral("NoHp"))
+                .Set(Col::Hp, QStringLiteral("nd")),
         });
     }
 

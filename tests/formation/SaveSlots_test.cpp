@@ -1,9 +1,9 @@
 #include "formation/SaveSlots.h"
 
 #include "FormationFixtures.h"
-#include "system/SettingsFile.h"
 #include "catalogue/clsMsData.h"
 #include "support/TestFolder.h"
+#include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
 #include <QDateTime>
@@ -18,15 +18,7 @@ QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // A catalogue line whose MS number, name and load weight are the ones given.
 QString Unit(const QString& msNo, const QString& name, const QString& weight) {
-    return test::FormationUnitLine(msNo, name, {{7, weight}});
-}
-
-clsMsData Catalogue(const QStringList& units) {
-    clsMsData catalogue;
-    const Status loaded = catalogue.LoadFromBytes(
-        Cp932(S(u"MS番号,軍,名前\r\n") + units.join(S(u"\r\n")) + S(u"\r\n")));
-    EXPECT_TRUE(loaded.ok()) << loaded.message().toStdString();
-    return catalogue;
+    return test::FormationUnit(msNo, name).Set(test::Col::Weight, weight);
 }
 
 class SaveSlotsTest : public ::testing::Test {
@@ -97,9 +89,9 @@ TEST(SaveSlots, IsStorableComment_refusesWhatWouldNotReadBackTheSame) {
 }
 
 TEST(SaveSlots, TotalLoad_roundsHalvesToEvenAfterEachUnit_unknownAndEmptyAddNothing) {
-    const clsMsData catalogue =
-        Catalogue({Unit(S(u"H1"), S(u"半"), S(u"1.5")), Unit(S(u"H2"), S(u"半二"), S(u"2.5")),
-                   Unit(S(u"W"), S(u"重"), S(u"12")), Unit(S(u"T"), S(u"文字"), S(u"abc"))});
+    const clsMsData catalogue = test::LoadedCatalogue(
+        {Unit(S(u"H1"), S(u"半"), S(u"1.5")), Unit(S(u"H2"), S(u"半二"), S(u"2.5")),
+         Unit(S(u"W"), S(u"重"), S(u"12")), Unit(S(u"T"), S(u"文字"), S(u"abc"))});
     EXPECT_EQ(SaveSlots::TotalLoad(QString(), catalogue), 0);
     // 1.5 -> 2, 2 + 1.5 = 3.5 -> 4: a plain sum would give 3.
     EXPECT_EQ(SaveSlots::TotalLoad(S(u"H1,H1"), catalogue), 4);
@@ -109,8 +101,8 @@ TEST(SaveSlots, TotalLoad_roundsHalvesToEvenAfterEachUnit_unknownAndEmptyAddNoth
 }
 
 TEST(SaveSlots, UnitNames_onePerEntry_emptyForUnknownOrEmptyEntries) {
-    const clsMsData catalogue =
-        Catalogue({Unit(S(u"A"), S(u"アルファ"), S(u"10")), Unit(S(u"B"), S(u"ベータ"), S(u"5"))});
+    const clsMsData catalogue = test::LoadedCatalogue(
+        {Unit(S(u"A"), S(u"アルファ"), S(u"10")), Unit(S(u"B"), S(u"ベータ"), S(u"5"))});
     EXPECT_TRUE(SaveSlots::UnitNames(QString(), catalogue).isEmpty());
     EXPECT_EQ(SaveSlots::UnitNames(S(u"B,,GONE,A,B"), catalogue),
               QStringList({S(u"ベータ"), QString(), QString(), S(u"アルファ"), S(u"ベータ")}));

@@ -9,8 +9,9 @@
 namespace velmora {
 namespace {
 
-using test::FormationCatalogue;
-using test::FormationUnitLine;
+using test::Col;
+using test::FormationUnit;
+using test::LoadedCatalogue;
 using test::RuleRow;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
@@ -122,8 +123,9 @@ TEST(VerdictExplanation, CapacityFormula_showsThePresentNumbersAndThePenalties) 
 }
 
 TEST(DeployPreview, SaysTheVerdictAndLoadTheUnitWouldLeave) {
-    const clsMsData catalogue = FormationCatalogue(
-        {FormationUnitLine(S(u"A"), S(u"ヴェルデ"), {{7, S(u"12")}, {15, S(u"一機")}})});
+    const clsMsData catalogue = LoadedCatalogue({FormationUnit(S(u"A"), S(u"ヴェルデ"))
+                                                     .Set(Col::Weight, S(u"12"))
+                                                     .Set(Col::Category, S(u"一機"))});
     const typMsData& unit = catalogue.MsDataList()[1];
     const FormationRow listed = ListedUnitRow(unit);
     EXPECT_EQ(listed[FormationColumn::Weight], S(u"12"));

@@ -25,7 +25,7 @@ QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // A catalogue line whose MS number, name and load weight are the ones given.
 QString Unit(const QString& msNo, const QString& name, const QString& weight) {
-    return test::FormationUnitLine(msNo, name, {{7, weight}});
+    return test::FormationUnit(msNo, name).Set(test::Col::Weight, weight);
 }
 
 const QString kSlot3 = S(u"旧編成\t01.15 20:30\tA,GONE\t0,0\t1,2\t0,1");
@@ -33,10 +33,8 @@ const QString kSlot3 = S(u"旧編成\t01.15 20:30\tA,GONE\t0,0\t1,2\t0,1");
 class frmSaveDataTest : public ::testing::Test {
 protected:
     frmSaveDataTest() {
-        const Status loaded = catalogue_.LoadFromBytes(
-            Cp932(S(u"MS番号,軍,名前\r\n") + Unit(S(u"A"), S(u"アルファ"), S(u"10.5")) +
-                  S(u"\r\n") + Unit(S(u"B"), S(u"ベータ"), S(u"2.5")) + S(u"\r\n")));
-        EXPECT_TRUE(loaded.ok()) << loaded.message().toStdString();
+        catalogue_ = test::LoadedCatalogue(
+            {Unit(S(u"A"), S(u"アルファ"), S(u"10.5")), Unit(S(u"B"), S(u"ベータ"), S(u"2.5"))});
     }
 
     void WriteIni(const QString& text) { folder_.Write(S(u"setting.ini"), Cp932(text)); }
