@@ -31,7 +31,8 @@ public:
     void RemoveRow(int row);
     void SetCell(int row, int column, const QString& text);
     void Clear();
-    // Replaces every row at once (an undo step restoring a formation).
+    // Replaces every row in one reset (an undo step, a loaded formation), so that even a long
+    // formation takes linear time.
     void SetRows(std::vector<FormationRow> rows);
 
     // One flag per row: the rows a broken rule counts, tinted in the name column.

@@ -512,14 +512,9 @@ bool FormationPanel::ApplyFormationLists(const QString& fourLists) {
         CalcFormation();
         return false;
     };
-    const FormationLists lists = FormationLists::Parse(fourLists);
-    for (qsizetype i = 0; i < lists.msNos.size(); ++i) {
-        if (i >= lists.shields.size() || i >= lists.modifications.size() ||
-            i >= lists.weapons.size())
-            return fail(QStringLiteral(u"インデックスが有効範囲にありません。"));
-        model_->AppendRow(RebuiltRow(catalogue_, lists.msNos[i], lists.shields[i],
-                                     lists.modifications[i], lists.weapons[i]));
-    }
+    RebuiltFormation rebuilt = RebuildRows(catalogue_, FormationLists::Parse(fourLists));
+    model_->SetRows(std::move(rebuilt.rows));
+    if (!rebuilt.failure.isEmpty()) return fail(rebuilt.failure);
 
     if (model_->rowCount() > 0) {
         MakeCurrent(0);

@@ -58,6 +58,21 @@ FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const Q
     return row;
 }
 
+RebuiltFormation RebuildRows(const clsMsData& catalogue, const FormationLists& lists) {
+    RebuiltFormation rebuilt;
+    rebuilt.rows.reserve(std::size_t(lists.msNos.size()));
+    for (qsizetype i = 0; i < lists.msNos.size(); ++i) {
+        if (i >= lists.shields.size() || i >= lists.modifications.size() ||
+            i >= lists.weapons.size()) {
+            rebuilt.failure = QStringLiteral(u"インデックスが有効範囲にありません。");
+            break;
+        }
+        rebuilt.rows.push_back(RebuiltRow(catalogue, lists.msNos[i], lists.shields[i],
+                                          lists.modifications[i], lists.weapons[i]));
+    }
+    return rebuilt;
+}
+
 FormationLists ListsOfRows(const std::vector<FormationRow>& rows) {
     FormationLists lists;
     for (const FormationRow& row : rows) {

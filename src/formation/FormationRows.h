@@ -25,6 +25,15 @@ FormationRow UnitRow(const typMsData& unit, int shieldChoice, int modificationCo
 FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const QString& shieldEntry,
                         const QString& modificationEntry, const QString& weaponEntry);
 
+// The rows of a formation's lists, one per MS number in list order. A shield, modification or
+// weapon list shorter than the MS-number list stops the rebuild at the first entry it lacks:
+// failure then holds the message, and rows the entries before it.
+struct RebuiltFormation {
+    std::vector<FormationRow> rows;
+    QString failure;  // empty when every entry was rebuilt
+};
+RebuiltFormation RebuildRows(const clsMsData& catalogue, const FormationLists& lists);
+
 // Columns 0, 15, 16 and 17 of the rows, in row order.
 FormationLists ListsOfRows(const std::vector<FormationRow>& rows);
 

@@ -3,6 +3,8 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 
+#include <QSet>
+
 namespace velmora {
 
 namespace {
@@ -15,14 +17,17 @@ QString Lowered(const QString& capacity, double by) {
     return num::NumberText(num::Val(capacity) - by);
 }
 
-// Rows with the same text in the compared column share the mark of a marked row.
+// Rows with the same text in the compared column share the mark of a marked row. The marked
+// texts are gathered first, so that a long formation costs one pass, not one per row pair.
 void SpreadTies(const std::vector<FormationRow>& rows, std::vector<FormationMarks>& marks,
                 FormationColumn column, QString FormationMarks::*mark) {
+    QSet<QString> markedTexts;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i][column] == rows[k][column] && marks[k].*mark == MarkText())
-                marks[i].*mark = MarkText();
-        }
+        if (marks[k].*mark == MarkText()) markedTexts.insert(rows[k][column]);
+    }
+    if (markedTexts.isEmpty()) return;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (markedTexts.contains(rows[i][column])) marks[i].*mark = MarkText();
     }
 }
 

@@ -451,6 +451,33 @@ TEST_F(FormationPanelTest, ApplyFormationLists_emptyOrOversized) {
     EXPECT_TRUE(platform_.messages.empty());
 }
 
+// A damaged or hand-made setting.ini may hold any number of entries: loading and the recompute
+// must stay linear (a row-by-row insert and a pairwise tie spread took minutes here).
+TEST_F(FormationPanelTest, ApplyFormationLists_hundredThousandEntries_loadWhole_tiesMarked) {
+    panel_->RestoreCommander(1, 1, 0, 0);
+    FormationLists lists;
+    for (int i = 0; i < 100000; ++i) {
+        lists.msNos << (i % 2 ? QStringLiteral("B") : QStringLiteral("A"));
+        lists.shields << QStringLiteral("0");
+        lists.modifications << QStringLiteral("0");
+        lists.weapons << QStringLiteral("0");
+    }
+    EXPECT_TRUE(panel_->ApplyFormationLists(lists.Joined()));
+    ASSERT_EQ(panel_->RowCount(), 100001);
+    EXPECT_EQ(panel_->Cell(100000, kColName), QStringLiteral("Bravo"));
+    // Every A row ties for the lowest HP, every B row for the highest HP and load.
+    for (const int row : {1, 3, 99999}) {
+        EXPECT_EQ(panel_->Cell(row, kColLowHp), QStringLiteral(u"○"));
+        EXPECT_EQ(panel_->Cell(row, kColStrong), QString());
+    }
+    for (const int row : {2, 50000, 100000}) {
+        EXPECT_EQ(panel_->Cell(row, kColHighHp), QStringLiteral(u"○"));
+        EXPECT_EQ(panel_->Cell(row, kColStrong), QStringLiteral(u"○"));
+    }
+    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("2250000"));
+    EXPECT_EQ(panel_->Lists().msNos.size(), 100000);
+}
+
 TEST_F(FormationPanelTest, LoadDefaultFormation_readsTheStoredLists_emptyValueChangesNothing) {
     panel_->LoadDefaultFormation();
     EXPECT_EQ(panel_->RowCount(), 1);

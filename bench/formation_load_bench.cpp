@@ -1,0 +1,137 @@
+// Loading a stored formation: the rules' recompute over many rows, and the whole frame loading
+// a formation text of 7 to 100,000 entries (a damaged or hand-made setting.ini may hold any
+// number), with units drawn from a 500-unit catalogue so that many rows tie in HP and load.
+#include "catalogue/CatalogueLine.h"
+#include "catalogue/clsMsData.h"
+#include "formation/FormationPanel.h"
+#include "formation/FormationRows.h"
+#include "formation/FormationRules.h"
+#include "system/Platform.h"
+#include "system/SettingsFile.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+namespace {
+
+using velmora::CatalogueColumn;
+using velmora::clsMsData;
+using velmora::FormationLists;
+
+constexpr int kUnits = 500;
+
+clsMsData Catalogue() {
+    QStringList lines = {QStringLiteral("header")};
+    for (int unit = 0; unit < kUnits; ++unit) {
+        QStringList fields(int(CatalogueColumn::Count), QStringLiteral("nd"));
+        const auto set = [&fields](CatalogueColumn column, const QString& text) {
+            fields[int(column)] = text;
+        };
+        set(CatalogueColumn::MsNo, QString::number(unit));
+        set(CatalogueColumn::Army, QStringLiteral("EFSF"));
+        set(CatalogueColumn::Name, QStringLiteral(u"ヴェルデ") + QString::number(unit));
+        set(CatalogueColumn::EquipCode, QStringLiteral("0300000"));
+        set(CatalogueColumn::Weight, QString::number(1 + unit % 30));
+        set(CatalogueColumn::Hp, QString::number(100 + unit % 50 * 10));
+        set(CatalogueColumn::Move, QStringLiteral(u"地上3"));
+        set(CatalogueColumn::Category,
+            unit % 9 == 0 ? QStringLiteral(u"一機") : QStringLiteral(u"－"));
+        set(CatalogueColumn::Repair, QStringLiteral("30"));
+        set(CatalogueColumn::Shield, unit % 2 ? QStringLiteral(u"○") : QStringLiteral(u"－"));
+        lines << fields.join(u',');
+    }
+    clsMsData catalogue;
+    if (!catalogue.LoadFromBytes(lines.join(QStringLiteral("\r\n")).toUtf8()).ok())
+        throw std::runtime_error("catalogue did not load");
+    return catalogue;
+}
+
+FormationLists Lists(int entries) {
+    FormationLists lists;
+    for (int i = 0; i < entries; ++i) {
+        lists.msNos << QString::number(i * 7 % kUnits);
+        lists.shields << QString::number(i % 2);
+        lists.modifications << QString::number(i % 9);
+        lists.weapons << QStringLiteral("0");
+    }
+    return lists;
+}
+
+class QuietPlatform : public velmora::Platform {
+public:
+    explicit QuietPlatform(QString folder) : folder_(std::move(folder)) {}
+    QString ProgramFolder() const override { return folder_; }
+    QDateTime Now() const override { return QDateTime(QDate(2026, 2, 3), QTime(9, 5)); }
+    velmora::MsgAnswer MsgBox(QWidget*, const QString& text, const QString&,
+                              velmora::MsgStyle) override {
+        throw std::runtime_error(text.toStdString());
+    }
+    std::optional<QString> InputBox(QWidget*, const QString&, const QString&,
+                                    const QString&) override {
+        return std::nullopt;
+    }
+    QString BrowseFolder(QWidget*, const QString&) override { return {}; }
+    void EndProgram() override {}
+
+private:
+    QString folder_;
+};
+
+void BM_FormationRules(benchmark::State& state) {
+    const clsMsData catalogue = Catalogue();
+    const FormationLists lists = Lists(int(state.range(0)));
+    const std::vector<velmora::FormationRow> rows = velmora::RebuildRows(catalogue, lists).rows;
+    const velmora::Commander commander{3, 50, 10, 2};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            velmora::CalcFormationRules(commander, QStringLiteral("110"), rows, catalogue));
+    }
+}
+BENCHMARK(BM_FormationRules)
+    ->Arg(7)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->ArgName("rows")
+    ->Unit(benchmark::kMillisecond);
+
+void BM_ApplyFormationLists(benchmark::State& state) {
+    const clsMsData catalogue = Catalogue();
+    const QString text = Lists(int(state.range(0))).Joined();
+    QTemporaryDir folder;
+    const QString ini = QDir(folder.path()).filePath(QStringLiteral("setting.ini"));
+    QFile file(ini);
+    if (!file.open(QIODevice::WriteOnly) || file.write("[Setting]\r\n") < 0)
+        throw std::runtime_error("setting.ini not written");
+    file.close();
+    velmora::SettingsFile settings(ini);
+    QuietPlatform platform(folder.path());
+    velmora::FormationPanel panel(catalogue, settings, platform);
+    panel.show();
+    for (auto _ : state) {
+        if (!panel.ApplyFormationLists(text)) throw std::runtime_error("formation not loaded");
+    }
+}
+BENCHMARK(BM_ApplyFormationLists)
+    ->Arg(7)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->ArgName("entries")
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+// The frame needs an application object, so this program has its own main.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
