@@ -1,0 +1,36 @@
+// The catalogue loader on arbitrary file bytes: it loads or fails, never crashes, and what it
+// loads answers its own lookups.
+#include "FuzzCheck.h"
+#include "catalogue/clsMsData.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using velmora::clsMsData;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    clsMsData catalogue;
+    const velmora::Status status = catalogue.LoadFromBytes(bytes);
+    const auto& rows = catalogue.MsDataList();
+    if (!status.ok()) {
+        FUZZ_REQUIRE(rows.empty());
+        return 0;
+    }
+    const int units = catalogue.UnitCount();
+    FUZZ_REQUIRE(units >= 0);
+    FUZZ_REQUIRE(rows.size() == (units == 0 ? 0u : std::size_t(units) + 1));
+    FUZZ_REQUIRE(catalogue.Count() == -1 || catalogue.Count() > units);
+    for (int i = 1; i <= units; ++i) {
+        const velmora::typMsData& row = rows[std::size_t(i)];
+        catalogue.get配備名(i);
+        // An empty MS number finds the empty row 0, never a unit.
+        if (row.MsNo.isEmpty()) {
+            FUZZ_REQUIRE(catalogue.GetMsData(row.MsNo) == velmora::typMsData());
+            continue;
+        }
+        const velmora::typMsData* first = catalogue.FindMsData(row.MsNo);
+        FUZZ_REQUIRE(first && first->MsNo == row.MsNo && first <= &row);
+    }
+    catalogue.get配備名(units + 1);
+    return 0;
+}

@@ -1,0 +1,75 @@
+// Writing one key into setting.ini of arbitrary bytes. The input is a selector byte (section and
+// key), the value (UTF-8) up to the first NUL byte, then the file. A write either fails and
+// leaves the file as it was, or the key reads back as written and every other line of the file
+// is unchanged, byte for byte: the key's own line is replaced, or one line (with its section's
+// header when the section is new) is inserted.
+#include "FuzzCheck.h"
+#include "SettingsFuzzFile.h"
+#include "system/SettingsFile.h"
+
+#include <QList>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// The file's lines without their line ends: a final line end starts no further line, and the
+// CRs that end a line count as its line end (a line end added after a file's last line may
+// follow a CR there).
+QList<QByteArray> Lines(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return {};
+    QList<QByteArray> lines = bytes.split('\n');
+    if (bytes.endsWith('\n')) lines.removeLast();
+    for (QByteArray& line : lines) {
+        while (line.endsWith('\r')) line.chop(1);
+    }
+    return lines;
+}
+
+// The value as a caller means it: blanks around a value are not kept by the file.
+QString Value(const QByteArray& bytes) {
+    QString value = QString::fromUtf8(bytes);
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r'; };
+    while (!value.isEmpty() && blank(value.back())) value.chop(1);
+    while (!value.isEmpty() && blank(value.front())) value.remove(0, 1);
+    return value;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    const unsigned selector = std::uint8_t(input[0]);
+    const qsizetype nul = input.indexOf('\0', 1);
+    if (nul < 0) return 0;
+    const QString value = Value(input.mid(1, nul - 1));
+    const QByteArray before = input.mid(nul + 1);
+    const QString& section = FuzzSection(selector & 3);
+    const QString& key = FuzzKey(selector >> 2);
+
+    const QString path = SettingsFuzzPath();
+    WriteWhole(path, before);
+    velmora::SettingsFile settings(path);
+    const bool written = settings.Write(value, section, key).ok();
+    const QByteArray after = ReadWhole(path);
+    if (!written) {
+        FUZZ_REQUIRE(after == before);
+        return 0;
+    }
+    FUZZ_REQUIRE(settings.Read(section, key) == value);
+
+    const QList<QByteArray> old = Lines(before);
+    const QList<QByteArray> now = Lines(after);
+    qsizetype prefix = 0;
+    while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix]) ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < old.size() - prefix && suffix < now.size() - prefix &&
+           old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix])
+        ++suffix;
+    const qsizetype removed = old.size() - prefix - suffix;
+    const qsizetype added = now.size() - prefix - suffix;
+    FUZZ_REQUIRE(removed <= 1);
+    FUZZ_REQUIRE(added <= (removed == 0 ? 2 : 1));
+    return 0;
+}
