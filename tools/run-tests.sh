@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian 12), builds Velmora and runs every test.
+# Installs what the build needs (Debian 12), builds Velmora, runs every test and checks the
+# package, then runs the unit tests again under the address and undefined-behaviour sanitizers
+# and each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/setup.sh
@@ -9,3 +11,5 @@ velmora_build
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
 # The Debian package: its files, its menu entry and the unpacked program starting.
 tools/check-package.sh
+tools/run-sanitized-tests.sh
+tools/run-fuzz.sh

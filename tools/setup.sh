@@ -1,8 +1,10 @@
 # Shared by run-demo.sh and run-tests.sh (sourced, not run): installs the Debian 12 packages the
 # build needs when some are missing, and builds the project (Release) into build/.
 
+# clang and its runtime libraries build the fuzz targets (libFuzzer and the sanitizers).
 VELMORA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-                  fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n)
+                  fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
+                  clang libclang-rt-14-dev)
 
 velmora_install_packages() {
     local missing=()
