@@ -27,8 +27,6 @@ using test::TestFolder;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
-using test::Col;
-
 // ヴェルデ carries a shield of load 3 and armour 10.3; its weapon A fires 1.1 three times, B is
 // fixed ("×"), C (load 5, equipped by default) and D (load 4) are options, E takes the option
 // off. ジェネラル is a plain unit of another build.
@@ -39,19 +37,19 @@ QStringList CatalogueLines() {
                            S(u"-1"), S(u"nd"),   S(u"nd"), S(u"○"), detach};
     };
     return {test::ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4"))
-                .Set(Col::EquipCode, S(u"0354"))
-                .Set(Col::Armor, S(u"10.3"))
-                .Set(Col::Shield, S(u"○"))
+                .Set(test::Col::EquipCode, S(u"0354"))
+                .Set(test::Col::Armor, S(u"10.3"))
+                .Set(test::Col::Shield, S(u"○"))
                 .Weapon(0, weapon(S(u"バルカン"), S(u"1.1"), S(u"3"), S(u"－")))
                 .Weapon(1, weapon(S(u"アーム"), S(u"20"), S(u"1"), S(u"×")))
                 .Weapon(2, weapon(S(u"ライフル"), S(u"0.7"), S(u"3"), S(u"○")))
                 .Weapon(3, weapon(S(u"バズーカ"), S(u"60"), S(u"1"), S(u"○")))
                 .Weapon(4, weapon(S(u"装備を外す"), S(u"nd"), S(u"nd"), S(u"－"))),
             test::ProgramUnit(S(u"002"), S(u"EFSF"), S(u"ジェネラル"), S(u"6"))
-                .Set(Col::Hp, S(u"250"))
-                .Set(Col::Armor, S(u"8"))
-                .Set(Col::Move, S(u"宇宙4"))
-                .Set(Col::Repair, S(u"90")),
+                .Set(test::Col::Hp, S(u"250"))
+                .Set(test::Col::Armor, S(u"8"))
+                .Set(test::Col::Move, S(u"宇宙4"))
+                .Set(test::Col::Repair, S(u"90")),
             test::ProgramUnit(S(u"101"), S(u"ZEON"), S(u"ザルガ"), S(u"5"))};
 }
 

@@ -11,7 +11,6 @@
 namespace velmora {
 namespace {
 
-using test::Col;
 using test::FormationUnit;
 using test::LoadedCatalogue;
 
@@ -20,11 +19,11 @@ QString S(const char16_t* text) { return QString::fromUtf16(text); }
 const QString kLine = S(u"デフォルト編成\t02.03 09:05\tA,B\t1,0\t5,0\t2,0");
 
 TEST(FormationClipboard, Text_readableLinesThenTheStoredLine) {
-    const clsMsData catalogue =
-        LoadedCatalogue({FormationUnit(S(u"A"), S(u"ヴェルデ"))
-                             .Set(Col::Shield, S(u"○"))
-                             .Set(1, test::WeaponCol::Name, S(u"ビームライフル")),
-                         FormationUnit(S(u"B"), S(u"ザルガ")).Set(Col::Category, S(u"一機"))});
+    const clsMsData catalogue = LoadedCatalogue(
+        {FormationUnit(S(u"A"), S(u"ヴェルデ"))
+             .Set(test::Col::Shield, S(u"○"))
+             .Set(1, test::WeaponCol::Name, S(u"ビームライフル")),
+         FormationUnit(S(u"B"), S(u"ザルガ")).Set(test::Col::Category, S(u"一機"))});
     const std::vector<FormationRow> rows = {
         RebuiltRow(catalogue, S(u"A"), S(u"1"), S(u"5"), S(u"2")),
         RebuiltRow(catalogue, S(u"B"), S(u"0"), S(u"0"), S(u"0"))};

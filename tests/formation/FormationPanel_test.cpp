@@ -25,7 +25,6 @@
 namespace velmora {
 namespace {
 
-using test::Col;
 using test::FormationUnit;
 using test::LoadedCatalogue;
 
@@ -41,16 +40,16 @@ protected:
           catalogue_(LoadedCatalogue({
               FormationUnit(QStringLiteral("A"), QStringLiteral("Alpha")),
               FormationUnit(QStringLiteral("B"), QStringLiteral("Bravo"))
-                  .Set(Col::Weight, QStringLiteral("25"))
-                  .Set(Col::Hp, QStringLiteral("150")),
+                  .Set(test::Col::Weight, QStringLiteral("25"))
+                  .Set(test::Col::Hp, QStringLiteral("150")),
               FormationUnit(QStringLiteral("C"), QStringLiteral("Charlie"))
-                  .Set(Col::Category, QStringLiteral(u"一機")),
+                  .Set(test::Col::Category, QStringLiteral(u"一機")),
               FormationUnit(QStringLiteral("H"), QStringLiteral("Heavy"))
-                  .Set(Col::Weight, QStringLiteral("49")),
+                  .Set(test::Col::Weight, QStringLiteral("49")),
               FormationUnit(QStringLiteral("L"), QStringLiteral("Lima"))
-                  .Set(Col::Move, QStringLiteral(u"地上9"))
-                  .Set(Col::Category, QStringLiteral(u"限定"))
-                  .Set(Col::Repair, QStringLiteral("15")),
+                  .Set(test::Col::Move, QStringLiteral(u"地上9"))
+                  .Set(test::Col::Category, QStringLiteral(u"限定"))
+                  .Set(test::Col::Repair, QStringLiteral("15")),
           })),
           panel_(std::make_unique<FormationPanel>(catalogue_, settings_, platform_)),
           grid_(panel_->findChild<GridView*>(QStringLiteral("grdFormation"))),
@@ -464,15 +463,15 @@ TEST_F(FormationPanelTest, ApplyFormationLists_hundredThousandEntries_loadWhole_
     }
     EXPECT_TRUE(panel_->ApplyFormationLists(lists.Joined()));
     ASSERT_EQ(panel_->RowCount(), 100001);
-    EXPECT_EQ(panel_->Cell(100000, kColName), QStringLiteral("Bravo"));
+    EXPECT_EQ(panel_->Cell(100000, Col(FormationColumn::Name)), QStringLiteral("Bravo"));
     // Every A row ties for the lowest HP, every B row for the highest HP and load.
     for (const int row : {1, 3, 99999}) {
-        EXPECT_EQ(panel_->Cell(row, kColLowHp), QStringLiteral(u"○"));
-        EXPECT_EQ(panel_->Cell(row, kColStrong), QString());
+        EXPECT_EQ(panel_->Cell(row, Col(FormationColumn::LowHp)), QStringLiteral(u"○"));
+        EXPECT_EQ(panel_->Cell(row, Col(FormationColumn::Strong)), QString());
     }
     for (const int row : {2, 50000, 100000}) {
-        EXPECT_EQ(panel_->Cell(row, kColHighHp), QStringLiteral(u"○"));
-        EXPECT_EQ(panel_->Cell(row, kColStrong), QStringLiteral(u"○"));
+        EXPECT_EQ(panel_->Cell(row, Col(FormationColumn::HighHp)), QStringLiteral(u"○"));
+        EXPECT_EQ(panel_->Cell(row, Col(FormationColumn::Strong)), QStringLiteral(u"○"));
     }
     EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("2250000"));
     EXPECT_EQ(panel_->Lists().msNos.size(), 100000);

@@ -8,7 +8,6 @@
 namespace velmora {
 namespace {
 
-using test::Col;
 using test::FormationUnit;
 using test::LoadedCatalogue;
 
@@ -29,10 +28,10 @@ QString OptionUnit() {
                            detach};
     };
     return FormationUnit(QStringLiteral("M1"), QStringLiteral("Option"))
-        .Set(Col::EquipCode, QStringLiteral("0354"))
-        .Set(Col::Move, QStringLiteral(u"地上9"))
-        .Set(Col::Category, QStringLiteral(u"限定"))
-        .Set(Col::Shield, QStringLiteral(u"○"))
+        .Set(test::Col::EquipCode, QStringLiteral("0354"))
+        .Set(test::Col::Move, QStringLiteral(u"地上9"))
+        .Set(test::Col::Category, QStringLiteral(u"限定"))
+        .Set(test::Col::Shield, QStringLiteral(u"○"))
         .Weapon(0, weapon(QStringLiteral("fixed"), QStringLiteral(u"－")))
         .Weapon(1, weapon(QStringLiteral("arm"), QStringLiteral(u"×")))
         .Weapon(2, weapon(QStringLiteral("rifle"), QStringLiteral(u"○")))

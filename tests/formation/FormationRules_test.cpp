@@ -7,7 +7,6 @@
 namespace velmora {
 namespace {
 
-using test::Col;
 using test::FormationUnit;
 using test::LoadedCatalogue;
 using test::RuleRow;
@@ -194,7 +193,7 @@ protected:
             FormationUnit(QStringLiteral("N"), QStringLiteral("Negative"))
                 .Weapon(2, gun(QStringLiteral("-1"))),
             FormationUnit(QStringLiteral("H"), QStringLiteral("NoHp"))
-                .Set(Col::Hp, QStringLiteral("nd")),
+                .Set(test::Col::Hp, QStringLiteral("nd")),
         });
     }
 

@@ -9,7 +9,6 @@
 namespace velmora {
 namespace {
 
-using test::Col;
 using test::FormationUnit;
 using test::LoadedCatalogue;
 using test::RuleRow;
@@ -124,8 +123,8 @@ TEST(VerdictExplanation, CapacityFormula_showsThePresentNumbersAndThePenalties) 
 
 TEST(DeployPreview, SaysTheVerdictAndLoadTheUnitWouldLeave) {
     const clsMsData catalogue = LoadedCatalogue({FormationUnit(S(u"A"), S(u"ヴェルデ"))
-                                                     .Set(Col::Weight, S(u"12"))
-                                                     .Set(Col::Category, S(u"一機"))});
+                                                     .Set(test::Col::Weight, S(u"12"))
+                                                     .Set(test::Col::Category, S(u"一機"))});
     const typMsData& unit = catalogue.MsDataList()[1];
     const FormationRow listed = ListedUnitRow(unit);
     EXPECT_EQ(listed[FormationColumn::Weight], S(u"12"));
