@@ -112,6 +112,8 @@ private:
     QString name_;
 };
 
+FormationPanel::~FormationPanel() { undoStack_->disconnect(this); }
+
 FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& settings,
                                Platform& platform, QWidget* parent)
     : QGroupBox(QStringLiteral(u"編成"), parent),

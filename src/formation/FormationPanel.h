@@ -34,6 +34,8 @@ class FormationPanel : public QGroupBox {
 public:
     FormationPanel(const clsMsData& catalogue, SettingsFile& settings, Platform& platform,
                    QWidget* parent = nullptr);
+    // The undo stack outlives this part of the panel and signals as it goes.
+    ~FormationPanel() override;
 
     // Start-up: sets level, decoration and skill (invalid or missing values give their
     // defaults), then selects the rank, which recomputes and stores all four.
