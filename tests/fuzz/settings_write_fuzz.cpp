@@ -13,16 +13,34 @@
 
 namespace {
 
-// The file's lines without their line ends: a final line end starts no further line, and the
-// CRs that end a line count as its line end (a line end added after a file's last line may
-// follow a CR there).
-QList<QByteArray> Lines(const QByteArray& bytes) {
-    if (bytes.isEmpty()) return {};
-    QList<QByteArray> lines = bytes.split('\n');
-    if (bytes.endsWith('\n')) lines.removeLast();
-    for (QByteArray& line : lines) {
-        while (line.endsWith('\r')) line.chop(1);
+// The file's lines without their line ends, split as the settings file splits them: CR LF, LF
+// and a lone CR each end a line, and a final line end starts no further line. A file with a
+// UTF-16 mark is split by its two-byte units (a trailing odd byte stays with the last line); a
+// byte-order mark belongs to no line.
+QList<QByteArray> Lines(const QByteArray& file) {
+    const qsizetype mark = file.startsWith("\xEF\xBB\xBF")                              ? 3
+                           : file.startsWith("\xFF\xFE") || file.startsWith("\xFE\xFF") ? 2
+                                                                                        : 0;
+    const QByteArray bytes = file.mid(mark);
+    const bool littleEndian = file.startsWith("\xFF\xFE");
+    const bool utf16 = mark == 2;
+    const qsizetype width = utf16 ? 2 : 1;
+    const auto unitAt = [&](qsizetype i) -> int {
+        if (!utf16) return uchar(bytes[i]);
+        if (i + 1 >= bytes.size()) return -1;
+        return littleEndian ? uchar(bytes[i]) | uchar(bytes[i + 1]) << 8
+                            : uchar(bytes[i]) << 8 | uchar(bytes[i + 1]);
+    };
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i + width <= bytes.size(); i += width) {
+        const int unit = unitAt(i);
+        if (unit != '\r' && unit != '\n') continue;
+        lines << bytes.mid(start, i - start);
+        if (unit == '\r' && i + 2 * width <= bytes.size() && unitAt(i + width) == '\n') i += width;
+        start = i + width;
     }
+    if (start < bytes.size()) lines << bytes.mid(start);
     return lines;
 }
 

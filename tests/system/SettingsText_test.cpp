@@ -73,7 +73,7 @@ TEST(SettingsText, HalfAUtf16Character_isReadButNeverWritten) {
                                                           "[\0S\0e\0t\0t\0i\0n\0g\0]\0\n\0a\0=\0"
                                                           "1\0"
                                                           "2",
-                                                          29);
+                                                          27);
     EXPECT_EQ(ValueIn(bytes, S(u"a")).left(1), S(u"1"));
     const auto out = SettingsText(bytes).With(kSetting, {{S(u"b"), S(u"2")}});
     ASSERT_FALSE(out.ok());
