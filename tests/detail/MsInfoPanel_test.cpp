@@ -17,8 +17,8 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // The ten columns of a weapon given as "name/power/shots/detach"; ranges 5, -, -1, nd.
-QStringList Arm(const QString& spec) {
-    const QStringList w = spec.split(u'/');
+QStringList Arm(const QString& weapon) {
+    const QStringList w = weapon.split(u'/');
     return {w[0], u"B"_s, w[1], w[2], u"5"_s, u"－"_s, u"-1"_s, u"nd"_s, u"○"_s, w[3]};
 }
 
