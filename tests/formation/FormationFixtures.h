@@ -1,10 +1,12 @@
 #pragma once
 
 #include "formation/FormationColumns.h"
+#include "formation/FormationRules.h"
 #include "support/QtPrinters.h"
 #include "support/UnitLine.h"
 
 #include <QString>
+#include <vector>
 
 namespace velmora::test {
 
@@ -15,5 +17,22 @@ UnitLine FormationUnit(const QString& msNo, const QString& name);
 // A formation row with the columns the rules read: MS number, load, HP, category and repair.
 FormationRow RuleRow(const QString& msNo, const QString& weight, const QString& hp,
                      const QString& category = QString(), const QString& repair = QString());
+
+inline Commander Rank(int rank, int skill = 0, int level = 1, int decoration = 0) {
+    return Commander{rank, level, decoration, skill};
+}
+
+// n rule rows of the given category, each of the given load.
+inline std::vector<FormationRow> Units(int n, const QString& category,
+                                       const QString& weight = QStringLiteral(u"1")) {
+    return std::vector<FormationRow>(std::size_t(n),
+                                     RuleRow(QString(), weight, QString(), category));
+}
+
+inline std::vector<FormationRow> operator+(std::vector<FormationRow> a,
+                                           const std::vector<FormationRow>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
 }  // namespace velmora::test

@@ -11,25 +11,12 @@ namespace {
 
 using test::FormationUnit;
 using test::LoadedCatalogue;
+using test::Rank;
 using test::RuleRow;
+using test::Units;
+using test::operator+;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
-
-Commander Rank(int rank, int skill = 0, int level = 1, int decoration = 0) {
-    return Commander{rank, level, decoration, skill};
-}
-
-// n rows of the given category, each of the given load.
-std::vector<FormationRow> Units(int n, const QString& category, const QString& weight = S(u"1")) {
-    return std::vector<FormationRow>(std::size_t(n),
-                                     RuleRow(QString(), weight, QString(), category));
-}
-
-std::vector<FormationRow> operator+(std::vector<FormationRow> a,
-                                    const std::vector<FormationRow>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 const clsMsData& NoCatalogue() {
     static const clsMsData empty;
