@@ -7,38 +7,10 @@
 #include <QFileInfo>
 
 #include <atomic>
-#include <cstring>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace velmora {
 
 namespace {
-
-// A large catalogue's records take over a hundred megabytes that are touched once, page by
-// page; on Linux, huge pages cut the cost of that first touch several times over.
-void AdviseHugePages([[maybe_unused]] const void* data, [[maybe_unused]] std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::uintptr_t kHugePage = 2 * 1024 * 1024;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kHugePage - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#endif
-}
-
-// The number of line feeds; memchr finds them several bytes at a time.
-qsizetype LineFeeds(const QByteArray& bytes) {
-    qsizetype count = 0;
-    const char* at = bytes.constData();
-    const char* const end = at + bytes.size();
-    while ((at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))) != nullptr) {
-        ++count;
-        ++at;
-    }
-    return count;
-}
 
 // The catalogue's own name, for messages about bytes that did not come from a named file.
 QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
@@ -83,14 +55,10 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
     loadStamp_ = NextLoadStamp();
     rows_.clear();
     indexByMsNo_.clear();
-    // Lines are at most the line feeds and one more; reserving them up front keeps the
-    // records where they were first written.
-    const qsizetype lineBound = LineFeeds(bytes) + 1;
+    // Nothing is reserved up front: a file of empty lines would make any count taken from its
+    // bytes ask for memory that its units never need.
     std::vector<typMsData> rows;
     QHash<QString, int> index;
-    rows.reserve(size_t(lineBound));
-    AdviseHugePages(rows.data(), rows.capacity() * sizeof(typMsData));
-    index.reserve(lineBound);
     CatalogueLine line;
     Status status = Status::Ok();
     qsizetype number = 0;
@@ -119,6 +87,12 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
             if (row == 0) row = int(rows.size()) - 1;
         }
     });
+    if (count < 0) {
+        count_ = -1;
+        return Status::Fail(
+            QStringLiteral(u"機体データファイル %1 が壊れています。文字を読み取れません。")
+                .arg(fileName));
+    }
     count_ = count == 0 ? -1 : int(count);
     if (!status) return status;
     rows_ = std::move(rows);

@@ -178,5 +178,25 @@ TEST(TextCodecForEachLine, GivesTheLinesOfTheWholeDecodedText) {
             << bytes.left(40).toHex().constData();
 }
 
+// A line without a line feed is still decoded a few megabytes at a time (the converter refuses
+// blocks of half a gigabyte), cut between characters: double-byte ones at an odd offset, a
+// lead byte without its trail byte, three-byte UTF-8 ones.
+TEST(TextCodecForEachLine, ALineLongerThanTheLargestPieceDecodesAsAWhole) {
+    const auto repeated = [](const QByteArray& unit) {
+        QByteArray bytes("a\r\nx");
+        while (bytes.size() < 9 * 1024 * 1024) bytes += unit;
+        bytes += "\r\nend";
+        return bytes;
+    };
+    for (const QByteArray& bytes :
+         {repeated(QByteArray("\x83\x4B")), repeated(QByteArray("\x83\x4B\x83,\x81\x9B")),
+          repeated(QByteArray("\xE3\x82\xAC"))}) {
+        const QStringList lines = WalkedLines(bytes);
+        EXPECT_EQ(lines.size(), 3);
+        EXPECT_TRUE(lines == SplitLines(DecodeText(bytes).text))
+            << bytes.left(40).toHex().constData();
+    }
+}
+
 }  // namespace
 }  // namespace velmora
