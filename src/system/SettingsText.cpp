@@ -139,10 +139,8 @@ SettingsText::SettingsText(const QByteArray& bytes) : encoding_(WeighedEncodingO
     qsizetype start = 0;
     qsizetype at = 0;
     const auto addLine = [&](qsizetype contentEnd, qsizetype lineEnd) {
-        Line line{body.sliced(start, contentEnd - start).toByteArray(),
-                  body.sliced(contentEnd, lineEnd - contentEnd).toByteArray(), QString()};
-        line.text = DecodeWithoutMark(line.content, encoding_);
-        lines_.push_back(std::move(line));
+        lines_.push_back({body.sliced(start, contentEnd - start).toByteArray(),
+                          body.sliced(contentEnd, lineEnd - contentEnd).toByteArray(), QString()});
         start = lineEnd;
     };
     while (at < units) {
@@ -156,6 +154,35 @@ SettingsText::SettingsText(const QByteArray& bytes) : encoding_(WeighedEncodingO
     }
     // The last line, with half a UTF-16 character if the file has one.
     if (start < body.size()) addLine(body.size(), body.size());
+    DecodeLines(body);
+}
+
+void SettingsText::DecodeLines(QByteArrayView body) {
+    // One converter for the whole file: a line end decodes to itself and is never part of a
+    // character, so the whole text splits into the lines' texts. Should it not, as with bytes
+    // that no converter reads alike, each line is decoded on its own.
+    const QString whole = DecodeWithoutMark(body, encoding_);
+    const qsizetype unit = IsUtf16(encoding_) ? 2 : 1;
+    qsizetype at = 0;
+    bool split = true;
+    for (Line& line : lines_) {
+        // A line end is one or two of the units CR and LF.
+        const QStringView end = line.end.isEmpty()                ? QStringView()
+                                : line.end.size() == 2 * unit     ? QStringView(u"\r\n")
+                                : line.end.contains('\n')         ? QStringView(u"\n")
+                                                                  : QStringView(u"\r");
+        const qsizetype lineEnd =
+            end.isEmpty() ? whole.size() : whole.indexOf(end.front(), at);
+        if (lineEnd < 0 || QStringView(whole).sliced(lineEnd).first(std::min(
+                               end.size(), whole.size() - lineEnd)) != end) {
+            split = false;
+            break;
+        }
+        line.text = whole.sliced(at, lineEnd - at);
+        at = lineEnd + end.size();
+    }
+    if (split && at == whole.size()) return;
+    for (Line& line : lines_) line.text = DecodeWithoutMark(line.content, encoding_);
 }
 
 QString SettingsText::Value(const QString& section, const QString& key) const {

@@ -42,6 +42,9 @@ private:
         QString text;        // content decoded
     };
 
+    // Fills in the lines' texts from the file's body, the bytes after its mark.
+    void DecodeLines(QByteArrayView body);
+
     TextEncoding encoding_;
     QByteArray mark_;
     bool damaged_ = false;  // a UTF-16 file with half a character at its end
