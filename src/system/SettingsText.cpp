@@ -202,18 +202,39 @@ Result<QByteArray> SettingsText::With(const QString& section,
     if (damaged_) return Damaged();
 
     // A file of plain ASCII is taken for code page 932, the encoding the program always used.
-    TextEncoding encoding = encoding_;
-    if (encoding == TextEncoding::Utf8 &&
+    // Its bytes suit UTF-8 as well, and the next read takes code page 932 bytes that are also
+    // UTF-8 for UTF-8 when that reading looks likelier: such a value is written in UTF-8, with a
+    // mark when only the mark keeps it from reading as code page 932.
+    if (encoding_ == TextEncoding::Utf8 &&
         std::none_of(lines_.begin(), lines_.end(),
-                     [](const Line& line) { return HasNonAscii(line.content); }))
-        encoding = TextEncoding::Cp932;
+                     [](const Line& line) { return HasNonAscii(line.content); })) {
+        Result<QByteArray> out = WithEncoding(sectionName, entries, TextEncoding::Cp932, {});
+        const auto holds = [&sectionName](const SettingsEntry& entry) {
+            return EncodeWithoutMark(sectionName + entry.key + entry.value, TextEncoding::Cp932)
+                .ok();
+        };
+        if (out || out.status().code() != StatusCode::Unencodable ||
+            !std::all_of(entries.begin(), entries.end(), holds))
+            return out;
+        out = WithEncoding(sectionName, entries, TextEncoding::Utf8, {});
+        if (out || out.status().code() != StatusCode::Unencodable) return out;
+        return WithEncoding(sectionName, entries, TextEncoding::Utf8WithBom,
+                            ByteOrderMark(TextEncoding::Utf8WithBom));
+    }
+    return WithEncoding(sectionName, entries, encoding_, mark_);
+}
 
+Result<QByteArray> SettingsText::WithEncoding(const QString& sectionName,
+                                              const QList<SettingsEntry>& entries,
+                                              TextEncoding encoding, const QByteArray& mark) const {
     std::vector<Line> lines = lines_;
     // New lines take the file's first line end; a file without one gets CR LF.
     QByteArray lineEnd = *EncodeWithoutMark(QStringLiteral(u"\r\n"), encoding);
     const auto ended = std::find_if(lines.begin(), lines.end(),
                                     [](const Line& line) { return !line.end.isEmpty(); });
     if (ended != lines.end()) lineEnd = ended->end;
+    const QByteArray cr = *EncodeWithoutMark(QStringLiteral(u"\r"), encoding);
+    const QByteArray lf = *EncodeWithoutMark(QStringLiteral(u"\n"), encoding);
 
     for (const SettingsEntry& entry : entries) {
         const QString key = TrimBlanks(entry.key);
@@ -230,6 +251,12 @@ Result<QByteArray> SettingsText::With(const QString& section,
 
         const auto insertAfter = [&](qsizetype index, std::vector<Line> added) {
             if (index >= 0 && lines[index].end.isEmpty()) lines[index].end = lineEnd;
+            // A lone CR before an empty line that ends in LF would read as one CR LF and
+            // swallow that line: the last added line then ends in CR LF.
+            const std::size_t next = std::size_t(index + 1);
+            if (next < lines.size() && lines[next].content.isEmpty() &&
+                lines[next].end == lf && added.back().end == cr)
+                added.back().end = cr + lf;
             lines.insert(lines.begin() + (index + 1), added.begin(), added.end());
         };
         if (found.key >= 0) {
@@ -246,7 +273,7 @@ Result<QByteArray> SettingsText::With(const QString& section,
         }
     }
 
-    QByteArray out = mark_;
+    QByteArray out = mark;
     for (const Line& line : lines) out += line.content + line.end;
 
     // The new bytes must read as intended: every line as it was or was written, in an encoding
@@ -255,7 +282,9 @@ Result<QByteArray> SettingsText::With(const QString& section,
     const bool same = written.lines_.size() == lines.size() &&
                       std::equal(lines.begin(), lines.end(), written.lines_.begin(),
                                  [](const Line& a, const Line& b) { return a.text == b.text; });
-    if (!same) return written.encoding_ != encoding ? Unencodable() : Damaged();
+    // Plain ASCII reads alike in every encoding without a mark.
+    const bool sameEncoding = written.encoding_ == encoding || !HasNonAscii(out);
+    if (!same) return sameEncoding ? Damaged() : Unencodable();
     return out;
 }
 
