@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace velmora {
 
@@ -18,6 +19,23 @@ constexpr int kKeyCount = MsListModel::kColumnCount - kFirstKey;
 
 MsListSort::Key MsListSort::MakeKey(const QString& cell) {
     Key key;
+    // Most figures are short whole numbers: their digits give the value exactly, without the
+    // conversion that a fraction, an exponent or blanks need.
+    const qsizetype size = cell.size();
+    if (size > 0 && size <= 15) {
+        const char16_t* at = reinterpret_cast<const char16_t*>(cell.constData());
+        const bool negative = at[0] == u'-';
+        qsizetype i = negative || at[0] == u'+' ? 1 : 0;
+        long long value = 0;
+        if (i < size) {
+            for (; i < size && at[i] >= u'0' && at[i] <= u'9'; ++i) value = value * 10 + (at[i] - u'0');
+            if (i == size) {
+                key.numeric = true;
+                key.value = double(negative ? -value : value);
+                return key;
+            }
+        }
+    }
     key.numeric = num::IsNumeric(cell);
     if (key.numeric)
         key.value = num::Val(cell);
@@ -68,24 +86,34 @@ std::vector<int> MsListSort::ColumnRanks(const clsMsData& catalogue, int column)
         entries.push_back({MakeKey(MsListModel::CellText(catalogue, row, column)), row});
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return Compare(a.key, b.key) < 0; });
-    // Once a column is ranked, every later sort and refill compares small integers.
+    // Once a column is ranked, every later sort and refill compares small integers. Numbers
+    // come first in the ascending order, so the cells that are not numbers follow them; their
+    // places count up from kNotANumber, which keeps them last in either direction.
     std::vector<int> ranks(static_cast<size_t>(units) + 1, 0);
     int rank = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (i > 0 && Compare(entries[i - 1].key, entries[i].key) != 0) ++rank;
+        if (i == 0 || Compare(entries[i - 1].key, entries[i].key) != 0) ++rank;
+        if (!entries[i].key.numeric && (i == 0 || entries[i - 1].key.numeric))
+            rank = kNotANumber;
         ranks[size_t(entries[i].row)] = rank;
     }
     return ranks;
 }
 
 void MsListSort::SortRows(std::vector<int>& rows, const std::vector<int>& ranks, bool descending) {
-    const auto rank = [&ranks](int row) { return ranks[size_t(row)]; };
-    if (descending)
+    if (descending) {
+        // Numbers from the highest down, then the other cells, also from the highest down.
+        const auto key = [&ranks](int row) {
+            const int rank = ranks[size_t(row)];
+            return rank >= kNotANumber ? std::pair(1, -rank) : std::pair(0, -rank);
+        };
         std::stable_sort(rows.begin(), rows.end(),
-                         [&rank](int a, int b) { return rank(a) > rank(b); });
-    else
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&rank](int a, int b) { return rank(a) < rank(b); });
+                         [&key](int a, int b) { return key(a) < key(b); });
+    } else {
+        std::stable_sort(rows.begin(), rows.end(), [&ranks](int a, int b) {
+            return ranks[size_t(a)] < ranks[size_t(b)];
+        });
+    }
 }
 
 }  // namespace velmora

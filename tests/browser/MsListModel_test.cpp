@@ -1,6 +1,7 @@
 #include "browser/MsListModel.h"
 #include "ListCatalogue.h"
 #include "browser/MsListSort.h"
+#include "catalogue/NumberText.h"
 
 #include <QAbstractItemModelTester>
 #include <algorithm>
@@ -280,6 +281,49 @@ TEST(MsListModelSort, ColumnSortsByValueBothWaysAndEqualCellsKeepTheFillsOrder) 
     EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)).indexOf(u"A"_s) <
                   Column(model, Col(MsListModel::Column::MsNo)).indexOf(u"C"_s),
               a < c);
+}
+
+// The order as it was before sort keys were read without conversions: a stable sort of the
+// fill's order by value for numbers, by text otherwise, numbers first; reversed, ties kept, when
+// descending. The one change: cells that are not numbers come last in both directions.
+QStringList ReferenceOrder(QStringList cells, bool descending) {
+    const auto isNumber = [](const QString& cell) { return num::IsNumeric(cell); };
+    const auto less = [&](const QString& a, const QString& b) {
+        if (isNumber(a) && isNumber(b)) return num::Val(a) < num::Val(b);
+        if (isNumber(a) != isNumber(b)) return isNumber(a);
+        return a.compare(b) < 0;
+    };
+    if (descending)
+        std::stable_sort(cells.begin(), cells.end(),
+                         [&](const QString& a, const QString& b) { return less(b, a); });
+    else
+        std::stable_sort(cells.begin(), cells.end(), less);
+    std::stable_partition(cells.begin(), cells.end(), isNumber);
+    return cells;
+}
+
+TEST(MsListModelSort, EveryDirectionKeepsTheOrderOfOldWithFiguresThatAreNotNumbersLast) {
+    const QStringList weights = {u"10"_s,   u"9"_s,  u"nd"_s, u"10"_s, QString(), u"-3"_s,
+                                 u"2.5"_s,  u"-0.5"_s, u"１２"_s, u"08"_s, u"+4"_s, u"1e1"_s,
+                                 u"--"_s,   u"－"_s, u"nd"_s, u"-0"_s, u"0"_s,  u"8"_s,
+                                 u"123456789012345"_s, u"1234567890123456"_s, u"1."_s};
+    std::vector<ListUnit> units;
+    for (qsizetype i = 0; i < weights.size(); ++i)
+        units.push_back({.no = QString::number(i), .name = u"ヴェルデ"_s + QString::number(i % 4),
+                         .weight = weights[i]});
+    const auto catalogue = ListCatalogue(units);
+    MsListModel model(*catalogue);
+    model.Fill(AllFactions());
+    for (const auto column : {MsListModel::Column::Weight, MsListModel::Column::MsName}) {
+        model.sort(-1);
+        model.Fill(AllFactions());
+        const QStringList filled = Column(model, Col(column));
+        for (const bool descending : {false, true}) {
+            model.sort(Col(column), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+            EXPECT_EQ(Column(model, Col(column)), ReferenceOrder(filled, descending))
+                << "column " << Col(column) << (descending ? " descending" : " ascending");
+        }
+    }
 }
 
 TEST(MsListModelSort, ChosenColumnStaysInForceAcrossRefillsWithOtherFilters) {
