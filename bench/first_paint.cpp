@@ -7,6 +7,7 @@
 //   first_paint run <folder>            starts the program on that folder
 //   first_paint floor                   starts the floor window
 #include "app/Platform.h"
+#include "ProgramIcon.h"
 #include "app/frmMain.h"
 #include "support/GeneratedCatalogue.h"
 
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QIcon>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTableView>
@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
         // As main() starts the program.
         QApplication::setApplicationName(QStringLiteral(u"Velmora"));
         QGuiApplication::setDesktopFileName(QStringLiteral(u"velmora"));
-        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(u"velmora")));
+        QApplication::setWindowIcon(velmora::ProgramIcon());
         return Run(app, firstPaint, args[1]);
     }
     std::fprintf(stderr, "usage: first_paint make <folder> <units> | run <folder> | floor\n");

@@ -12,6 +12,21 @@ namespace velmora {
 
 namespace {
 
+// The lines holding at least as many comma bytes as a unit line has separators.
+qsizetype LinesWithFields(const QByteArray& bytes) {
+    qsizetype lines = 0;
+    qsizetype commas = 0;
+    for (const char c : bytes) {
+        if (c == ',') {
+            ++commas;
+        } else if (c == '\n') {
+            if (commas >= CatalogueLine::kFieldCount - 1) ++lines;
+            commas = 0;
+        }
+    }
+    return commas >= CatalogueLine::kFieldCount - 1 ? lines + 1 : lines;
+}
+
 // The catalogue's own name, for messages about bytes that did not come from a named file.
 QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
 
@@ -55,10 +70,14 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
     loadStamp_ = NextLoadStamp();
     rows_.clear();
     indexByMsNo_.clear();
-    // Nothing is reserved up front: a file of empty lines would make any count taken from its
-    // bytes ask for memory that its units never need.
+    // Growing the records as they come would hold them twice at every step; the lines that can
+    // be units, those with a field separator byte for each field, bound them without letting
+    // empty lines or one overlong line ask for memory that no unit needs.
+    const qsizetype unitBound = LinesWithFields(bytes) + 1;
     std::vector<typMsData> rows;
     QHash<QString, int> index;
+    rows.reserve(size_t(unitBound));
+    index.reserve(unitBound);
     CatalogueLine line;
     Status status = Status::Ok();
     qsizetype number = 0;
