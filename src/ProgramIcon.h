@@ -4,10 +4,12 @@
 
 namespace velmora {
 
-// The window icon in every size the program carries in its resources (velmora_add_icon).
+// The window icon from the program's resources (velmora_add_icon): the sizes a title bar and a
+// task switcher show. Each is decoded when added, so the large ones, which the desktop takes from
+// the installed icon theme, stay out.
 inline QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(u":/icons/velmora-%1.png").arg(size), QSize(size, size));
     return icon;
 }
