@@ -1,5 +1,7 @@
 #include "catalogue/TextCodec.h"
 
+#include "catalogue/Cp932Table.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -25,6 +27,8 @@ constexpr qsizetype kPieceBytes = 64 * 1024;
 // The most bytes decoded at a time when a line goes on and on: the converter refuses blocks of
 // half a gigabyte and more, and a smaller buffer does no harm.
 constexpr qsizetype kMaxPieceBytes = 4 * 1024 * 1024;
+// The size from which filling the code page 932 table costs less than it saves.
+constexpr qsizetype kTableBytes = 512 * 1024;
 
 }  // namespace
 
@@ -297,6 +301,15 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     qsizetype count = 0;
     bool firstPiece = true;
     if (!first.isValid() || (utf8 && !utf8Later.isValid())) return -1;
+    // A large code page 932 file decodes through a table the converter fills once, which takes
+    // a tenth of the converter's time per byte; a small one is done before the table would be.
+    const Cp932Table* table = nullptr;
+    if (!utf8 && bytes.size() >= kTableBytes) {
+        static const Cp932Table cp932Table([](QByteArrayView block) {
+            return QStringDecoder(kCp932, QStringDecoder::Flag::Stateless)(block);
+        });
+        table = &cp932Table;
+    }
     while (!rest.isEmpty()) {
         qsizetype end = rest.size();
         if (end > kPieceBytes) {
@@ -313,7 +326,9 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
         firstPiece = false;
         const qsizetype needed = kept + decoder.requiredSpace(piece.size());
         if (qsizetype(buffer.size()) < needed) buffer.resize(size_t(needed));
-        const qsizetype size = decoder.appendToBuffer(buffer.data() + kept, piece) - buffer.data();
+        const QChar* decoded = table ? table->Decode(piece, buffer.data() + kept) : nullptr;
+        if (!decoded) decoded = decoder.appendToBuffer(buffer.data() + kept, piece);
+        const qsizetype size = decoded - buffer.data();
         // Every code page 932 byte gives a character, a replacement one at worst: no text
         // means the converter itself failed.
         if (!utf8 && size == kept) return -1;
