@@ -44,32 +44,43 @@ MsListSort::Key MsListSort::MakeKey(const QString& cell) {
     return key;
 }
 
-int MsListSort::Compare(const Key& a, const Key& b) {
-    if (a.numeric && b.numeric) return a.value < b.value ? -1 : (b.value < a.value ? 1 : 0);
-    if (a.numeric != b.numeric) return a.numeric ? -1 : 1;
-    return a.text.compare(b.text);
+namespace {
+
+// Sorts rows[begin, end), which tie on the keys before `key`, by key `key` and, within each
+// run of ties, by the keys after it. Only the rows that tie so far get their next key made,
+// and most rows are told apart by the first three keys (faction, weight, name).
+void SortByKeys(const clsMsData& catalogue, std::vector<int>& rows, size_t begin, size_t end,
+                int key, std::vector<MsListSort::Key>& keys) {
+    if (end - begin < 2 || key >= kKeyCount) return;
+    for (size_t i = begin; i < end; ++i)
+        keys[size_t(rows[i])] =
+            MsListSort::MakeKey(MsListModel::CellText(catalogue, rows[i], kFirstKey + key));
+    std::stable_sort(rows.begin() + std::ptrdiff_t(begin), rows.begin() + std::ptrdiff_t(end),
+                     [&keys](int a, int b) {
+                         return MsListSort::Compare(keys[size_t(a)], keys[size_t(b)]) < 0;
+                     });
+    // The runs of ties, found before the deeper keys overwrite this key's.
+    std::vector<std::pair<size_t, size_t>> runs;
+    for (size_t start = begin; start < end;) {
+        size_t stop = start + 1;
+        while (stop < end && MsListSort::Compare(keys[size_t(rows[start])],
+                                                 keys[size_t(rows[stop])]) == 0)
+            ++stop;
+        if (stop - start > 1) runs.emplace_back(start, stop);
+        start = stop;
+    }
+    for (const auto& [start, stop] : runs) SortByKeys(catalogue, rows, start, stop, key + 1, keys);
 }
+
+}  // namespace
 
 std::vector<int> MsListSort::Presort(const clsMsData& catalogue) {
     const int units = catalogue.UnitCount();
-    // keys[(row - 1) * kKeyCount + k]: key k of catalogue row `row`.
-    std::vector<Key> keys(static_cast<size_t>(units) * kKeyCount);
-    for (int row = 1; row <= units; ++row) {
-        for (int k = 0; k < kKeyCount; ++k)
-            keys[size_t(row - 1) * kKeyCount + k] =
-                MakeKey(MsListModel::CellText(catalogue, row, kFirstKey + k));
-    }
     std::vector<int> order(static_cast<size_t>(units));
     std::iota(order.begin(), order.end(), 1);
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
-        const Key* ka = &keys[size_t(a - 1) * kKeyCount];
-        const Key* kb = &keys[size_t(b - 1) * kKeyCount];
-        for (int k = 0; k < kKeyCount; ++k) {
-            const int c = Compare(ka[k], kb[k]);
-            if (c != 0) return c < 0;
-        }
-        return false;
-    });
+    // One key per catalogue row, overwritten as the sort goes one key deeper.
+    std::vector<Key> keys(static_cast<size_t>(units) + 1);
+    SortByKeys(catalogue, order, 0, order.size(), 0, keys);
     return order;
 }
 

@@ -6,6 +6,7 @@
 #include <QAbstractItemModelTester>
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -324,6 +325,33 @@ TEST(MsListModelSort, EveryDirectionKeepsTheOrderOfOldWithFiguresThatAreNotNumbe
                 << "column " << Col(column) << (descending ? " descending" : " ascending");
         }
     }
+}
+
+// The fill's order goes one key deeper only where rows tie; it must be the stable sort by all
+// thirteen keys in turn, here with ties in faction, weight and name that only later keys part.
+TEST(MsListSort, PresortIsTheStableSortByEveryKeyInTurn) {
+    std::vector<ListUnit> units;
+    const QStringList moves = {u"地上3"_s, u"宇宙4"_s, u"地上2"_s};
+    const QStringList categories = {u"－"_s, u"限定"_s, u"nd"_s};
+    for (int i = 0; i < 60; ++i)
+        units.push_back({.no = QString::number(i), .name = u"ヴェルデ"_s + QString::number(i % 3),
+                         .army = i % 4 ? u"EFSF"_s : u"ZEON"_s,
+                         .weight = i % 5 ? QString::number(i % 2) : u"nd"_s,
+                         .move = moves[i % 3], .category = categories[(i / 3) % 3],
+                         .shield = i % 7 ? u"－"_s : u"○"_s});
+    const auto catalogue = ListCatalogue(units);
+    std::vector<int> expected(units.size());
+    std::iota(expected.begin(), expected.end(), 1);
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        for (int column = 1; column < MsListModel::kColumnCount; ++column) {
+            const int c = MsListSort::Compare(
+                MsListSort::MakeKey(MsListModel::CellText(*catalogue, a, column)),
+                MsListSort::MakeKey(MsListModel::CellText(*catalogue, b, column)));
+            if (c != 0) return c < 0;
+        }
+        return false;
+    });
+    EXPECT_EQ(MsListSort::Presort(*catalogue), expected);
 }
 
 TEST(MsListModelSort, ChosenColumnStaysInForceAcrossRefillsWithOtherFilters) {
