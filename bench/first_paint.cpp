@@ -6,9 +6,15 @@
 //   first_paint make <folder> <units>   lays out a program folder with a generated catalogue
 //   first_paint run <folder>            starts the program on that folder
 //   first_paint floor                   starts the floor window
+//   first_paint sort <folder>           loads the catalogue, fills the unit list and sorts it
+//                                       by each column once, as a header's first click does
+//                                       (callgrind --toggle-collect='velmora::MsListModel::sort*'
+//                                       --dump-after='velmora::MsListModel::sort*' counts each)
 #include "app/Platform.h"
 #include "ProgramIcon.h"
 #include "app/frmMain.h"
+#include "browser/MsListModel.h"
+#include "catalogue/clsMsData.h"
 #include "support/GeneratedCatalogue.h"
 
 #include <QAbstractTableModel>
@@ -135,6 +141,20 @@ int Run(QApplication& app, FirstPaint& firstPaint, const QString& folder) {
     return app.exec();
 }
 
+// The first click on each header, in a program of its own so that callgrind counts the sorts
+// alone.
+int SortEveryColumn(const QString& folder) {
+    velmora::clsMsData catalogue;
+    if (!catalogue.SetDataSource(folder + u"/unitdata.csv")) return 1;
+    velmora::MsListModel model(catalogue);
+    velmora::MsListFilter filter;
+    filter.SetArmyIndex(2);
+    model.Fill(filter);
+    for (int column = 1; column < velmora::MsListModel::kColumnCount; ++column)
+        model.sort(column, Qt::AscendingOrder);
+    return model.rowCount() > 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,6 +164,7 @@ int main(int argc, char** argv) {
         return list;
     }();
     if (args.size() == 3 && args[0] == u"make") return Make(args[1], args[2].toInt());
+    if (args.size() == 2 && args[0] == u"sort") return SortEveryColumn(args[1]);
     QApplication app(argc, argv);
     FirstPaint firstPaint;
     if (args.size() == 1 && args[0] == u"floor") return Floor(app, firstPaint);

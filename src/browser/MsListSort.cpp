@@ -4,7 +4,10 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <utility>
 
@@ -84,30 +87,92 @@ std::vector<int> MsListSort::Presort(const clsMsData& catalogue) {
     return order;
 }
 
+namespace {
+
+// Ranks numbers that are all whole and lie within a span a little wider than their count by
+// counting, without comparing; false, leaving ranks alone, for any other numbers.
+template <typename Number>
+bool RankSmallWholeNumbers(const std::vector<Number>& numbers, std::vector<int>& ranks) {
+    if (numbers.empty()) return true;
+    double low = numbers.front().value;
+    double high = low;
+    for (const Number& number : numbers) {
+        if (number.value != std::trunc(number.value)) return false;
+        low = std::min(low, number.value);
+        high = std::max(high, number.value);
+    }
+    if (high - low > double(2 * numbers.size() + 1024)) return false;
+    std::vector<int> rankOf(size_t(high - low) + 1, 0);
+    for (const Number& number : numbers) rankOf[size_t(number.value - low)] = 1;
+    int rank = 0;
+    for (int& slot : rankOf) slot = slot ? ++rank : 0;
+    for (const Number& number : numbers)
+        ranks[size_t(number.row)] = rankOf[size_t(number.value - low)];
+    return true;
+}
+
+}  // namespace
+
 std::vector<int> MsListSort::ColumnRanks(const clsMsData& catalogue, int column) {
-    struct Entry {
-        Key key;
+    const size_t units = size_t(catalogue.UnitCount());
+    // Numbers and texts sort apart, numbers first: small entries that compare inline. The
+    // texts are kept in cells, which never grows past its reserve, so the views stay valid.
+    struct Number {
+        double value;
         int row;
     };
-    const int units = catalogue.UnitCount();
-    // The keys sort in place with their rows: contiguous entries, no lookups by row.
-    std::vector<Entry> entries;
-    entries.reserve(static_cast<size_t>(units));
-    for (int row = 1; row <= units; ++row)
-        entries.push_back({MakeKey(MsListModel::CellText(catalogue, row, column)), row});
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry& a, const Entry& b) { return Compare(a.key, b.key) < 0; });
-    // Once a column is ranked, every later sort and refill compares small integers. Numbers
-    // come first in the ascending order, so the cells that are not numbers follow them; their
-    // places count up from kNotANumber, which keeps them last in either direction.
-    std::vector<int> ranks(static_cast<size_t>(units) + 1, 0);
-    int rank = 0;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (i == 0 || Compare(entries[i - 1].key, entries[i].key) != 0) ++rank;
-        if (!entries[i].key.numeric && (i == 0 || entries[i - 1].key.numeric))
-            rank = kNotANumber;
-        ranks[size_t(entries[i].row)] = rank;
+    struct Text {
+        QStringView text;
+        int row;
+    };
+    std::vector<Number> numbers;
+    std::vector<Text> texts;
+    std::vector<QString> cells;
+    numbers.reserve(units);
+    cells.reserve(units);
+    for (int row = 1; size_t(row) <= units; ++row) {
+        Key key = MakeKey(MsListModel::CellText(catalogue, row, column));
+        if (key.numeric) {
+            numbers.push_back({key.value, row});
+        } else {
+            cells.push_back(std::move(key.text));
+            texts.push_back({cells.back(), row});
+        }
     }
+    // Once a column is ranked, every later sort and refill compares small integers. The places
+    // of the cells that are not numbers count up from kNotANumber, which keeps them last in
+    // either direction.
+    std::vector<int> ranks(units + 1, 0);
+    if (!RankSmallWholeNumbers(numbers, ranks)) {
+        std::sort(numbers.begin(), numbers.end(),
+                  [](const Number& a, const Number& b) { return a.value < b.value; });
+        int rank = 0;
+        for (size_t i = 0; i < numbers.size(); ++i) {
+            if (i == 0 || numbers[i - 1].value < numbers[i].value) ++rank;
+            ranks[size_t(numbers[i].row)] = rank;
+        }
+    }
+    // A column repeats few texts (faction marks, categories, move types): each distinct text
+    // is sorted once.
+    QHash<QStringView, int> distinct;
+    std::vector<QStringView> order;
+    std::vector<int> place(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        auto it = distinct.constFind(texts[i].text);
+        if (it == distinct.constEnd()) {
+            it = distinct.insert(texts[i].text, int(order.size()));
+            order.push_back(texts[i].text);
+        }
+        place[i] = *it;
+    }
+    std::vector<int> byText(order.size());
+    std::iota(byText.begin(), byText.end(), 0);
+    std::sort(byText.begin(), byText.end(),
+              [&order](int a, int b) { return order[size_t(a)].compare(order[size_t(b)]) < 0; });
+    std::vector<int> textRank(order.size());
+    for (size_t i = 0; i < byText.size(); ++i) textRank[size_t(byText[i])] = kNotANumber + int(i);
+    for (size_t i = 0; i < texts.size(); ++i)
+        ranks[size_t(texts[i].row)] = textRank[size_t(place[i])];
     return ranks;
 }
 
