@@ -99,6 +99,14 @@ Status Unencodable() {
         QStringLiteral(u"設定ファイルの文字コードでは保存できない文字が含まれています。"));
 }
 
+// The new bytes, every value in the file's encoding, would read as another encoding: the
+// line written took away the bytes that told the file's encoding apart.
+Status EncodingWouldChange() {
+    return Status::Fail(
+        StatusCode::Unencodable,
+        QStringLiteral(u"保存すると設定ファイルの文字コードが変わって読めなくなるため、保存できません。"));
+}
+
 Status Damaged() { return Status::Fail(QStringLiteral(u"設定ファイルの内容を解釈できません。")); }
 
 bool HasLineEnd(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
@@ -284,7 +292,7 @@ Result<QByteArray> SettingsText::WithEncoding(const QString& sectionName,
                                  [](const Line& a, const Line& b) { return a.text == b.text; });
     // Plain ASCII reads alike in every encoding without a mark.
     const bool sameEncoding = written.encoding_ == encoding || !HasNonAscii(out);
-    if (!same) return sameEncoding ? Damaged() : Unencodable();
+    if (!same) return sameEncoding ? Damaged() : EncodingWouldChange();
     return out;
 }
 

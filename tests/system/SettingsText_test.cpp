@@ -84,6 +84,18 @@ TEST(SettingsText, CodePage932BytesThatReadAsUtf8_inAnAsciiFile_areWrittenAsUtf8
               StatusCode::Unencodable);
 }
 
+// Code page 932 has no mark: once the write takes away the only bytes that are not UTF-8, the
+// rest of the file would read as UTF-8. The write is refused, saying so, and the file stays.
+TEST(SettingsText, WriteThatWouldMakeTheFileReadAsUtf8_isRefusedForWhatItIs) {
+    const QByteArray bytes = QByteArray("[Setting]\r\npath=\x83\x51\x81\x5B\x83\x80\r\n") +
+                             QByteArray("name=\xE8\x9B\x9F\xEF\xBD\xA4\r\n");
+    EXPECT_EQ(ValueIn(bytes, S(u"name")),
+              DecodeWithoutMark("\xE8\x9B\x9F\xEF\xBD\xA4", TextEncoding::Cp932));
+    const auto out = SettingsText(bytes).With(kSetting, {{S(u"path"), S(u"C:\\QEL")}});
+    ASSERT_FALSE(out.ok());
+    EXPECT_TRUE(out.status().message().contains(S(u"文字コードが変わって")));
+}
+
 TEST(SettingsText, StrayBytesAtTheEnd_neitherBlockAWriteNorChangeTheirValue) {
     for (const QByteArray& last : {QByteArray("\x83"), QByteArray("tail=ab\x83"),
                                    QByteArray("tail=ab\x1A\x1C"), QByteArray("tail=\x83\x1A")}) {
