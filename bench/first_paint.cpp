@@ -6,10 +6,10 @@
 //   first_paint make <folder> <units>   lays out a program folder with a generated catalogue
 //   first_paint run <folder>            starts the program on that folder
 //   first_paint floor                   starts the floor window
-//   first_paint sort <folder>           loads the catalogue, fills the unit list and sorts it
-//                                       by each column once, as a header's first click does
-//                                       (callgrind --toggle-collect='velmora::MsListModel::sort*'
-//                                       --dump-after='velmora::MsListModel::sort*' counts each)
+//   first_paint sort <folder> [column]  loads the catalogue, fills the unit list and sorts it
+//                                       by the column (by each column when none is given) once,
+//                                       as a header's first click does; callgrind
+//                                       --toggle-collect='velmora::MsListModel::sort*' counts it
 #include "app/Platform.h"
 #include "ProgramIcon.h"
 #include "app/frmMain.h"
@@ -143,7 +143,7 @@ int Run(QApplication& app, FirstPaint& firstPaint, const QString& folder) {
 
 // The first click on each header, in a program of its own so that callgrind counts the sorts
 // alone.
-int SortEveryColumn(const QString& folder) {
+int FirstClicks(const QString& folder, int only) {
     velmora::clsMsData catalogue;
     if (!catalogue.SetDataSource(folder + u"/unitdata.csv")) return 1;
     velmora::MsListModel model(catalogue);
@@ -151,7 +151,7 @@ int SortEveryColumn(const QString& folder) {
     filter.SetArmyIndex(2);
     model.Fill(filter);
     for (int column = 1; column < velmora::MsListModel::kColumnCount; ++column)
-        model.sort(column, Qt::AscendingOrder);
+        if (only < 0 || column == only) model.sort(column, Qt::AscendingOrder);
     return model.rowCount() > 0 ? 0 : 1;
 }
 
@@ -164,7 +164,8 @@ int main(int argc, char** argv) {
         return list;
     }();
     if (args.size() == 3 && args[0] == u"make") return Make(args[1], args[2].toInt());
-    if (args.size() == 2 && args[0] == u"sort") return SortEveryColumn(args[1]);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == u"sort")
+        return FirstClicks(args[1], args.size() == 3 ? args[2].toInt() : -1);
     QApplication app(argc, argv);
     FirstPaint firstPaint;
     if (args.size() == 1 && args[0] == u"floor") return Floor(app, firstPaint);

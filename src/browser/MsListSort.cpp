@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numeric>
 #include <utility>
 
@@ -111,6 +112,27 @@ bool RankSmallWholeNumbers(const std::vector<Number>& numbers, std::vector<int>&
     return true;
 }
 
+// Three characters of text from `from` as one integer that orders as the texts do where it
+// differs: a character below the surrogates counts as its code plus one, the end of the text
+// as 0. From a surrogate or a character above them on, the key stops saying anything (the
+// texts' own comparison then decides), since codes and code points order those differently.
+std::uint64_t LeadKey(QStringView text, qsizetype from) {
+    std::uint64_t key = 0;
+    bool stopped = false;
+    for (qsizetype i = from; i < from + 3; ++i) {
+        std::uint64_t unit = 0;
+        if (!stopped && i < text.size()) {
+            const char16_t c = text[i].unicode();
+            unit = c < 0xD800 ? c + 1 : 0xD801;
+            stopped = c >= 0xD800;
+        } else {
+            stopped = true;
+        }
+        key = key << 16 | unit;
+    }
+    return key;
+}
+
 }  // namespace
 
 std::vector<int> MsListSort::ColumnRanks(const clsMsData& catalogue, int column) {
@@ -155,6 +177,7 @@ std::vector<int> MsListSort::ColumnRanks(const clsMsData& catalogue, int column)
     // A column repeats few texts (faction marks, categories, move types): each distinct text
     // is sorted once.
     QHash<QStringView, int> distinct;
+    distinct.reserve(qsizetype(texts.size()));
     std::vector<QStringView> order;
     std::vector<int> place(texts.size());
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -165,10 +188,23 @@ std::vector<int> MsListSort::ColumnRanks(const clsMsData& catalogue, int column)
         }
         place[i] = *it;
     }
+    // The texts sort by the three characters after their common beginning, compared as one
+    // integer, and by the whole texts only where those tie.
+    qsizetype common = order.empty() ? 0 : order.front().size();
+    for (const QStringView text : order) {
+        common = std::min(common, text.size());
+        while (common > 0 && text.first(common) != order.front().first(common)) --common;
+    }
+    std::vector<std::uint64_t> leads(order.size());
+    for (size_t i = 0; i < order.size(); ++i) leads[i] = LeadKey(order[i], common);
     std::vector<int> byText(order.size());
     std::iota(byText.begin(), byText.end(), 0);
-    std::sort(byText.begin(), byText.end(),
-              [&order](int a, int b) { return order[size_t(a)].compare(order[size_t(b)]) < 0; });
+    std::sort(byText.begin(), byText.end(), [&](int a, int b) {
+        const std::uint64_t leadA = leads[size_t(a)];
+        const std::uint64_t leadB = leads[size_t(b)];
+        if (leadA != leadB) return leadA < leadB;
+        return order[size_t(a)].compare(order[size_t(b)]) < 0;
+    });
     std::vector<int> textRank(order.size());
     for (size_t i = 0; i < byText.size(); ++i) textRank[size_t(byText[i])] = kNotANumber + int(i);
     for (size_t i = 0; i < texts.size(); ++i)
