@@ -10,8 +10,8 @@
 //                                       by the column (by each column when none is given) once,
 //                                       as a header's first click does; callgrind
 //                                       --toggle-collect='velmora::MsListModel::sort*' counts it
-#include "app/Platform.h"
 #include "ProgramIcon.h"
+#include "app/Platform.h"
 #include "app/frmMain.h"
 #include "browser/MsListModel.h"
 #include "catalogue/clsMsData.h"
@@ -29,9 +29,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cstdio>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <cstdio>
 
 namespace {
 

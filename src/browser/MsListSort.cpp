@@ -32,7 +32,8 @@ MsListSort::Key MsListSort::MakeKey(const QString& cell) {
         qsizetype i = negative || at[0] == u'+' ? 1 : 0;
         long long value = 0;
         if (i < size) {
-            for (; i < size && at[i] >= u'0' && at[i] <= u'9'; ++i) value = value * 10 + (at[i] - u'0');
+            for (; i < size && at[i] >= u'0' && at[i] <= u'9'; ++i)
+                value = value * 10 + (at[i] - u'0');
             if (i == size) {
                 key.numeric = true;
                 key.value = double(negative ? -value : value);
@@ -67,8 +68,8 @@ void SortByKeys(const clsMsData& catalogue, std::vector<int>& rows, size_t begin
     std::vector<std::pair<size_t, size_t>> runs;
     for (size_t start = begin; start < end;) {
         size_t stop = start + 1;
-        while (stop < end && MsListSort::Compare(keys[size_t(rows[start])],
-                                                 keys[size_t(rows[stop])]) == 0)
+        while (stop < end &&
+               MsListSort::Compare(keys[size_t(rows[start])], keys[size_t(rows[stop])]) == 0)
             ++stop;
         if (stop - start > 1) runs.emplace_back(start, stop);
         start = stop;
@@ -222,9 +223,8 @@ void MsListSort::SortRows(std::vector<int>& rows, const std::vector<int>& ranks,
         std::stable_sort(rows.begin(), rows.end(),
                          [&key](int a, int b) { return key(a) < key(b); });
     } else {
-        std::stable_sort(rows.begin(), rows.end(), [&ranks](int a, int b) {
-            return ranks[size_t(a)] < ranks[size_t(b)];
-        });
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&ranks](int a, int b) { return ranks[size_t(a)] < ranks[size_t(b)]; });
     }
 }
 

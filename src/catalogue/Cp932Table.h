@@ -31,8 +31,8 @@ public:
 private:
     static constexpr int kUnknown = -1;
 
-    std::array<int, 256> single_{};          // the character of a byte standing alone
-    std::vector<char16_t> pairs_;            // lead << 8 | trail -> character; 0 when unknown
+    std::array<int, 256> single_{};  // the character of a byte standing alone
+    std::vector<char16_t> pairs_;    // lead << 8 | trail -> character; 0 when unknown
 };
 
 }  // namespace velmora

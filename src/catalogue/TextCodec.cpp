@@ -260,10 +260,8 @@ qsizetype CharacterBoundary(QByteArrayView bytes, qsizetype limit, bool utf8) {
     }
     qsizetype end = 0;
     while (true) {
-        const qsizetype next = end + (IsCp932Lead(uchar(bytes[end])) &&
-                                              IsCp932Trail(uchar(bytes[end + 1]))
-                                          ? 2
-                                          : 1);
+        const qsizetype next =
+            end + (IsCp932Lead(uchar(bytes[end])) && IsCp932Trail(uchar(bytes[end + 1])) ? 2 : 1);
         if (next > limit) return end;
         end = next;
     }

@@ -104,7 +104,8 @@ Status Unencodable() {
 Status EncodingWouldChange() {
     return Status::Fail(
         StatusCode::Unencodable,
-        QStringLiteral(u"保存すると設定ファイルの文字コードが変わって読めなくなるため、保存できません。"));
+        QStringLiteral(
+            u"保存すると設定ファイルの文字コードが変わって読めなくなるため、保存できません。"));
 }
 
 Status Damaged() { return Status::Fail(QStringLiteral(u"設定ファイルの内容を解釈できません。")); }
@@ -175,14 +176,13 @@ void SettingsText::DecodeLines(QByteArrayView body) {
     bool split = true;
     for (Line& line : lines_) {
         // A line end is one or two of the units CR and LF.
-        const QStringView end = line.end.isEmpty()                ? QStringView()
-                                : line.end.size() == 2 * unit     ? QStringView(u"\r\n")
-                                : line.end.contains('\n')         ? QStringView(u"\n")
-                                                                  : QStringView(u"\r");
-        const qsizetype lineEnd =
-            end.isEmpty() ? whole.size() : whole.indexOf(end.front(), at);
-        if (lineEnd < 0 || QStringView(whole).sliced(lineEnd).first(std::min(
-                               end.size(), whole.size() - lineEnd)) != end) {
+        const QStringView end = line.end.isEmpty()            ? QStringView()
+                                : line.end.size() == 2 * unit ? QStringView(u"\r\n")
+                                : line.end.contains('\n')     ? QStringView(u"\n")
+                                                              : QStringView(u"\r");
+        const qsizetype lineEnd = end.isEmpty() ? whole.size() : whole.indexOf(end.front(), at);
+        if (lineEnd < 0 || QStringView(whole).sliced(lineEnd).first(
+                               std::min(end.size(), whole.size() - lineEnd)) != end) {
             split = false;
             break;
         }
@@ -262,8 +262,8 @@ Result<QByteArray> SettingsText::WithEncoding(const QString& sectionName,
             // A lone CR before an empty line that ends in LF would read as one CR LF and
             // swallow that line: the last added line then ends in CR LF.
             const std::size_t next = std::size_t(index + 1);
-            if (next < lines.size() && lines[next].content.isEmpty() &&
-                lines[next].end == lf && added.back().end == cr)
+            if (next < lines.size() && lines[next].content.isEmpty() && lines[next].end == lf &&
+                added.back().end == cr)
                 added.back().end = cr + lf;
             lines.insert(lines.begin() + (index + 1), added.begin(), added.end());
         };

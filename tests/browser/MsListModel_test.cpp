@@ -304,13 +304,31 @@ QStringList ReferenceOrder(QStringList cells, bool descending) {
 }
 
 TEST(MsListModelSort, EveryDirectionKeepsTheOrderOfOldWithFiguresThatAreNotNumbersLast) {
-    const QStringList weights = {u"10"_s,   u"9"_s,  u"nd"_s, u"10"_s, QString(), u"-3"_s,
-                                 u"2.5"_s,  u"-0.5"_s, u"１２"_s, u"08"_s, u"+4"_s, u"1e1"_s,
-                                 u"--"_s,   u"－"_s, u"nd"_s, u"-0"_s, u"0"_s,  u"8"_s,
-                                 u"123456789012345"_s, u"1234567890123456"_s, u"1."_s};
+    const QStringList weights = {u"10"_s,
+                                 u"9"_s,
+                                 u"nd"_s,
+                                 u"10"_s,
+                                 QString(),
+                                 u"-3"_s,
+                                 u"2.5"_s,
+                                 u"-0.5"_s,
+                                 u"１２"_s,
+                                 u"08"_s,
+                                 u"+4"_s,
+                                 u"1e1"_s,
+                                 u"--"_s,
+                                 u"－"_s,
+                                 u"nd"_s,
+                                 u"-0"_s,
+                                 u"0"_s,
+                                 u"8"_s,
+                                 u"123456789012345"_s,
+                                 u"1234567890123456"_s,
+                                 u"1."_s};
     std::vector<ListUnit> units;
     for (qsizetype i = 0; i < weights.size(); ++i)
-        units.push_back({.no = QString::number(i), .name = u"ヴェルデ"_s + QString::number(i % 4),
+        units.push_back({.no = QString::number(i),
+                         .name = u"ヴェルデ"_s + QString::number(i % 4),
                          .weight = weights[i]});
     const auto catalogue = ListCatalogue(units);
     MsListModel model(*catalogue);
@@ -334,10 +352,12 @@ TEST(MsListSort, PresortIsTheStableSortByEveryKeyInTurn) {
     const QStringList moves = {u"地上3"_s, u"宇宙4"_s, u"地上2"_s};
     const QStringList categories = {u"－"_s, u"限定"_s, u"nd"_s};
     for (int i = 0; i < 60; ++i)
-        units.push_back({.no = QString::number(i), .name = u"ヴェルデ"_s + QString::number(i % 3),
+        units.push_back({.no = QString::number(i),
+                         .name = u"ヴェルデ"_s + QString::number(i % 3),
                          .army = i % 4 ? u"EFSF"_s : u"ZEON"_s,
                          .weight = i % 5 ? QString::number(i % 2) : u"nd"_s,
-                         .move = moves[i % 3], .category = categories[(i / 3) % 3],
+                         .move = moves[i % 3],
+                         .category = categories[(i / 3) % 3],
                          .shield = i % 7 ? u"－"_s : u"○"_s});
     const auto catalogue = ListCatalogue(units);
     std::vector<int> expected(units.size());
