@@ -6,6 +6,7 @@
 #include "formation/FormationPanel.h"
 #include "formation/FormationRows.h"
 #include "formation/FormationRules.h"
+#include "formation/VerdictExplanation.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 
@@ -96,6 +97,26 @@ BENCHMARK(BM_FormationRules)
     ->Arg(7)
     ->Arg(10000)
     ->Arg(100000)
+    ->ArgName("rows")
+    ->Unit(benchmark::kMillisecond);
+
+// What every change of a formation recomputes: the rules, the rows they count against and the
+// verdict's explanation with its lowest level, for a commander with a rank.
+void BM_FormationRecomputeWithRank(benchmark::State& state) {
+    const clsMsData catalogue = Catalogue();
+    const FormationLists lists = Lists(int(state.range(0)));
+    const std::vector<velmora::FormationRow> rows = velmora::RebuildRows(catalogue, lists).rows;
+    const velmora::Commander commander{3, 50, 10, 2};
+    for (auto _ : state) {
+        const velmora::FormationResult result =
+            velmora::CalcFormationRules(commander, QStringLiteral("110"), rows, catalogue);
+        benchmark::DoNotOptimize(velmora::RowsAgainstRule(result, rows));
+        benchmark::DoNotOptimize(velmora::ExplainVerdict(commander, result));
+    }
+}
+BENCHMARK(BM_FormationRecomputeWithRank)
+    ->Arg(7)
+    ->Arg(10000)
     ->ArgName("rows")
     ->Unit(benchmark::kMillisecond);
 

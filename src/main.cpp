@@ -1,8 +1,8 @@
 #include "DesktopPlatform.h"
+#include "ProgramIcon.h"
 #include "app/frmMain.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     // entry and icon.
     QApplication::setApplicationName(QStringLiteral(u"Velmora"));
     QGuiApplication::setDesktopFileName(QStringLiteral(u"velmora"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(u"velmora")));
+    QApplication::setWindowIcon(velmora::ProgramIcon());
     // Qt's own dialog buttons (OK, Cancel, Yes, No) in Japanese like every other text; without
     // the translations installed they stay in English.
     QTranslator qtTexts;

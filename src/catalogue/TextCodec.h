@@ -56,7 +56,8 @@ QStringList SplitLines(const QString& text);
 
 // The lines SplitLines(DecodeText(bytes).text) gives, handed to onLine one at a time and
 // decoded piece by piece, so that a large file never exists whole as text; returns their
-// number. A view is valid only during its call.
+// number, or -1 when the converter failed (the lines so far were handed on). A view is valid
+// only during its call.
 qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine);
 
 }  // namespace velmora

@@ -6,38 +6,28 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace velmora {
 
 namespace {
 
-// A large catalogue's records take over a hundred megabytes that are touched once, page by
-// page; on Linux, huge pages cut the cost of that first touch several times over.
-void AdviseHugePages([[maybe_unused]] const void* data, [[maybe_unused]] std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::uintptr_t kHugePage = 2 * 1024 * 1024;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kHugePage - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#endif
-}
-
-// The number of line feeds; memchr finds them several bytes at a time.
-qsizetype LineFeeds(const QByteArray& bytes) {
-    qsizetype count = 0;
+// The lines holding at least as many comma bytes as a unit line has separators; memchr and
+// std::count go through the bytes several at a time.
+qsizetype LinesWithFields(const QByteArray& bytes) {
+    constexpr std::ptrdiff_t kSeparators = CatalogueLine::kFieldCount - 1;
+    qsizetype lines = 0;
     const char* at = bytes.constData();
     const char* const end = at + bytes.size();
-    while ((at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))) != nullptr) {
-        ++count;
-        ++at;
+    while (at < end) {
+        const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        const char* const lineEnd = feed ? feed : end;
+        if (lineEnd - at >= kSeparators && std::count(at, lineEnd, ',') >= kSeparators) ++lines;
+        at = lineEnd + 1;
     }
-    return count;
+    return lines;
 }
 
 // The catalogue's own name, for messages about bytes that did not come from a named file.
@@ -83,14 +73,14 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
     loadStamp_ = NextLoadStamp();
     rows_.clear();
     indexByMsNo_.clear();
-    // Lines are at most the line feeds and one more; reserving them up front keeps the
-    // records where they were first written.
-    const qsizetype lineBound = LineFeeds(bytes) + 1;
+    // Growing the records as they come would hold them twice at every step; the lines that can
+    // be units, those with a field separator byte for each field, bound them without letting
+    // empty lines or one overlong line ask for memory that no unit needs.
+    const qsizetype unitBound = LinesWithFields(bytes) + 1;
     std::vector<typMsData> rows;
     QHash<QString, int> index;
-    rows.reserve(size_t(lineBound));
-    AdviseHugePages(rows.data(), rows.capacity() * sizeof(typMsData));
-    index.reserve(lineBound);
+    rows.reserve(size_t(unitBound));
+    index.reserve(unitBound);
     CatalogueLine line;
     Status status = Status::Ok();
     qsizetype number = 0;
@@ -119,6 +109,12 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
             if (row == 0) row = int(rows.size()) - 1;
         }
     });
+    if (count < 0) {
+        count_ = -1;
+        return Status::Fail(
+            QStringLiteral(u"機体データファイル %1 が壊れています。文字を読み取れません。")
+                .arg(fileName));
+    }
     count_ = count == 0 ? -1 : int(count);
     if (!status) return status;
     rows_ = std::move(rows);

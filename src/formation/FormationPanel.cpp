@@ -394,8 +394,7 @@ void FormationPanel::CalcFormation() {
 void FormationPanel::ExplainResult(const Commander& commander, const FormationResult& result) {
     model_->SetTinted(RowsAgainstRule(result, model_->Rows()));
     lblTotalWeight_->setToolTip(CapacityFormula(commander, result));
-    Q_EMIT verdictExplained(
-        ExplainVerdict(commander, baseCapacity_, model_->Rows(), catalogue_, result));
+    Q_EMIT verdictExplained(ExplainVerdict(commander, result));
 }
 
 void FormationPanel::ShowResult(const FormationResult& result) {

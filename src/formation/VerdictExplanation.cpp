@@ -54,33 +54,27 @@ QString LoadText(const FormationResult& result) {
     return load + u"　残り " + Number(result.remaining);
 }
 
-std::optional<int> LowestLevel(const Commander& commander, const QString& previousCapacity,
-                               const std::vector<FormationRow>& rows, const clsMsData& catalogue) {
+std::optional<int> LowestLevel(const Commander& commander, const FormationResult& result) {
     if (!commander.rank) return std::nullopt;
-    Commander trial = commander;
-    for (int level = kLowestLevel; level <= kHighestLevel; ++level) {
-        trial.level = level;
-        if (CalcFormationRules(trial, previousCapacity, rows, catalogue).rule ==
-            VerdictRule::LoadLeft)
-            return level;
-    }
-    return std::nullopt;
+    // Only the load verdicts depend on the level, and the capacity grows by one per level, so
+    // the load left at another level is this result's plus the difference in levels.
+    if (result.rule != VerdictRule::LoadLeft && result.rule != VerdictRule::LoadOver)
+        return std::nullopt;
+    const double needed = double(commander.level) - result.remaining;
+    if (!(needed > kLowestLevel)) return kLowestLevel;  // a load left that is not a number too
+    if (needed > kHighestLevel) return std::nullopt;
+    return int(needed);
 }
 
-QString ExplainVerdict(const Commander& commander, const QString& previousCapacity,
-                       const std::vector<FormationRow>& rows, const clsMsData& catalogue,
-                       const FormationResult& result) {
+QString ExplainVerdict(const Commander& commander, const FormationResult& result) {
     QString text = CountAgainstLimit(result);
     if (text.isEmpty()) text = LoadText(result);
     if (!commander.rank) return text;
 
-    if (const std::optional<int> level = LowestLevel(commander, previousCapacity, rows, catalogue))
+    if (const std::optional<int> level = LowestLevel(commander, result))
         return text + u"　レベル " + QString::number(*level) + u" で編成可能";
-    Commander highest = commander;
-    highest.level = kHighestLevel;
-    const VerdictRule atHighest =
-        CalcFormationRules(highest, previousCapacity, rows, catalogue).rule;
-    return text + u"　どのレベルでも編成不可（" + Obstacle(atHighest) + u"）";
+    // No level changes a rule's verdict, and a load verdict means the load at the highest.
+    return text + u"　どのレベルでも編成不可（" + Obstacle(result.rule) + u"）";
 }
 
 std::vector<bool> RowsAgainstRule(const FormationResult& result,

@@ -99,6 +99,15 @@ Status Unencodable() {
         QStringLiteral(u"設定ファイルの文字コードでは保存できない文字が含まれています。"));
 }
 
+// The new bytes, every value in the file's encoding, would read as another encoding: the
+// line written took away the bytes that told the file's encoding apart.
+Status EncodingWouldChange() {
+    return Status::Fail(
+        StatusCode::Unencodable,
+        QStringLiteral(
+            u"保存すると設定ファイルの文字コードが変わって読めなくなるため、保存できません。"));
+}
+
 Status Damaged() { return Status::Fail(QStringLiteral(u"設定ファイルの内容を解釈できません。")); }
 
 bool HasLineEnd(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
@@ -139,10 +148,8 @@ SettingsText::SettingsText(const QByteArray& bytes) : encoding_(WeighedEncodingO
     qsizetype start = 0;
     qsizetype at = 0;
     const auto addLine = [&](qsizetype contentEnd, qsizetype lineEnd) {
-        Line line{body.sliced(start, contentEnd - start).toByteArray(),
-                  body.sliced(contentEnd, lineEnd - contentEnd).toByteArray(), QString()};
-        line.text = DecodeWithoutMark(line.content, encoding_);
-        lines_.push_back(std::move(line));
+        lines_.push_back({body.sliced(start, contentEnd - start).toByteArray(),
+                          body.sliced(contentEnd, lineEnd - contentEnd).toByteArray(), QString()});
         start = lineEnd;
     };
     while (at < units) {
@@ -156,6 +163,34 @@ SettingsText::SettingsText(const QByteArray& bytes) : encoding_(WeighedEncodingO
     }
     // The last line, with half a UTF-16 character if the file has one.
     if (start < body.size()) addLine(body.size(), body.size());
+    DecodeLines(body);
+}
+
+void SettingsText::DecodeLines(QByteArrayView body) {
+    // One converter for the whole file: a line end decodes to itself and is never part of a
+    // character, so the whole text splits into the lines' texts. Should it not, as with bytes
+    // that no converter reads alike, each line is decoded on its own.
+    const QString whole = DecodeWithoutMark(body, encoding_);
+    const qsizetype unit = IsUtf16(encoding_) ? 2 : 1;
+    qsizetype at = 0;
+    bool split = true;
+    for (Line& line : lines_) {
+        // A line end is one or two of the units CR and LF.
+        const QStringView end = line.end.isEmpty()            ? QStringView()
+                                : line.end.size() == 2 * unit ? QStringView(u"\r\n")
+                                : line.end.contains('\n')     ? QStringView(u"\n")
+                                                              : QStringView(u"\r");
+        const qsizetype lineEnd = end.isEmpty() ? whole.size() : whole.indexOf(end.front(), at);
+        if (lineEnd < 0 || QStringView(whole).sliced(lineEnd).first(
+                               std::min(end.size(), whole.size() - lineEnd)) != end) {
+            split = false;
+            break;
+        }
+        line.text = whole.sliced(at, lineEnd - at);
+        at = lineEnd + end.size();
+    }
+    if (split && at == whole.size()) return;
+    for (Line& line : lines_) line.text = DecodeWithoutMark(line.content, encoding_);
 }
 
 QString SettingsText::Value(const QString& section, const QString& key) const {
@@ -175,18 +210,39 @@ Result<QByteArray> SettingsText::With(const QString& section,
     if (damaged_) return Damaged();
 
     // A file of plain ASCII is taken for code page 932, the encoding the program always used.
-    TextEncoding encoding = encoding_;
-    if (encoding == TextEncoding::Utf8 &&
+    // Its bytes suit UTF-8 as well, and the next read takes code page 932 bytes that are also
+    // UTF-8 for UTF-8 when that reading looks likelier: such a value is written in UTF-8, with a
+    // mark when only the mark keeps it from reading as code page 932.
+    if (encoding_ == TextEncoding::Utf8 &&
         std::none_of(lines_.begin(), lines_.end(),
-                     [](const Line& line) { return HasNonAscii(line.content); }))
-        encoding = TextEncoding::Cp932;
+                     [](const Line& line) { return HasNonAscii(line.content); })) {
+        Result<QByteArray> out = WithEncoding(sectionName, entries, TextEncoding::Cp932, {});
+        const auto holds = [&sectionName](const SettingsEntry& entry) {
+            return EncodeWithoutMark(sectionName + entry.key + entry.value, TextEncoding::Cp932)
+                .ok();
+        };
+        if (out || out.status().code() != StatusCode::Unencodable ||
+            !std::all_of(entries.begin(), entries.end(), holds))
+            return out;
+        out = WithEncoding(sectionName, entries, TextEncoding::Utf8, {});
+        if (out || out.status().code() != StatusCode::Unencodable) return out;
+        return WithEncoding(sectionName, entries, TextEncoding::Utf8WithBom,
+                            ByteOrderMark(TextEncoding::Utf8WithBom));
+    }
+    return WithEncoding(sectionName, entries, encoding_, mark_);
+}
 
+Result<QByteArray> SettingsText::WithEncoding(const QString& sectionName,
+                                              const QList<SettingsEntry>& entries,
+                                              TextEncoding encoding, const QByteArray& mark) const {
     std::vector<Line> lines = lines_;
     // New lines take the file's first line end; a file without one gets CR LF.
     QByteArray lineEnd = *EncodeWithoutMark(QStringLiteral(u"\r\n"), encoding);
     const auto ended = std::find_if(lines.begin(), lines.end(),
                                     [](const Line& line) { return !line.end.isEmpty(); });
     if (ended != lines.end()) lineEnd = ended->end;
+    const QByteArray cr = *EncodeWithoutMark(QStringLiteral(u"\r"), encoding);
+    const QByteArray lf = *EncodeWithoutMark(QStringLiteral(u"\n"), encoding);
 
     for (const SettingsEntry& entry : entries) {
         const QString key = TrimBlanks(entry.key);
@@ -203,6 +259,12 @@ Result<QByteArray> SettingsText::With(const QString& section,
 
         const auto insertAfter = [&](qsizetype index, std::vector<Line> added) {
             if (index >= 0 && lines[index].end.isEmpty()) lines[index].end = lineEnd;
+            // A lone CR before an empty line that ends in LF would read as one CR LF and
+            // swallow that line: the last added line then ends in CR LF.
+            const std::size_t next = std::size_t(index + 1);
+            if (next < lines.size() && lines[next].content.isEmpty() && lines[next].end == lf &&
+                added.back().end == cr)
+                added.back().end = cr + lf;
             lines.insert(lines.begin() + (index + 1), added.begin(), added.end());
         };
         if (found.key >= 0) {
@@ -219,7 +281,7 @@ Result<QByteArray> SettingsText::With(const QString& section,
         }
     }
 
-    QByteArray out = mark_;
+    QByteArray out = mark;
     for (const Line& line : lines) out += line.content + line.end;
 
     // The new bytes must read as intended: every line as it was or was written, in an encoding
@@ -228,7 +290,9 @@ Result<QByteArray> SettingsText::With(const QString& section,
     const bool same = written.lines_.size() == lines.size() &&
                       std::equal(lines.begin(), lines.end(), written.lines_.begin(),
                                  [](const Line& a, const Line& b) { return a.text == b.text; });
-    if (!same) return written.encoding_ != encoding ? Unencodable() : Damaged();
+    // Plain ASCII reads alike in every encoding without a mark.
+    const bool sameEncoding = written.encoding_ == encoding || !HasNonAscii(out);
+    if (!same) return sameEncoding ? Damaged() : EncodingWouldChange();
     return out;
 }
 

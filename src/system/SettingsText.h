@@ -42,6 +42,13 @@ private:
         QString text;        // content decoded
     };
 
+    // With, for a checked section name, writing new lines in encoding after mark.
+    Result<QByteArray> WithEncoding(const QString& sectionName, const QList<SettingsEntry>& entries,
+                                    TextEncoding encoding, const QByteArray& mark) const;
+
+    // Fills in the lines' texts from the file's body, the bytes after its mark.
+    void DecodeLines(QByteArrayView body);
+
     TextEncoding encoding_;
     QByteArray mark_;
     bool damaged_ = false;  // a UTF-16 file with half a character at its end

@@ -144,7 +144,8 @@ QStringList WalkedLines(const QByteArray& bytes) {
 // a mark, an incomplete sequence or a lone lead byte just before the line end.
 QByteArray ManyLines(const QByteArray& perLine) {
     QByteArray bytes;
-    for (int i = 0; bytes.size() < 300 * 1024; ++i) bytes += QByteArray::number(i) + perLine;
+    // Over half a megabyte: code page 932 then decodes through its table.
+    for (int i = 0; bytes.size() < 600 * 1024; ++i) bytes += QByteArray::number(i) + perLine;
     return bytes;
 }
 
@@ -176,6 +177,26 @@ TEST(TextCodecForEachLine, GivesTheLinesOfTheWholeDecodedText) {
     for (const QByteArray& bytes : cases)
         EXPECT_EQ(WalkedLines(bytes), SplitLines(DecodeText(bytes).text))
             << bytes.left(40).toHex().constData();
+}
+
+// A line without a line feed is still decoded a few megabytes at a time (the converter refuses
+// blocks of half a gigabyte), cut between characters: double-byte ones at an odd offset, a
+// lead byte without its trail byte, three-byte UTF-8 ones.
+TEST(TextCodecForEachLine, ALineLongerThanTheLargestPieceDecodesAsAWhole) {
+    const auto repeated = [](const QByteArray& unit) {
+        QByteArray bytes("a\r\nx");
+        while (bytes.size() < 9 * 1024 * 1024) bytes += unit;
+        bytes += "\r\nend";
+        return bytes;
+    };
+    for (const QByteArray& bytes :
+         {repeated(QByteArray("\x83\x4B")), repeated(QByteArray("\x83\x4B\x83,\x81\x9B")),
+          repeated(QByteArray("\xE3\x82\xAC"))}) {
+        const QStringList lines = WalkedLines(bytes);
+        EXPECT_EQ(lines.size(), 3);
+        EXPECT_TRUE(lines == SplitLines(DecodeText(bytes).text))
+            << bytes.left(40).toHex().constData();
+    }
 }
 
 }  // namespace

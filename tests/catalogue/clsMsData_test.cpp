@@ -136,6 +136,15 @@ TEST(CatalogueFile, EmptyLinesAreCountedButLoadNoRow) {
     EXPECT_EQ(catalogue.MsDataList()[2].MsNo, S(u"B"));
 }
 
+// Nothing is set aside per line before the lines are read: 16 MiB of line feeds once asked
+// for a unit record per line and ended the program.
+TEST(CatalogueFile, SixteenMebibytesOfEmptyLinesLoadNoUnit) {
+    clsMsData catalogue;
+    EXPECT_TRUE(catalogue.LoadFromBytes(QByteArray(16 * 1024 * 1024, '\n')).ok());
+    EXPECT_EQ(catalogue.Count(), 16 * 1024 * 1024);
+    EXPECT_EQ(catalogue.UnitCount(), 0);
+}
+
 TEST(CatalogueFile, LastLineWithoutLineEndIsRead) {
     clsMsData catalogue;
     EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(S(u"header\n") + UnitLine().Text())).ok());

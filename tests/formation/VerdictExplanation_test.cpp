@@ -25,7 +25,7 @@ const clsMsData& NoCatalogue() {
 
 QString Explain(const Commander& commander, const std::vector<FormationRow>& rows) {
     const FormationResult result = CalcFormationRules(commander, S(u"99"), rows, NoCatalogue());
-    return ExplainVerdict(commander, S(u"99"), rows, NoCatalogue(), result);
+    return ExplainVerdict(commander, result);
 }
 
 struct ExplanationCase {
@@ -69,12 +69,55 @@ INSTANTIATE_TEST_SUITE_P(
                         u"搭載 9 / 99　残り 90"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+std::optional<int> Lowest(const Commander& commander, const std::vector<FormationRow>& rows) {
+    return LowestLevel(commander, CalcFormationRules(commander, S(u"99"), rows, NoCatalogue()));
+}
+
 TEST(VerdictExplanation, LowestLevel_keepsRankDecorationAndSkill) {
     const auto rows = Units(2, S(u"一機"), S(u"40"));  // skill 2: capacity less 4
-    EXPECT_EQ(LowestLevel(Rank(3, 2, 1, 10), S(u"99"), rows, NoCatalogue()), 24);
-    EXPECT_EQ(LowestLevel(Rank(3, 0, 1, 10), S(u"99"), rows, NoCatalogue()), std::nullopt);
-    EXPECT_EQ(LowestLevel(Commander{std::nullopt, 1, 0, 0}, S(u"99"), {}, NoCatalogue()),
-              std::nullopt);
+    EXPECT_EQ(Lowest(Rank(3, 2, 1, 10), rows), 24);
+    EXPECT_EQ(Lowest(Rank(3, 2, 60, 10), rows), 24);
+    EXPECT_EQ(Lowest(Rank(3, 0, 1, 10), rows), std::nullopt);
+    EXPECT_EQ(Lowest(Commander{std::nullopt, 1, 0, 0}, {}), std::nullopt);
+}
+
+// The level comes from the capacity formula; it must be the level that running the rules at
+// every level from 1 to 99 finds, whatever the commander's own level, the load, the penalties.
+TEST(VerdictExplanation, LowestLevel_isTheLowestLevelWhoseRulesLeaveALoad) {
+    const auto searched = [](Commander commander, const std::vector<FormationRow>& rows) {
+        for (int level = 1; level <= 99; ++level) {
+            commander.level = level;
+            if (CalcFormationRules(commander, S(u"99"), rows, NoCatalogue()).rule ==
+                VerdictRule::LoadLeft)
+                return std::optional<int>(level);
+        }
+        return std::optional<int>();
+    };
+    const std::vector<std::vector<FormationRow>> formations = {
+        {},
+        Units(1, S(u"量産"), S(u"-30")),
+        Units(3, S(u"量産"), S(u"33.5")),
+        Units(3, S(u"限定"), S(u"40")),
+        Units(2, S(u"一機"), S(u"49")),
+        Units(4, S(u"量産"), S(u"37")),
+        Units(1, S(u"専用"), S(u"60")),
+        Units(1, S(u"量産"), S(u"1e300")) + Units(1, S(u"量産"), S(u"-1e300")),
+        Units(1, S(u"量産"), S(u"1e999")) + Units(1, S(u"量産"), S(u"-1e999")),
+    };
+    for (const auto& rows : formations) {
+        for (int rank : {0, 2, 5}) {
+            for (int skill : {0, 1, 3}) {
+                for (int level : {1, 50, 99}) {
+                    for (int decoration : {0, 7}) {
+                        const Commander commander = Rank(rank, skill, level, decoration);
+                        EXPECT_EQ(Lowest(commander, rows), searched(commander, rows))
+                            << rows.size() << " rows, rank " << rank << ", skill " << skill
+                            << ", level " << level << ", decoration " << decoration;
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(VerdictExplanation, RowsAgainstRule_tintsTheCountedRowsOnlyWhileTheRuleIsBroken) {

@@ -57,6 +57,45 @@ TEST(SettingsText, CrOnlyLineEnds_readLikeCrLfAndAreKept) {
               QByteArray("[Setting]\rclass=3\rlevel=2\rskill=0\r"));
 }
 
+// "key=v" with the file's lone CR before an empty LF line would read as a CR LF and swallow
+// the empty line; the written line ends in CR LF instead.
+TEST(SettingsText, NewKeyBeforeAnEmptyLfLine_inAFileOfLoneCrs_isWritten) {
+    const QByteArray bytes("[Setting]\rclass=1\n\n[SaveData]\r");
+    const QByteArray out = Written(bytes, S(u"skill"), S(u"2"));
+    EXPECT_EQ(out, QByteArray("[Setting]\rclass=1\nskill=2\r\n\n[SaveData]\r"));
+    EXPECT_EQ(ValueIn(out, S(u"skill")), S(u"2"));
+}
+
+// A file of plain ASCII counts as code page 932, but code page 932 bytes that are valid UTF-8
+// and look likelier as UTF-8 would read back as other characters: the value goes in as UTF-8.
+TEST(SettingsText, CodePage932BytesThatReadAsUtf8_inAnAsciiFile_areWrittenAsUtf8) {
+    const QByteArray bytes("[Setting]\r\nclass=1\r\n");
+    for (const QString& value : {S(u"蛟､"), S(u"ﾃｽﾄ"), S(u"編成")}) {
+        const QByteArray out = Written(bytes, S(u"comment"), value);
+        EXPECT_EQ(ValueIn(out, S(u"comment")), value);
+        EXPECT_EQ(ValueIn(out, S(u"class")), S(u"1"));
+    }
+    EXPECT_EQ(Written(bytes, S(u"comment"), S(u"蛟､")),
+              bytes + QByteArray("comment=\xE8\x9B\x9F\xEF\xBD\xA4\r\n"));
+    EXPECT_EQ(Written(bytes, S(u"comment"), S(u"ﾃｽﾄ")),
+              bytes + QByteArray("comment=\xC3\xBD\xC4\r\n"));
+    // A character code page 932 cannot hold is still refused.
+    EXPECT_EQ(SettingsText(bytes).With(kSetting, {{S(u"comment"), S(u"😀")}}).status().code(),
+              StatusCode::Unencodable);
+}
+
+// Code page 932 has no mark: once the write takes away the only bytes that are not UTF-8, the
+// rest of the file would read as UTF-8. The write is refused, saying so, and the file stays.
+TEST(SettingsText, WriteThatWouldMakeTheFileReadAsUtf8_isRefusedForWhatItIs) {
+    const QByteArray bytes = QByteArray("[Setting]\r\npath=\x83\x51\x81\x5B\x83\x80\r\n") +
+                             QByteArray("name=\xE8\x9B\x9F\xEF\xBD\xA4\r\n");
+    EXPECT_EQ(ValueIn(bytes, S(u"name")),
+              DecodeWithoutMark("\xE8\x9B\x9F\xEF\xBD\xA4", TextEncoding::Cp932));
+    const auto out = SettingsText(bytes).With(kSetting, {{S(u"path"), S(u"C:\\QEL")}});
+    ASSERT_FALSE(out.ok());
+    EXPECT_TRUE(out.status().message().contains(S(u"文字コードが変わって")));
+}
+
 TEST(SettingsText, StrayBytesAtTheEnd_neitherBlockAWriteNorChangeTheirValue) {
     for (const QByteArray& last : {QByteArray("\x83"), QByteArray("tail=ab\x83"),
                                    QByteArray("tail=ab\x1A\x1C"), QByteArray("tail=\x83\x1A")}) {

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The start-up check, counted in instructions with callgrind so that the machine's load does not
+# matter: start to first paint (bench/first_paint) on generated catalogues of 500, 5,000 and
+# 50,000 units against the floor window, each run's peak resident set, and on 50,000 units the
+# unit list's first fill and a header's first click (weight, name, move). Fails when a figure is
+# more than 25% over its limit. Needs valgrind and a built build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=build/bench/first_paint
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+failed=0
+
+# Instructions of one run, or of the calls of one function when the first argument names it.
+instructions() {
+    local collect=()
+    if [[ $1 == --only=* ]]; then
+        collect=(--collect-atstart=no "--toggle-collect=${1#--only=}")
+        shift
+    fi
+    valgrind --tool=callgrind "${collect[@]}" --callgrind-out-file="$work/out" "$program" "$@" \
+        >/dev/null 2>&1
+    awk '/^summary:/ {print $2}' "$work/out"
+}
+peak_kib() { "$program" "$@" 2>/dev/null | awk '/^peak_rss_kib/ {print $2}'; }
+
+# check <what> <figure> <limit>: within 25% of the limit.
+check() {
+    if awk -v f="$2" -v l="$3" 'BEGIN { exit !(f <= l * 1.25) }'; then
+        echo "ok      $1: $2 (limit $3)"
+    else
+        echo "FAILED  $1: $2 (limit $3)"
+        failed=1
+    fi
+}
+
+floor=$(instructions floor)
+floor_kib=$(peak_kib floor)
+echo "floor: $floor instructions, peak $((floor_kib / 1024)) MiB"
+# units, limit of the ratio to the floor, limit of the peak in MiB (none: -)
+for limits in "500 1.3 +3" "5000 1.6 -" "50000 5 60"; do
+    read -r units ratio_limit peak_limit <<<"$limits"
+    "$program" make "$work/u$units" "$units"
+    count=$(instructions run "$work/u$units")
+    kib=$(peak_kib run "$work/u$units")
+    check "$units units, start to first paint / floor" \
+        "$(awk -v c="$count" -v f="$floor" 'BEGIN { printf "%.2f", c / f }')" "$ratio_limit"
+    case $peak_limit in
+        -) echo "        $units units, peak $((kib / 1024)) MiB" ;;
+        +*) check "$units units, peak MiB over the floor's" \
+                "$(( (kib - floor_kib) / 1024 ))" "${peak_limit#+}" ;;
+        *) check "$units units, peak MiB" "$((kib / 1024))" "$peak_limit" ;;
+    esac
+done
+check "50000 units, first fill (M instructions)" \
+    "$(( $(instructions '--only=velmora::MsListModel::Fill*' sort "$work/u50000" 2) / 1000000 ))" 150
+for column in 2 3 9; do
+    check "50000 units, first click on header $column (M instructions)" \
+        "$(( $(instructions '--only=velmora::MsListModel::sort*' sort "$work/u50000" "$column") / 1000000 ))" 30
+done
+exit $failed
