@@ -42,6 +42,8 @@ protected:
 
 private:
     void BuildEditMenu();
+    void BuildSettingsMenu();
+    void ChooseInstallFolder();
     bool InitMain();
     void ApplyMinimumSize();
     void RestoreGeometry();
@@ -49,6 +51,8 @@ private:
     void AddToFormation();
     void UpdateFormationRow();
     void ShowClock();
+    // sbPanel2: the numbers behind the verdict, or why a deploy did nothing.
+    void ExplainInStatusBar(const QString& text);
 
     Platform& platform_;
     clsMsData catalogue_;
@@ -56,7 +60,10 @@ private:
     MsListPanel* list_ = nullptr;
     MsInfoPanel* detail_ = nullptr;
     FormationPanel* formation_ = nullptr;
+    QWidget* content_ = nullptr;  // the three frames, inside a scroll area
+    bool screenWatched_ = false;
     QLabel* verdictPanel_ = nullptr;
+    QLabel* explanationPanel_ = nullptr;
     QLabel* datePanel_ = nullptr;
     QLabel* timePanel_ = nullptr;
     QTimer* clock_ = nullptr;
