@@ -199,7 +199,14 @@ void frmMain::ApplyMinimumSize() {
     }
     const QScreen* on = screen();
     const QSize available = on ? on->availableGeometry().size() : wanted;
-    setMinimumSize(WindowGeometry::FittingMinimum(wanted, available, frame));
+    QSize fitting = WindowGeometry::FittingMinimum(wanted, available, frame);
+    // Frames that scroll up and down need the scroll bar's width beside them as well.
+    if (fitting.height() < wanted.height()) {
+        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        fitting = WindowGeometry::FittingMinimum(wanted + QSize(scrollBar, 0), available, frame)
+                      .boundedTo(QSize(wanted.width() + scrollBar, fitting.height()));
+    }
+    setMinimumSize(fitting);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
