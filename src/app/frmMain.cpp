@@ -191,11 +191,13 @@ void frmMain::ApplyMinimumSize() {
     content_->setMinimumSize(content);
     const QSize wanted(content.width(), content.height() + bar + menu);
     QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    frameSeen_ = frame;
     if (frame.isNull()) {
         // Not known before the window manager framed the window: a usual title bar and border.
-        const int border = 4;
-        frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
-                         border);
+        constexpr int kBorder = 4;
+        constexpr int kTitleBar = 32;
+        frame = QMargins(kBorder, qMax(kTitleBar, style()->pixelMetric(QStyle::PM_TitleBarHeight)),
+                         kBorder, kBorder);
     }
     const QScreen* on = screen();
     const QSize available = on ? on->availableGeometry().size() : wanted;
@@ -207,6 +209,12 @@ void frmMain::ApplyMinimumSize() {
                       .boundedTo(QSize(wanted.width() + scrollBar, fitting.height()));
     }
     setMinimumSize(fitting);
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The window manager's frame is known once it has placed the window.
+    if (windowHandle() && windowHandle()->frameMargins() != frameSeen_) ApplyMinimumSize();
 }
 
 void frmMain::showEvent(QShowEvent* event) {

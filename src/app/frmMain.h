@@ -4,6 +4,7 @@
 #include "system/SettingsFile.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QString>
 
 class QLabel;
@@ -39,6 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void BuildEditMenu();
@@ -62,6 +64,7 @@ private:
     FormationPanel* formation_ = nullptr;
     QWidget* content_ = nullptr;  // the three frames, inside a scroll area
     bool screenWatched_ = false;
+    QMargins frameSeen_;  // the window frame the minimum size was last fitted with
     QLabel* verdictPanel_ = nullptr;
     QLabel* explanationPanel_ = nullptr;
     QLabel* datePanel_ = nullptr;

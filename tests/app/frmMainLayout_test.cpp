@@ -86,7 +86,9 @@ TEST_F(LayoutTest, columns_designWidthsAtTheDesignSize_extraFirstToCutTexts_then
     const QList<int> designList = {0, 24, 32, 151, 40, 32, 32, 32, 32, 40, 56, 32, 26, 32};
     for (int c = 1; c < designList.size(); ++c) EXPECT_GE(list->columnWidth(c), designList[c]);
     const QModelIndex category = list->model()->index(0, 10);
-    if (list->IsCut(category)) EXPECT_EQ(list->CellToolTip(category).split(u'\n')[0], S(u"一機・ＮＴ"));
+    if (list->IsCut(category)) {
+        EXPECT_EQ(list->CellToolTip(category).split(u'\n')[0], S(u"一機・ＮＴ"));
+    }
 
     const int name = list->columnWidth(3);
     window_->resize(window_->width() + 200, window_->height());
@@ -203,7 +205,8 @@ TEST_F(LayoutTest, installFolder_fromTheMenu_cancelledChangesNothing_chosenShows
     const QImage box = Control<QWidget>(S(u"picImg"))->grab().toImage();
     bool lettered = false;
     for (int y = 0; y < box.height() && !lettered; ++y)
-        for (int x = 0; x < box.width() && !lettered; ++x) lettered = box.pixelColor(x, y) != Qt::black;
+        for (int x = 0; x < box.width() && !lettered; ++x)
+            lettered = box.pixelColor(x, y) != Qt::black;
     EXPECT_TRUE(lettered);
 
     auto* action = Control<QAction>(S(u"actInstallFolder"));
