@@ -61,7 +61,7 @@ QString StartUp::FolderPrompt() {
 }
 
 QString StartUp::MissingFileMessage(const QString& notFound, const QString& programFolder,
-                                   const QString& fileName) {
+                                    const QString& fileName) {
     const QString file = fileName.isEmpty() ? QString() : u' ' + fileName + u' ';
     return notFound + u'\n' + QStringLiteral(u"次のフォルダに") + file +
            QStringLiteral(u"を置いてください：") + QDir::toNativeSeparators(programFolder);
@@ -96,8 +96,9 @@ QString StartUp::ChooseInstallFolder(QWidget* owner) {
 }
 
 QString StartUp::PictureNote() {
-    return QStringLiteral(u"機体の画像はゲームの導入先フォルダの Image/Ms_status から読み込みます。"
-                          u"\n\nメニューの「設定」→「ゲームの導入先フォルダ…」で選んでください。");
+    return QStringLiteral(
+        u"機体の画像はゲームの導入先フォルダの Image/Ms_status から読み込みます。"
+        u"\n\nメニューの「設定」→「ゲームの導入先フォルダ…」で選んでください。");
 }
 
 }  // namespace velmora

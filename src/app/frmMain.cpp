@@ -23,11 +23,11 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStyle>
-#include <QWindow>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <exception>
 
 namespace velmora {

@@ -211,7 +211,8 @@ void MsListPanel::FillMsList(int armyIndex) {
 
     // The unit that was current stays current when it is still listed; otherwise no row is.
     const int current = CurrentRow();
-    const QString currentMsNo = current > 0 ? Cell(current, Col(MsListModel::Column::MsNo)) : QString();
+    const QString currentMsNo =
+        current > 0 ? Cell(current, Col(MsListModel::Column::MsNo)) : QString();
     filling_ = true;
     model_->Fill(filter);
     int row = 0;
@@ -307,8 +308,7 @@ void MsListPanel::OnMouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers 
 
 QList<int> MsListPanel::ColumnWidths() const {
     QList<int> widths;
-    for (int c = 0; c < MsListModel::kColumnCount; ++c)
-        widths.append(grid_->PreferredWidth(c));
+    for (int c = 0; c < MsListModel::kColumnCount; ++c) widths.append(grid_->PreferredWidth(c));
     return widths;
 }
 

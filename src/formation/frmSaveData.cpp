@@ -286,16 +286,15 @@ void frmSaveData::StoreFormation() {
     for (;;) {
         comment = platform_.InputBox(this, prompt, QStringLiteral(u"編成の登録"), *comment);
         // Cancelled, or nothing but blanks: store nothing.
-        if (!comment || std::all_of(comment->begin(), comment->end(),
-                                    [](QChar c) { return c == u' '; }))
+        if (!comment ||
+            std::all_of(comment->begin(), comment->end(), [](QChar c) { return c == u' '; }))
             return;
         // A comment that could not be kept is offered again as typed, with the reason.
         QString refusal;
         if (!SaveSlots::IsStorableComment(*comment))
             refusal = QStringLiteral(u"タブや改行はコメントに使えません。");
-        else if (!settings_.CanHold(
-                     MakeFormationText(*comment, platform_.Now(), currentFormation_),
-                     SaveSlots::SectionName(), key))
+        else if (!settings_.CanHold(MakeFormationText(*comment, platform_.Now(), currentFormation_),
+                                    SaveSlots::SectionName(), key))
             refusal = QStringLiteral(u"設定ファイルに書けない文字が含まれています。");
         if (refusal.isEmpty()) break;
         prompt = ask + u'\n' + refusal;

@@ -22,8 +22,7 @@ QString SettingsFile::Read(const QString& section, const QString& key) const {
     return SettingsText(bytes).Value(section, key);
 }
 
-bool SettingsFile::CanHold(const QString& value, const QString& section,
-                           const QString& key) const {
+bool SettingsFile::CanHold(const QString& value, const QString& section, const QString& key) const {
     QFile file(path_);
     if (!Exists() || !file.open(QIODevice::ReadOnly)) return true;
     const QByteArray bytes = file.readAll();

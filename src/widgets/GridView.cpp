@@ -37,10 +37,9 @@ protected:
         const int top = rect.top() + 1;
         const int bottom = top + kHeight;
         const bool up = sortIndicatorOrder() == Qt::AscendingOrder;
-        const QPolygon arrow = up ? QPolygon({QPoint(x, top), QPoint(x - kHalf, bottom),
-                                              QPoint(x + kHalf, bottom)})
-                                  : QPolygon({QPoint(x - kHalf, top), QPoint(x + kHalf, top),
-                                              QPoint(x, bottom)});
+        const QPolygon arrow =
+            up ? QPolygon({QPoint(x, top), QPoint(x - kHalf, bottom), QPoint(x + kHalf, bottom)})
+               : QPolygon({QPoint(x - kHalf, top), QPoint(x + kHalf, top), QPoint(x, bottom)});
         painter->save();
         painter->setClipRect(rect);
         painter->setRenderHint(QPainter::Antialiasing);
@@ -142,9 +141,9 @@ int GridView::NeededWidth(int column) const {
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     const int headerMargin =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
-    int widest = headerMetrics.horizontalAdvance(
-                     model()->headerData(column, Qt::Horizontal).toString()) +
-                 headerMargin;
+    int widest =
+        headerMetrics.horizontalAdvance(model()->headerData(column, Qt::Horizontal).toString()) +
+        headerMargin;
     // Cells of one column repeat their texts: each distinct text is measured once. A list far
     // longer than any real catalogue is measured on an even sample of its rows, so a refill
     // stays instant; a text the sample missed still shows whole as its tooltip.

@@ -64,9 +64,9 @@ private:
     int TextMargin() const;
 
     int fillColumn_ = -1;
-    QList<int> design_;     // design widths, px
-    QList<int> preferred_;  // design, restored or user-made widths, px
-    QList<bool> userSized_;  // the user's width stays as it is: no extra for a cut text
+    QList<int> design_;          // design widths, px
+    QList<int> preferred_;       // design, restored or user-made widths, px
+    QList<bool> userSized_;      // the user's width stays as it is: no extra for a cut text
     mutable QList<int> needed_;  // cached NeededWidth per column; -1: to measure
     bool fitting_ = false;
 };

@@ -53,9 +53,9 @@ TEST(StartUpFolderPrompt, isTheInstructionThenTheQuotedExampleOnASecondLine) {
 }
 
 TEST(StartUpMissingFileMessage, namesTheFolderWhereTheFileHasToBePutOnASecondLine) {
-    const QString message = StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
-                                                        S(u"/home/player/.local/share/Velmora"),
-                                                        S(u"unitdata.csv"));
+    const QString message =
+        StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
+                                    S(u"/home/player/.local/share/Velmora"), S(u"unitdata.csv"));
     EXPECT_EQ(message, S(u"機体データファイルが見つかりません。\n"
                          u"次のフォルダに unitdata.csv を置いてください："
                          u"/home/player/.local/share/Velmora"));
@@ -116,7 +116,8 @@ TEST_F(StartUpTest, catalogueMissing_showsOnlyItsMessageAndEnds) {
     const auto result = Run();
     EXPECT_FALSE(result);
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, Missing(u"機体データファイルが見つかりません。", u"unitdata.csv"));
+    EXPECT_EQ(platform_.messages[0].text,
+              Missing(u"機体データファイルが見つかりません。", u"unitdata.csv"));
     EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
     EXPECT_EQ(platform_.messages[0].style, MsgStyle::Information);
     EXPECT_TRUE(platform_.folderPrompts.isEmpty());
@@ -128,7 +129,8 @@ TEST_F(StartUpTest, catalogueIsAFolder_countsAsMissing) {
     WriteSettings({S(u"[Setting]")});
     EXPECT_FALSE(Run());
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, Missing(u"機体データファイルが見つかりません。", u"unitdata.csv"));
+    EXPECT_EQ(platform_.messages[0].text,
+              Missing(u"機体データファイルが見つかりません。", u"unitdata.csv"));
 }
 
 TEST_F(StartUpTest, settingsMissing_showsItsMessageAfterLoadingTheCatalogue) {

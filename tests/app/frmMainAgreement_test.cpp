@@ -15,8 +15,8 @@ using test::Col;
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 QStringList Weapon(const QString& name, const QString& detach) {
-    return {name, S(u"実弾"), S(u"10"), S(u"2"), S(u"5"), S(u"5"), S(u"nd"), S(u"nd"), S(u"×"),
-            detach};
+    return {name,    S(u"実弾"), S(u"10"), S(u"2"), S(u"5"),
+            S(u"5"), S(u"nd"),   S(u"nd"), S(u"×"), detach};
 }
 
 // A unit with a fixed weapon and two groups of options, each with its first option equipped by
@@ -62,9 +62,7 @@ protected:
         box->setText(S(keyword));
         QTest::keyClick(box, Qt::Key_Return);
     }
-    void FlipSpace() {
-        QTest::mouseClick(Control<QLabel>(S(u"lblSpace_1")), Qt::LeftButton);
-    }
+    void FlipSpace() { QTest::mouseClick(Control<QLabel>(S(u"lblSpace_1")), Qt::LeftButton); }
 };
 
 TEST_F(AgreementTest, twoGroupUnits_deployedFromTheList_readAsWhenSelectedAndAfterARestart) {

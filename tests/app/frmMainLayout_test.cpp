@@ -147,8 +147,8 @@ TEST_F(LayoutTest, statusTexts_readWholeAtTheDesignSize) {
     Q_EMIT formation->verdictChanged(verdict);
     Q_EMIT formation->verdictExplained(explanation);
     Settle();
-    for (const auto& [panel, text] : {std::pair{S(u"sbPanel1"), verdict},
-                                     std::pair{S(u"sbPanel2"), explanation}}) {
+    for (const auto& [panel, text] :
+         {std::pair{S(u"sbPanel1"), verdict}, std::pair{S(u"sbPanel2"), explanation}}) {
         QLabel* label = Control<QLabel>(panel);
         EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(text))
             << panel.toStdString();

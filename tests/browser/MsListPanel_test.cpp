@@ -116,7 +116,7 @@ TEST_F(PanelFixture, ToggleClickKeepsTheCurrentUnitWhenListedAndShowsIt) {
     SetCurrentRow(2);                  // E3
     ASSERT_EQ(chosen.size(), 1);
     QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);  // E1, E2, E3
-    EXPECT_EQ(panel.CurrentRow(), 3);  // E3 again, in its new row
+    EXPECT_EQ(panel.CurrentRow(), 3);                                   // E3 again, in its new row
     ASSERT_EQ(chosen.size(), 2);
     EXPECT_EQ(chosen.last().at(0).toString(), u"E3");
 }
