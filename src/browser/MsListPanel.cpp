@@ -210,15 +210,13 @@ void MsListPanel::FillMsList(int armyIndex) {
         filter.SetToggle(ListToggle(i), toggles_[size_t(i)]->IsOn());
 
     // The unit that was current stays current when it is still listed; otherwise no row is.
-    const int current = CurrentRow();
-    const QString currentMsNo =
-        current > 0 ? Cell(current, Col(MsListModel::Column::MsNo)) : QString();
+    const int currentUnit = model_->CatalogueRow(CurrentRow() - 1);
     filling_ = true;
     model_->Fill(filter);
     int row = 0;
-    for (int r = 1; !currentMsNo.isEmpty() && r < RowCount(); ++r) {
-        if (Cell(r, Col(MsListModel::Column::MsNo)) == currentMsNo) {
-            row = r;
+    for (int r = 0; currentUnit >= 0 && r < model_->rowCount(); ++r) {
+        if (model_->CatalogueRow(r) == currentUnit) {
+            row = r + 1;
             break;
         }
     }
