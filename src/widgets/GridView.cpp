@@ -13,16 +13,22 @@
 
 namespace velmora {
 
-// A header whose sort indicator is a small triangle in the section's top margin, clear of its
-// text at any width.
+// A header whose sort indicator is a small triangle above the text, which sits at the bottom of
+// the section: the mark stays clear of the text at any width.
 class GridView::Header : public QHeaderView {
 public:
     explicit Header(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
 
+    // Two pixels taller than the text needs: the strip the mark takes above it.
+    QSize sizeHint() const override { return QHeaderView::sizeHint() + QSize(0, kMarkStrip); }
+
 protected:
+    static constexpr int kMarkStrip = 2;
+
     void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override {
         QHeaderView::initStyleOptionForIndex(option, logicalIndex);
         option->sortIndicator = QStyleOptionHeader::None;
+        option->textAlignment = (option->textAlignment & Qt::AlignHorizontal_Mask) | Qt::AlignBottom;
     }
 
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
@@ -34,7 +40,7 @@ protected:
         constexpr int kHalf = 4;
         constexpr int kHeight = 3;
         const int x = rect.center().x();
-        const int top = rect.top() + 1;
+        const int top = rect.top();
         const int bottom = top + kHeight;
         const bool up = sortIndicatorOrder() == Qt::AscendingOrder;
         const QPolygon arrow =
