@@ -25,7 +25,7 @@ Result<StartUpResult> StartUp::Run(QWidget* owner) {
     if (!QFileInfo(catalogueFile).isFile()) {
         return Fail(owner,
                     MissingFileMessage(QStringLiteral(u"機体データファイルが見つかりません。"),
-                                       platform_.ProgramFolder()));
+                                       platform_.ProgramFolder(), QStringLiteral(u"unitdata.csv")));
     }
     const Status loaded = catalogue_.SetDataSource(catalogueFile);
     if (!loaded) return Fail(owner, loaded.message());
@@ -43,15 +43,9 @@ Result<StartUpResult> StartUp::Run(QWidget* owner) {
     const QString installFolder = settings_.Read(kSetting, QStringLiteral(u"path"));
     result.msStatusPath = StatusPicturePath(installFolder);
     if (!HasOrdinaryFile(FacePicturePath(installFolder)) || !HasOrdinaryFile(result.msStatusPath)) {
-        const QString chosen = AskInstallFolder(owner);
-        if (!chosen.isEmpty()) {
-            // A folder that cannot be remembered is still used for this run.
-            const Status written = settings_.Write(chosen, kSetting, QStringLiteral(u"path"));
-            if (!written)
-                platform_.MsgBox(owner, written.message(), texts::ErrorTitle(),
-                                 MsgStyle::Information);
-            result.msStatusPath = StatusPicturePath(chosen);
-        }
+        const QString chosen = ChooseInstallFolder(owner);
+        result.installFolderUnknown = chosen.isEmpty();
+        if (!chosen.isEmpty()) result.msStatusPath = StatusPicturePath(chosen);
     }
     return result;
 }
@@ -66,9 +60,11 @@ QString StartUp::FolderPrompt() {
            u'"';
 }
 
-QString StartUp::MissingFileMessage(const QString& notFound, const QString& programFolder) {
-    return notFound + u'\n' + QStringLiteral(u"次のフォルダに置いてください：") +
-           QDir::toNativeSeparators(programFolder);
+QString StartUp::MissingFileMessage(const QString& notFound, const QString& programFolder,
+                                    const QString& fileName) {
+    const QString file = fileName.isEmpty() ? QString() : u' ' + fileName + u' ';
+    return notFound + u'\n' + QStringLiteral(u"次のフォルダに") + file +
+           QStringLiteral(u"を置いてください：") + QDir::toNativeSeparators(programFolder);
 }
 
 bool StartUp::HasOrdinaryFile(const QString& folder) {
@@ -89,8 +85,20 @@ Status StartUp::Fail(QWidget* owner, const QString& message) {
     return Status::Fail(message);
 }
 
-QString StartUp::AskInstallFolder(QWidget* owner) {
-    return platform_.BrowseFolder(owner, FolderPrompt());
+QString StartUp::ChooseInstallFolder(QWidget* owner) {
+    const QString chosen = platform_.BrowseFolder(owner, FolderPrompt());
+    if (chosen.isEmpty()) return chosen;
+    // A folder that cannot be remembered is still used for this run.
+    const Status written = settings_.Write(chosen, kSetting, QStringLiteral(u"path"));
+    if (!written)
+        platform_.MsgBox(owner, written.message(), texts::ErrorTitle(), MsgStyle::Information);
+    return chosen;
+}
+
+QString StartUp::PictureNote() {
+    return QStringLiteral(
+        u"機体の画像はゲームの導入先フォルダの Image/Ms_status から読み込みます。"
+        u"\n\nメニューの「設定」→「ゲームの導入先フォルダ…」で選んでください。");
 }
 
 }  // namespace velmora

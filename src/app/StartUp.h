@@ -15,6 +15,8 @@ class clsMsData;
 // What the start-up hands to the window once both files were found and the catalogue loaded.
 struct StartUpResult {
     QString msStatusPath;  // the unit pictures: install folder + "/Image/Ms_status/"
+    // The folder prompt was cancelled: the pictures cannot be found until a folder is chosen.
+    bool installFolderUnknown = false;
     // The commander settings as whole numbers; a failure when a value lies beyond 32 bits. The
     // formation panel applies the range rules.
     Result<int> rank = 0;
@@ -43,8 +45,17 @@ public:
     static QString FolderPrompt();
 
     // A missing file's message: the text saying which file is missing, then a line naming the
-    // program's folder, where the file has to be put.
-    static QString MissingFileMessage(const QString& notFound, const QString& programFolder);
+    // program's folder, where the file has to be put, and the file's name when given.
+    static QString MissingFileMessage(const QString& notFound, const QString& programFolder,
+                                      const QString& fileName = QString());
+
+    // GetDataPath: asks for the game's install folder and, on a choice, writes it as "path" (a
+    // failed write is shown; the folder is used all the same). Empty when cancelled.
+    QString ChooseInstallFolder(QWidget* owner);
+
+    // What picImg says while the install folder is unknown: where the pictures come from and
+    // how to choose the folder.
+    static QString PictureNote();
 
     // True when folder exists and holds at least one ordinary (not hidden) file.
     static bool HasOrdinaryFile(const QString& folder);
@@ -55,8 +66,6 @@ public:
 private:
     // Shows the message and hands it back as the failure.
     Status Fail(QWidget* owner, const QString& message);
-    // GetDataPath: the folder the user chose, or empty when the prompt was cancelled or failed.
-    QString AskInstallFolder(QWidget* owner);
 
     Platform& platform_;
     clsMsData& catalogue_;

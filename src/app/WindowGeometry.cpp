@@ -84,4 +84,11 @@ bool WindowGeometry::IsOnScreen(const QRect& rect, const QList<QRect>& screens) 
     return false;
 }
 
+QSize WindowGeometry::FittingMinimum(const QSize& wanted, const QSize& available,
+                                     const QMargins& frame) {
+    const QSize room(available.width() - frame.left() - frame.right(),
+                     available.height() - frame.top() - frame.bottom());
+    return wanted.boundedTo(room.expandedTo(QSize(1, 1)));
+}
+
 }  // namespace velmora

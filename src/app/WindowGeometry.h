@@ -3,6 +3,7 @@
 #include "catalogue/Status.h"
 
 #include <QList>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <optional>
@@ -28,6 +29,10 @@ struct WindowGeometry {
     // True when the title strip of a window at `rect` lies enough on one of the screens to be
     // grabbed with the mouse.
     static bool IsOnScreen(const QRect& rect, const QList<QRect>& screens);
+
+    // The window's minimum size: the size it wants, but never more than the available area of
+    // its screen leaves once the window's frame is counted.
+    static QSize FittingMinimum(const QSize& wanted, const QSize& available, const QMargins& frame);
 };
 
 }  // namespace velmora

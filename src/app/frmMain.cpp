@@ -22,9 +22,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <exception>
 
 namespace velmora {
@@ -63,6 +66,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     setFont(WindowFont());
 
     auto* central = new QWidget(this);
+    content_ = central;
     auto* layout = new QVBoxLayout(central);
     // The design's gaps are 5 to 7 pixels; tighter ones leave the frames room where the fonts
     // are taller than the design's.
@@ -75,16 +79,25 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     layout->addWidget(list_, 2);
     layout->addWidget(detail_, 1);
     layout->addWidget(formation_, 1);
-    setCentralWidget(central);
+    // Where the screen is too small for the design (a high scale on a small screen), the frames
+    // scroll instead of being cut; the status bar and the menus stay in view.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral(u"sbStatus"));
-    verdictPanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel1"), 1);
-    QLabel* explanationPanel = StatusPanel(bar, QStringLiteral(u"sbPanel2"), 1);
-    explanationPanel->setMinimumWidth(60);
+    // The window's edges resize it; the grip's room goes to the status texts.
+    bar->setSizeGripEnabled(false);
+    // The verdict takes the width of its text; the explanation the rest.
+    verdictPanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel1"), 0);
+    explanationPanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel2"), 1);
+    explanationPanel_->setMinimumWidth(60);
     // The room the verdict leaves; a longer explanation is cut (its tooltip shows it whole)
     // rather than widening the window.
-    explanationPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    explanationPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     datePanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel3"), 0);
     timePanel_ = StatusPanel(bar, QStringLiteral(u"sbPanel4"), 0);
     setStatusBar(bar);
@@ -102,13 +115,15 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     connect(formation_, &FormationPanel::unitSelected, detail_, &MsInfoPanel::ShowFormationUnit);
     connect(formation_, &FormationPanel::detailClearRequested, detail_, &MsInfoPanel::ClearMsData);
     connect(formation_, &FormationPanel::verdictChanged, verdictPanel_, &QLabel::setText);
-    connect(formation_, &FormationPanel::verdictExplained, explanationPanel,
-            [explanationPanel](const QString& text) {
-                explanationPanel->setText(text);
-                explanationPanel->setToolTip(text);
-            });
+    connect(formation_, &FormationPanel::verdictExplained, this, &frmMain::ExplainInStatusBar);
+    // The list highlights the unit on display or none: a formation row shown, or a cleared
+    // panel, takes the highlight away from it.
+    connect(formation_, &FormationPanel::unitSelected, list_, &MsListPanel::ClearCurrentRow);
+    connect(formation_, &FormationPanel::detailClearRequested, list_,
+            &MsListPanel::ClearCurrentRow);
     list_->SetPreview([this](const typMsData& unit) { return formation_->PreviewDeploy(unit); });
     BuildEditMenu();
+    BuildSettingsMenu();
 
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
@@ -133,6 +148,22 @@ void frmMain::BuildEditMenu() {
     for (QWidget* editor : findChildren<QAbstractSpinBox*>()) editor->installEventFilter(this);
 }
 
+void frmMain::BuildSettingsMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral(u"設定"));
+    QAction* installFolder = menu->addAction(QStringLiteral(u"ゲームの導入先フォルダ…"));
+    installFolder->setObjectName(QStringLiteral(u"actInstallFolder"));
+    connect(installFolder, &QAction::triggered, this, &frmMain::ChooseInstallFolder);
+}
+
+// The start-up's prompt at any time: a chosen folder is remembered and its pictures show at once.
+void frmMain::ChooseInstallFolder() {
+    const QString chosen = StartUp(platform_, catalogue_, settings_).ChooseInstallFolder(this);
+    if (chosen.isEmpty()) return;
+    list_->SetPictureFolder(StartUp::StatusPicturePath(chosen));
+    list_->SetPictureNote(QString());
+    list_->ShowMsImage(detail_->CurMsData(), detail_->ShieldChoice(), detail_->EquippedColumn());
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -149,15 +180,50 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The window never gets smaller than its design client area (a menu bar comes on top of it),
-// nor than its frames need.
+// nor than its frames need, unless the screen it is on has no room for that: then the frames
+// keep that size and scroll inside a smaller window.
 void frmMain::ApplyMinimumSize() {
     const int menu = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-    setMinimumSize(QSize(kClientWidth, kClientHeight + menu).expandedTo(minimumSizeHint()));
+    const int bar = statusBar()->sizeHint().height();
+    const QSize content = QSize(kClientWidth, kClientHeight - bar)
+                              .expandedTo(content_->minimumSizeHint())
+                              .expandedTo(content_->layout()->minimumSize());
+    content_->setMinimumSize(content);
+    const QSize wanted(content.width(), content.height() + bar + menu);
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    frameSeen_ = frame;
+    if (frame.isNull()) {
+        // Not known before the window manager framed the window: a usual title bar and border.
+        constexpr int kBorder = 4;
+        constexpr int kTitleBar = 32;
+        frame = QMargins(kBorder, qMax(kTitleBar, style()->pixelMetric(QStyle::PM_TitleBarHeight)),
+                         kBorder, kBorder);
+    }
+    const QScreen* on = screen();
+    const QSize available = on ? on->availableGeometry().size() : wanted;
+    QSize fitting = WindowGeometry::FittingMinimum(wanted, available, frame);
+    // Frames that scroll up and down need the scroll bar's width beside them as well.
+    if (fitting.height() < wanted.height()) {
+        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        fitting = WindowGeometry::FittingMinimum(wanted + QSize(scrollBar, 0), available, frame)
+                      .boundedTo(QSize(wanted.width() + scrollBar, fitting.height()));
+    }
+    setMinimumSize(fitting);
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The window manager's frame is known once it has placed the window.
+    if (windowHandle() && windowHandle()->frameMargins() != frameSeen_) ApplyMinimumSize();
 }
 
 void frmMain::showEvent(QShowEvent* event) {
     ApplyMinimumSize();
     QMainWindow::showEvent(event);
+    if (windowHandle() && !screenWatched_) {
+        screenWatched_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::ApplyMinimumSize);
+    }
 }
 
 bool frmMain::Load() {
@@ -181,6 +247,7 @@ bool frmMain::InitMain() {
     const Result<StartUpResult> result = startUp.Run(this);
     if (!result) return false;
     list_->SetPictureFolder(result->msStatusPath);
+    if (result->installFolderUnknown) list_->SetPictureNote(StartUp::PictureNote());
     formation_->RestoreCommander(result->rank, result->level, result->decoration, result->skill);
     return true;
 }
@@ -231,7 +298,14 @@ void frmMain::vbMButtonUp() { list_->vbMButtonUp(); }
 // unit: the unit on display goes into the formation whole, with its choices.
 void frmMain::AddToFormation() {
     const typMsData& unit = detail_->CurMsData();
-    if (unit.MsName.isEmpty()) return;
+    if (unit.MsName.isEmpty()) {
+        ExplainInStatusBar(QStringLiteral(u"配備する機体を選んでください。"));
+        return;
+    }
+    if (formation_->RowCount() - 1 >= kMaxFormationUnits) {
+        ExplainInStatusBar(QStringLiteral(u"編成は７機までです。"));
+        return;
+    }
     formation_->AddUnit(UnitRow(unit, detail_->ShieldChoice(), detail_->ModificationCode()));
 }
 
@@ -240,6 +314,11 @@ void frmMain::UpdateFormationRow() {
     if (unit.MsName.isEmpty()) return;
     formation_->UpdateCurrentRow(
         UnitRow(unit, detail_->ShieldChoice(), detail_->ModificationCode()));
+}
+
+void frmMain::ExplainInStatusBar(const QString& text) {
+    explanationPanel_->setText(text);
+    explanationPanel_->setToolTip(text);
 }
 
 void frmMain::ShowClock() {

@@ -4,6 +4,7 @@
 #include "system/SettingsFile.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QString>
 
 class QLabel;
@@ -39,9 +40,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void BuildEditMenu();
+    void BuildSettingsMenu();
+    void ChooseInstallFolder();
     bool InitMain();
     void ApplyMinimumSize();
     void RestoreGeometry();
@@ -49,6 +53,8 @@ private:
     void AddToFormation();
     void UpdateFormationRow();
     void ShowClock();
+    // sbPanel2: the numbers behind the verdict, or why a deploy did nothing.
+    void ExplainInStatusBar(const QString& text);
 
     Platform& platform_;
     clsMsData catalogue_;
@@ -56,7 +62,11 @@ private:
     MsListPanel* list_ = nullptr;
     MsInfoPanel* detail_ = nullptr;
     FormationPanel* formation_ = nullptr;
+    QWidget* content_ = nullptr;  // the three frames, inside a scroll area
+    bool screenWatched_ = false;
+    QMargins frameSeen_;  // the window frame the minimum size was last fitted with
     QLabel* verdictPanel_ = nullptr;
+    QLabel* explanationPanel_ = nullptr;
     QLabel* datePanel_ = nullptr;
     QLabel* timePanel_ = nullptr;
     QTimer* clock_ = nullptr;

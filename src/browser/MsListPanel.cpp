@@ -121,7 +121,9 @@ void MsListPanel::BuildFilters(QWidget* row) {
         const QRect& r = options[size_t(i)];
         place(option, r.x(), r.y(), r.width(), r.height());
         connect(option, &QRadioButton::clicked, this, [this, i] {
+            // The panel is cleared: no row stays highlighted until the user picks one.
             Q_EMIT factionChosen();
+            ClearCurrentRow();
             FillMsList(i);
         });
         options_[size_t(i)] = option;
@@ -207,14 +209,30 @@ void MsListPanel::FillMsList(int armyIndex) {
     for (int i = 0; i < kListToggleCount; ++i)
         filter.SetToggle(ListToggle(i), toggles_[size_t(i)]->IsOn());
 
-    const int current = CurrentRow();
+    // The unit that was current stays current when it is still listed; otherwise no row is.
+    const int currentUnit = model_->CatalogueRow(CurrentRow() - 1);
     filling_ = true;
     model_->Fill(filter);
-    if (current > 0 && current <= model_->rowCount()) {
-        grid_->selectionModel()->setCurrentIndex(
-            model_->index(current - 1, Col(MsListModel::Column::Army)),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    int row = 0;
+    for (int r = 0; currentUnit >= 0 && r < model_->rowCount(); ++r) {
+        if (model_->CatalogueRow(r) == currentUnit) {
+            row = r + 1;
+            break;
+        }
     }
+    if (row > 0) {
+        grid_->selectionModel()->setCurrentIndex(
+            model_->index(row - 1, Col(MsListModel::Column::Army)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    } else {
+        grid_->selectionModel()->clear();
+    }
+    filling_ = false;
+}
+
+void MsListPanel::ClearCurrentRow() {
+    filling_ = true;
+    grid_->selectionModel()->clear();
     filling_ = false;
 }
 
@@ -245,6 +263,8 @@ QString MsListPanel::Cell(int row, int column) const {
 }
 
 void MsListPanel::SetPictureFolder(const QString& msStatusPath) { pictureFolder_ = msStatusPath; }
+
+void MsListPanel::SetPictureNote(const QString& note) { picture_->SetNote(note); }
 
 void MsListPanel::ShowMsImage(const typMsData& record, int shieldChoice,
                               const QStringList& equippedColumn) {
@@ -286,8 +306,7 @@ void MsListPanel::OnMouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers 
 
 QList<int> MsListPanel::ColumnWidths() const {
     QList<int> widths;
-    for (int c = 0; c < MsListModel::kColumnCount; ++c)
-        widths.append(grid_->isColumnHidden(c) ? 0 : grid_->columnWidth(c));
+    for (int c = 0; c < MsListModel::kColumnCount; ++c) widths.append(grid_->PreferredWidth(c));
     return widths;
 }
 
@@ -297,7 +316,7 @@ void MsListPanel::SetColumnWidths(const QList<int>& widths) {
     constexpr int kNarrowest = 8;
     for (int c = 0; c < MsListModel::kColumnCount; ++c) {
         if (!grid_->isColumnHidden(c) && widths[c] >= kNarrowest)
-            grid_->setColumnWidth(c, widths[c]);
+            grid_->SetPreferredWidth(c, widths[c]);
     }
 }
 

@@ -27,9 +27,13 @@ class MsListPanel : public QGroupBox {
 public:
     explicit MsListPanel(const clsMsData& catalogue, QWidget* parent = nullptr);
 
-    // Refills the list with the units that pass every filter, sorted; chooses no row. The row
-    // number that was current stays current when it is still a unit row, without unitChosen.
+    // Refills the list with the units that pass every filter, sorted, without unitChosen: the
+    // unit that was current stays current when it is still listed, else no row is current.
     void FillMsList(int armyIndex);
+
+    // No row is current or highlighted (the detail panel shows something else), without
+    // unitChosen.
+    void ClearCurrentRow();
 
     // What an Enter in the keyword box does: refill for the selected faction option, then show
     // the unit of the current row (unitChosen) when there is one.
@@ -42,13 +46,16 @@ public:
 
     // The status-picture folder (ends with a separator), set by the start-up.
     void SetPictureFolder(const QString& msStatusPath);
+    // The text picImg shows while it has no picture (empty: none).
+    void SetPictureNote(const QString& note);
 
     // Chooses the picture file for the unit in its shield and equipment state and shows it;
     // equippedColumn holds column 11 ("1" = equipped) of weapon rows 1 to 7.
     void ShowMsImage(const typMsData& record, int shieldChoice, const QStringList& equippedColumn);
 
-    // The list's column widths in model order, hidden columns included (as 0). Setting them
-    // takes only a list of that length, and only for the visible columns.
+    // The list's preferred column widths in model order, hidden columns included (as 0): what
+    // the user made them, not what a small window leaves them. Setting them takes only a list
+    // of that length, and only for the visible columns; they give way to a smaller window.
     QList<int> ColumnWidths() const;
     void SetColumnWidths(const QList<int>& widths);
 

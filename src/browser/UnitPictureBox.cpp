@@ -15,6 +15,11 @@ void UnitPictureBox::SetImage(const QImage& image) {
     update();
 }
 
+void UnitPictureBox::SetNote(const QString& note) {
+    note_ = note;
+    update();
+}
+
 void UnitPictureBox::Clear() {
     image_ = QImage();
     update();
@@ -40,7 +45,13 @@ QImage UnitPictureBox::ImageFromBitmap(const QByteArray& bitmap) {
 void UnitPictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (image_.isNull()) return;
+    if (image_.isNull()) {
+        if (note_.isEmpty()) return;
+        // Inside a margin, so the box's corners stay black.
+        painter.setPen(QColor(200, 200, 200));
+        painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap, note_);
+        return;
+    }
     // One image pixel per logical pixel, so the picture keeps its size on a scaled screen; at
     // scale 1 that is one image pixel per device pixel. Scaled pixels stay sharp squares.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -8,7 +8,8 @@ namespace velmora {
 
 // picImg: shows a unit picture at one image pixel per logical pixel (per device pixel at scale 1,
 // enlarged without smoothing on a scaled screen), anchored at its top-left corner on a black
-// background and cut at its edges. Cleared, it is all black.
+// background and cut at its edges. Cleared, it is all black, or shows its note, when it has
+// one, in light grey inside a margin.
 class UnitPictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -16,6 +17,8 @@ public:
 
     void SetImage(const QImage& image);
     void Clear();
+    // A short text shown while there is no picture (empty: none).
+    void SetNote(const QString& note);
     const QImage& Image() const { return image_; }
 
     // The 256 x 256 picture of a decoded bitmap: its pixels are in decode order, so decoded row
@@ -27,6 +30,7 @@ protected:
 
 private:
     QImage image_;
+    QString note_;
 };
 
 }  // namespace velmora

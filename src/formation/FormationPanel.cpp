@@ -3,6 +3,7 @@
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 #include "formation/CommanderSpinBox.h"
+#include "formation/CommanderValue.h"
 #include "formation/DeployPreview.h"
 #include "formation/FormationClipboard.h"
 #include "formation/FormationModel.h"
@@ -323,6 +324,9 @@ void FormationPanel::BuildControls() {
     dock(upLevel_, picture1, lblLevel_);
     dock(upDecoration_, picture2, lblDecoration_);
     dock(upSkill_, picture3, lblSkill_);
+    new CommanderValue(lblLevel_, upLevel_);
+    new CommanderValue(lblDecoration_, upDecoration_);
+    new CommanderValue(lblSkill_, upSkill_);
 
     cmdSaveLoad_ = new QPushButton(QStringLiteral(u"セーブ／ロード"), column);
     cmdSaveLoad_->setObjectName(QStringLiteral("cmdSaveLoad"));

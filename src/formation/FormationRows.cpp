@@ -38,6 +38,8 @@ FormationRow FigureCells(const typMsData& unit) {
 
 FormationRow UnitRow(const typMsData& unit, int shieldChoice, int modificationCode) {
     typMsData applied = unit;
+    // A row stores one weapon row: the figures are those of the unit as it will be rebuilt.
+    EquipRow(applied, EquippedRowOf(unit));
     CalcReconstruct(applied, shieldChoice, modificationCode);
     FormationRow row = FigureCells(applied);
     row[FormationColumn::Shield] = QString::number(shieldChoice);

@@ -13,9 +13,10 @@ namespace velmora {
 
 class clsMsData;
 
-// The row of a unit as the detail panel holds it: its equipped weapons as in the record, the
-// shield position and modification code applied. Columns 15 to 17 hold the two choices and the
-// last equipped weapon row (0 when none).
+// The row of a unit as the detail panel holds it, as it will be stored and rebuilt: only its
+// last equipped weapon row equipped (a unit with two optional groups has two), the shield
+// position and modification code applied. Columns 15 to 17 hold the two choices and that
+// weapon row (0 when none).
 FormationRow UnitRow(const typMsData& unit, int shieldChoice, int modificationCode);
 
 // A row rebuilt from the catalogue for one stored unit: the unit with only the stored weapon row

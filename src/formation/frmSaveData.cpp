@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUndoStack>
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -278,18 +279,32 @@ void frmSaveData::CloseWithoutLoading() {
 void frmSaveData::StoreFormation() {
     const int slot = CurrentSlot();
     if (slot == 0) return;
-    const std::optional<QString> comment =
-        platform_.InputBox(this, QStringLiteral(u"コメントを入力してください。"),
-                           QStringLiteral(u"編成の登録"), slots_.At(slot).comment);
-    // Cancelled, empty, or a comment that would not read back as it was: store nothing.
-    if (!comment || !SaveSlots::IsStorableComment(*comment)) return;
+    const QString key = SaveSlots::KeyName(slot);
+    const QString ask = QStringLiteral(u"コメントを入力してください。");
+    QString prompt = ask;
+    std::optional<QString> comment = slots_.At(slot).comment;
+    for (;;) {
+        comment = platform_.InputBox(this, prompt, QStringLiteral(u"編成の登録"), *comment);
+        // Cancelled, or nothing but blanks: store nothing.
+        if (!comment ||
+            std::all_of(comment->begin(), comment->end(), [](QChar c) { return c == u' '; }))
+            return;
+        // A comment that could not be kept is offered again as typed, with the reason.
+        QString refusal;
+        if (!SaveSlots::IsStorableComment(*comment))
+            refusal = QStringLiteral(u"タブや改行はコメントに使えません。");
+        else if (!settings_.CanHold(MakeFormationText(*comment, platform_.Now(), currentFormation_),
+                                    SaveSlots::SectionName(), key))
+            refusal = QStringLiteral(u"設定ファイルに書けない文字が含まれています。");
+        if (refusal.isEmpty()) break;
+        prompt = ask + u'\n' + refusal;
+    }
     if (!settings_.Exists()) {
         platform_.MsgBox(this, texts::SettingsFileMissing(), texts::ErrorTitle(),
                          MsgStyle::Information);
         CloseWithoutLoading();
         return;
     }
-    const QString key = SaveSlots::KeyName(slot);
     const QString previous = settings_.Read(SaveSlots::SectionName(), key);
     const Status stored =
         SaveSlots::Store(settings_, slot, *comment, platform_.Now(), currentFormation_);

@@ -22,6 +22,14 @@ QString SettingsFile::Read(const QString& section, const QString& key) const {
     return SettingsText(bytes).Value(section, key);
 }
 
+bool SettingsFile::CanHold(const QString& value, const QString& section, const QString& key) const {
+    QFile file(path_);
+    if (!Exists() || !file.open(QIODevice::ReadOnly)) return true;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return true;
+    return bool(SettingsText(bytes).With(section, {{key, value}}));
+}
+
 Status SettingsFile::Write(const QString& value, const QString& section, const QString& key) {
     return WriteKeys(section, {{key, value}});
 }

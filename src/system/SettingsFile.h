@@ -30,6 +30,10 @@ public:
     // is missing, cannot be read or replaced, or its encoding cannot hold the value.
     Status Write(const QString& value, const QString& section, const QString& key);
 
+    // False when the file's encoding cannot hold the value (writing it would fail for its
+    // characters); true otherwise, also when the file cannot be read (a write says why).
+    bool CanHold(const QString& value, const QString& section, const QString& key) const;
+
     // Several keys of one section in one replacement of the file: all of them or none.
     Status WriteKeys(const QString& section, const QList<SettingsEntry>& entries);
 

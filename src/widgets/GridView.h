@@ -16,9 +16,18 @@ class GridView : public QTableView {
 public:
     explicit GridView(QWidget* parent = nullptr);
 
-    // The column that takes the width the other columns leave free; its present width is the
-    // least it gets (a user's resize of it sets a new least width).
+    void setModel(QAbstractItemModel* model) override;
+
+    // The grid's name column. Widths set by SetDesignColumnWidths, by the user or by
+    // SetPreferredWidth are preferences, not floors: width beyond them goes first to the columns
+    // whose longest text (in the rows held now) is cut, until it fits, then to this column; a
+    // narrower view takes width first from this column, then from the columns set wider than
+    // their design, back to their design widths.
     void SetFillColumn(int column);
+
+    // A column's preferred width (hidden: 0), and setting one as a user's resize does.
+    int PreferredWidth(int column) const;
+    void SetPreferredWidth(int column, int width);
 
     // The grids number rows as the design did: row 0 is the header, model rows count from 1;
     // 0 when there is no current row.
@@ -47,10 +56,18 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    void FitFillColumn();
+    class Header;
+
+    void LayoutColumns();
+    // The width the column's longest text needs, header included, in the rows held now.
+    int NeededWidth(int column) const;
+    int TextMargin() const;
 
     int fillColumn_ = -1;
-    int fillLeast_ = 0;
+    QList<int> design_;          // design widths, px
+    QList<int> preferred_;       // design, restored or user-made widths, px
+    QList<bool> userSized_;      // the user's width stays as it is: no extra for a cut text
+    mutable QList<int> needed_;  // cached NeededWidth per column; -1: to measure
     bool fitting_ = false;
 };
 

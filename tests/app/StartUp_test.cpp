@@ -53,10 +53,12 @@ TEST(StartUpFolderPrompt, isTheInstructionThenTheQuotedExampleOnASecondLine) {
 }
 
 TEST(StartUpMissingFileMessage, namesTheFolderWhereTheFileHasToBePutOnASecondLine) {
-    const QString message = StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
-                                                        S(u"/home/player/.local/share/Velmora"));
+    const QString message =
+        StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
+                                    S(u"/home/player/.local/share/Velmora"), S(u"unitdata.csv"));
     EXPECT_EQ(message, S(u"機体データファイルが見つかりません。\n"
-                         u"次のフォルダに置いてください：/home/player/.local/share/Velmora"));
+                         u"次のフォルダに unitdata.csv を置いてください："
+                         u"/home/player/.local/share/Velmora"));
 }
 
 TEST(StartUpFolderTest, onlyAFolderHoldingAnOrdinaryFileCounts) {
@@ -97,9 +99,9 @@ protected:
     }
     Result<StartUpResult> Run() { return StartUp(platform_, catalogue_, settings_).Run(nullptr); }
     // The message of a missing file, naming this test's program folder.
-    QString Missing(const char16_t* notFound) const {
-        return S(notFound) + S(u"\n次のフォルダに置いてください：") +
-               QDir::toNativeSeparators(folder_.Path());
+    QString Missing(const char16_t* notFound, const char16_t* file = u"") const {
+        return StartUp::MissingFileMessage(S(notFound), QDir::toNativeSeparators(folder_.Path()),
+                                           S(file));
     }
     QString PathSetting() const { return settings_.Read(S(u"Setting"), S(u"path")); }
 
@@ -114,7 +116,8 @@ TEST_F(StartUpTest, catalogueMissing_showsOnlyItsMessageAndEnds) {
     const auto result = Run();
     EXPECT_FALSE(result);
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, Missing(u"機体データファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].text,
+              Missing(u"機体データファイルが見つかりません。", u"unitdata.csv"));
     EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
     EXPECT_EQ(platform_.messages[0].style, MsgStyle::Information);
     EXPECT_TRUE(platform_.folderPrompts.isEmpty());
@@ -126,7 +129,8 @@ TEST_F(StartUpTest, catalogueIsAFolder_countsAsMissing) {
     WriteSettings({S(u"[Setting]")});
     EXPECT_FALSE(Run());
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].text, Missing(u"機体データファイルが見つかりません。"));
+    EXPECT_EQ(platform_.messages[0].text,
+              Missing(u"機体データファイルが見つかりません。", u"unitdata.csv"));
 }
 
 TEST_F(StartUpTest, settingsMissing_showsItsMessageAfterLoadingTheCatalogue) {

@@ -141,7 +141,7 @@ TEST_F(EditingTest, startUp_restoresWithoutAStep_menuShowsTheEntriesDisabled) {
     EXPECT_TRUE(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
     EXPECT_TRUE(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     const QList<QAction*> menus = window_->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
+    ASSERT_EQ(menus.size(), 2);  // 編集, then 設定
     EXPECT_EQ(menus[0]->text(), S(u"編集"));
     EXPECT_TRUE(menus[0]->menu()->actions().contains(undo));
 }

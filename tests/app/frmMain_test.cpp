@@ -290,9 +290,9 @@ TEST_F(WindowTest, load_catalogueMissing_showsOnlyTheFirstMessageAndLeavesSettin
     const QByteArray before = folder_.Read(S(u"setting.ini"));
     EXPECT_FALSE(Window().Load());
     ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(
-        platform_.messages[0].text,
-        StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"), folder_.Path()));
+    EXPECT_EQ(platform_.messages[0].text,
+              StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
+                                          folder_.Path(), S(u"unitdata.csv")));
     EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
     EXPECT_TRUE(platform_.folderPrompts.isEmpty());
     EXPECT_EQ(folder_.Read(S(u"setting.ini")), before);

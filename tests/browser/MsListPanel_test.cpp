@@ -106,19 +106,19 @@ TEST_F(PanelFixture, ClickOnCaptionOrBoxFlipsTheToggleAndRefreshesTheList) {
     EXPECT_EQ(box->frameShadow(), QFrame::Plain);
 }
 
-TEST_F(PanelFixture, ToggleClickKeepsTheRowNumberAndShowsItsUnit) {
+TEST_F(PanelFixture, ToggleClickKeepsTheCurrentUnitWhenListedAndShowsIt) {
     panel.FillMsList(0);
-    SetCurrentRow(3);
+    SetCurrentRow(2);  // E2, on the ground
     QSignalSpy chosen(&panel, &MsListPanel::unitChosen);
     QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);  // E1, E3
     ASSERT_EQ(chosen.size(), 0);
-    EXPECT_EQ(panel.CurrentRow(), 0);  // row 3 is gone
-    SetCurrentRow(2);
+    EXPECT_EQ(panel.CurrentRow(), 0);  // E2 is gone
+    SetCurrentRow(2);                  // E3
     ASSERT_EQ(chosen.size(), 1);
     QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);  // E1, E2, E3
-    EXPECT_EQ(panel.CurrentRow(), 2);
+    EXPECT_EQ(panel.CurrentRow(), 3);                                   // E3 again, in its new row
     ASSERT_EQ(chosen.size(), 2);
-    EXPECT_EQ(chosen.last().at(0).toString(), u"E2");
+    EXPECT_EQ(chosen.last().at(0).toString(), u"E3");
 }
 
 TEST_F(PanelFixture, FactionClickAnnouncesItselfAndShowsNoUnit) {
@@ -137,7 +137,7 @@ TEST_F(PanelFixture, FactionClickAnnouncesItselfAndShowsNoUnit) {
 
 TEST_F(PanelFixture, EnterInTheKeywordBoxFiltersAndShowsTheCurrentRowsUnit) {
     panel.FillMsList(0);
-    SetCurrentRow(1);
+    SetCurrentRow(3);  // E3
     QSignalSpy chosen(&panel, &MsListPanel::unitChosen);
     auto* keyword = Child<QLineEdit>(u"txtKeyword"_s);
     keyword->setText(u"ジ\u3000改"_s);

@@ -239,20 +239,51 @@ TEST_F(frmSaveDataTest, Enter_opensNoPromptAndLoadsNothing) {
     EXPECT_TRUE(dialog.Tag().isEmpty());
 }
 
-TEST_F(frmSaveDataTest, Save_refusedOrCancelledComment_storesNothingAndSaysNothing) {
+TEST_F(frmSaveDataTest, Save_cancelledOrBlankComment_storesNothingAndSaysNothing) {
     WriteIni(S(u"[SaveData]\r\nNo1=") + kSlot3 + S(u"\r\n"));
     const QByteArray before = Ini();
     Open({{S(u"A")}, {S(u"0")}, {S(u"0")}, {S(u"1")}});
     for (const std::optional<QString>& answer :
          {std::optional<QString>(), std::optional<QString>(QString()),
-          std::optional<QString>(S(u"タブ\tあり")), std::optional<QString>(S(u"改行\r\nあり")),
-          std::optional<QString>(S(u"改行\nあり")), std::optional<QString>(S(u"   "))}) {
+          std::optional<QString>(S(u"   "))}) {
         platform_.inputAnswers.push_back(answer);
         Click(S(u"cmdSave"));
     }
-    EXPECT_EQ(platform_.inputs.size(), 6u);
+    EXPECT_EQ(platform_.inputs.size(), 3u);
     EXPECT_EQ(Ini(), before);
     EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_TRUE(dialog_->isVisible());
+}
+
+TEST_F(frmSaveDataTest, Save_refusedComment_isOfferedAgainAsTypedWithTheReason) {
+    WriteIni(S(u"[SaveData]\r\nNo1=") + kSlot3 + S(u"\r\n"));
+    const QByteArray before = Ini();
+    Open({{S(u"A")}, {S(u"0")}, {S(u"0")}, {S(u"1")}});
+    const QString ask = S(u"コメントを入力してください。");
+    // A tab or a line break, then a character code page 932 has not; cancelled at the end.
+    for (const QString& typed : {S(u"タブ\tあり"), S(u"改行\r\nあり"), S(u"改行\nあり")}) {
+        platform_.inputs.clear();
+        platform_.inputAnswers = {typed, std::nullopt};
+        Click(S(u"cmdSave"));
+        ASSERT_EQ(platform_.inputs.size(), 2u);
+        EXPECT_EQ(platform_.inputs[1].defaultText, typed);
+        EXPECT_EQ(platform_.inputs[1].prompt, ask + S(u"\nタブや改行はコメントに使えません。"));
+        EXPECT_EQ(platform_.inputs[1].title, S(u"編成の登録"));
+    }
+    EXPECT_EQ(Ini(), before);
+    EXPECT_TRUE(platform_.messages.empty());
+
+    // Corrected on the second offer, the comment is stored.
+    platform_.inputs.clear();
+    platform_.inputAnswers = {S(u"絵文字😀"), S(u"絵文字")};
+    Click(S(u"cmdSave"));
+    ASSERT_EQ(platform_.inputs.size(), 2u);
+    EXPECT_EQ(platform_.inputs[1].defaultText, S(u"絵文字😀"));
+    EXPECT_EQ(platform_.inputs[1].prompt,
+              ask + S(u"\n設定ファイルに書けない文字が含まれています。"));
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0].text, S(u"登録しました。"));
+    EXPECT_EQ(Cell(Slots(), 1, 1), S(u"絵文字"));
     EXPECT_TRUE(dialog_->isVisible());
 }
 
@@ -268,22 +299,6 @@ TEST_F(frmSaveDataTest, Save_withoutSettingsFile_reportsItAndCloses) {
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);
     EXPECT_TRUE(dialog_->Tag().isEmpty());
     EXPECT_FALSE(settings_.Exists());
-}
-
-TEST_F(frmSaveDataTest, Save_commentTheFileCannotHold_reportsTheFailureNotSuccess) {
-    WriteIni(S(u"[SaveData]\r\nNo1=") + kSlot3 + S(u"\r\n"));
-    const QByteArray before = Ini();
-    Open({{S(u"A")}, {S(u"0")}, {S(u"0")}, {S(u"1")}});
-    platform_.inputAnswers.push_back(S(u"絵文字😀"));
-    Click(S(u"cmdSave"));
-    EXPECT_EQ(Ini(), before);
-    ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0].title, S(u"エラー"));
-    EXPECT_EQ(platform_.messages[0].style, MsgStyle::Information);
-    EXPECT_TRUE(platform_.messages[0].text.startsWith(S(u"登録できませんでした。")));
-    EXPECT_TRUE(platform_.messages[0].text.contains(S(u"文字コード")));
-    EXPECT_EQ(Cell(Slots(), 1, 1), S(u"旧編成"));
-    EXPECT_TRUE(dialog_->isVisible());
 }
 
 TEST_F(frmSaveDataTest, Load_freeSlotOrEmptyFormation_saysNoUnitsAndStaysOpen) {
