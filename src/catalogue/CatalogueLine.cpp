@@ -33,8 +33,8 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     const QChar* begin = Field(k, Name).data();
     const QStringView last = Field(k, Detach);
     const QStringView fields(begin, last.data() + last.size() - begin);
-    const auto it = weapons_.constFind(fields);
-    if (it != weapons_.constEnd()) return it->id;
+    const std::u16string_view key(fields.utf16(), size_t(fields.size()));
+    if (const auto it = weapons_.find(key); it != weapons_.end()) return it->second.id;
     typWeapon weapon;
     weapon.Name = rules::WeaponName(Field(k, Name));
     weapon.Attribute = rules::DashDefault(Field(k, Attribute));
@@ -52,8 +52,8 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     weapon.Option = zero;
     weapon.Equipped = zero;
     WeaponEntry entry{fields.toString(), store_.AddWeapon(weapon)};
-    const QStringView key = entry.fields;
-    return weapons_.emplace(key, std::move(entry))->id;
+    const std::u16string_view owned(QStringView(entry.fields).utf16(), size_t(entry.fields.size()));
+    return weapons_.emplace(owned, std::move(entry)).first->second.id;
 }
 
 void CatalogueLine::Fill() {
@@ -61,7 +61,7 @@ void CatalogueLine::Fill() {
     const QStringView picture = Field(Picture);
     const QString imageBase = rules::ImageBase(picture);
     const QString imageName = rules::ImageName(picture);
-    CompactUnit& unit = store_.AddUnit({Field(MsNo), Field(Name), imageBase, imageName});
+    CompactUnit& unit = store_.AddUnit({Field(MsNo), Field(Name), imageName, imageBase});
     const auto set = [&unit](UnitText text, std::uint32_t id) { unit.texts[size_t(text)] = id; };
     const QStringView move = Field(Move);
     unit.army = std::int8_t(rules::Army(Field(Army)));

@@ -32,6 +32,10 @@ std::uint32_t UnitStore::AddWeapon(const typWeapon& weapon) {
 CompactUnit& UnitStore::AddUnit(const std::array<QStringView, size_t(UnitName::Count)>& names) {
     CompactUnit& unit = units_.emplace_back();
     for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0 && names[i - 1].startsWith(names[i])) {
+            unit.names[i] = {unit.names[i - 1].at, std::uint32_t(names[i].size())};
+            continue;
+        }
         unit.names[i] = {std::uint32_t(arena_.size()), std::uint32_t(names[i].size())};
         arena_.append(names[i]);
     }

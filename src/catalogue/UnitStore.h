@@ -30,7 +30,8 @@ enum class UnitText : int {
 };
 
 // The texts of a unit that are its own, kept in the store's name arena.
-enum class UnitName : int { MsNo, MsName, ImageBase, ImageName, Count };
+// A picture's base is the start of its name, and takes no characters of its own.
+enum class UnitName : int { MsNo, MsName, ImageName, ImageBase, Count };
 
 // One unit as the catalogue holds it: its own names as spans of one arena, every other text an
 // id into texts shared by all units, each weapon an id into the distinct weapons. The loaded
