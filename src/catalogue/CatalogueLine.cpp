@@ -33,8 +33,8 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     const QChar* begin = Field(k, Name).data();
     const QStringView last = Field(k, Detach);
     const QStringView fields(begin, last.data() + last.size() - begin);
-    const std::u16string_view key(fields.utf16(), size_t(fields.size()));
-    if (const auto it = weapons_.find(key); it != weapons_.end()) return it->second.id;
+    const auto it = weapons_.constFind(fields);
+    if (it != weapons_.constEnd()) return it->id;
     typWeapon weapon;
     weapon.Name = rules::WeaponName(Field(k, Name));
     weapon.Attribute = rules::DashDefault(Field(k, Attribute));
@@ -52,8 +52,8 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     weapon.Option = zero;
     weapon.Equipped = zero;
     WeaponEntry entry{fields.toString(), store_.AddWeapon(weapon)};
-    const std::u16string_view owned(QStringView(entry.fields).utf16(), size_t(entry.fields.size()));
-    return weapons_.emplace(owned, std::move(entry)).first->second.id;
+    const QStringView key = entry.fields;
+    return weapons_.emplace(key, std::move(entry))->id;
 }
 
 void CatalogueLine::Fill() {

@@ -5,11 +5,10 @@
 #include "catalogue/UnitRecord.h"
 #include "catalogue/UnitStore.h"
 
+#include <QHash>
 #include <QStringView>
 #include <array>
 #include <cstdint>
-#include <string_view>
-#include <unordered_map>
 
 namespace velmora {
 
@@ -100,9 +99,7 @@ private:
                         store_};
     TextPool moves_{rules::Move, store_};
     TextPool categories_{rules::Category, store_};
-    // Keyed by the weapon's characters as written; the standard hash goes through a weapon's
-    // sixty-odd characters several times faster than qHash.
-    std::unordered_map<std::u16string_view, WeaponEntry> weapons_;
+    QHash<QStringView, WeaponEntry> weapons_;
 };
 
 }  // namespace velmora
