@@ -25,7 +25,7 @@ void LoadRepeatedly(benchmark::State& state, bool warmUp) {
             state.SkipWithError("the generated catalogue did not load");
             break;
         }
-        benchmark::DoNotOptimize(catalogue.MsDataList().data());
+        benchmark::DoNotOptimize(catalogue.UnitCount());
     }
     state.SetComplexityN(units);
     state.SetItemsProcessed(state.iterations() * units);

@@ -185,7 +185,7 @@ void BM_RowPreview(benchmark::State& state) {
     const clsMsData& catalogue = Catalogue(50000);
     std::vector<velmora::FormationRow> formation;
     for (int unit = 1; unit <= state.range(0); ++unit)
-        formation.push_back(velmora::ListedUnitRow(catalogue.MsDataList()[std::size_t(unit)]));
+        formation.push_back(velmora::ListedUnitRow(catalogue.Record(unit)));
     const velmora::Commander commander{5, 99, 99, 3};
     MsListModel model(catalogue);
     model.SetPreview([&](const velmora::typMsData& unit) {

@@ -20,7 +20,7 @@ constexpr RowTraits kCategory = Bit(ListToggle::MassProduction) | Bit(ListToggle
                                 Bit(ListToggle::Nt);
 constexpr RowTraits kStar = Bit(ListToggle::Star);
 
-bool StartsWith(const QString& text, QChar c) { return !text.isEmpty() && text.front() == c; }
+bool StartsWith(QStringView text, QChar c) { return !text.isEmpty() && text.front() == c; }
 
 }  // namespace
 
@@ -43,22 +43,21 @@ void MsListFilter::SetToggle(ListToggle toggle, bool on) {
         toggles_ &= RowTraits(~Bit(toggle));
 }
 
-MsListFilter::RowTraits MsListFilter::TraitsOf(const typMsData& unit, const QString& factionMark) {
+MsListFilter::RowTraits MsListFilter::TraitsOf(QStringView area, QStringView category,
+                                               QStringView name, QStringView factionMark) {
     RowTraits traits = 0;
     const auto set = [&traits](ListToggle toggle, bool matches) {
         if (matches) traits |= Bit(toggle);
     };
-    const QString& area = unit.MoveArea;
     set(ListToggle::General, area.contains(u'汎'));
     set(ListToggle::Earth, StartsWith(area, u'地'));
     set(ListToggle::Space, StartsWith(area, u'宇'));
-    const QString& category = unit.Restriction;
     set(ListToggle::MassProduction, StartsWith(category, u'量'));
     set(ListToggle::Ace, StartsWith(category, u'一'));
     set(ListToggle::Private, StartsWith(category, u'専'));
     set(ListToggle::Limit, StartsWith(category, u'限'));
     set(ListToggle::Nt, category.contains(u'Ｎ'));
-    set(ListToggle::Star, unit.MsName.contains(u'☆'));
+    set(ListToggle::Star, name.contains(u'☆'));
     if (factionMark == QStringView(u"連"))
         traits |= kFederation;
     else if (factionMark == QStringView(u"ジ"))

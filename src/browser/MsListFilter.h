@@ -46,7 +46,12 @@ public:
         return PassesTraits(TraitsOf(unit, factionMark)) && KeywordPasses(unit.MsName, unit.Weight);
     }
 
-    static RowTraits TraitsOf(const typMsData& unit, const QString& factionMark);
+    static RowTraits TraitsOf(const typMsData& unit, const QString& factionMark) {
+        return TraitsOf(unit.MoveArea, unit.Restriction, unit.MsName, factionMark);
+    }
+    // The same from the unit's terrain class, category and name.
+    static RowTraits TraitsOf(QStringView area, QStringView category, QStringView name,
+                              QStringView factionMark);
     // The faction, star, terrain and category tests.
     bool PassesTraits(RowTraits traits) const;
     // Every keyword word is in the name or is the weight, as typed or in half width.

@@ -67,18 +67,21 @@ MsListModel::MsListModel(const clsMsData& catalogue, QObject* parent)
     : QAbstractTableModel(parent), catalogue_(catalogue) {}
 
 void MsListModel::UpdateOrder() {
-    const auto& list = catalogue_.MsDataList();
+    const UnitStore& units = catalogue_.Units();
     if (catalogue_.LoadStamp() == orderedLoad_ && orderedLoad_ != 0) return;
     order_.clear();
     texts_.clear();
     const std::vector<int> rows = MsListSort::Presort(catalogue_);
     order_.reserve(rows.size());
     for (int row : rows) {
-        const typMsData& unit = list[size_t(row)];
-        order_.push_back({row, MsListFilter::TraitsOf(unit, catalogue_.get配備名(row)),
-                          int(texts_.size()), int(unit.MsName.size()), int(unit.Weight.size())});
-        texts_ += unit.MsName;
-        texts_ += unit.Weight;
+        const QStringView name = units.Name(row, UnitName::MsName);
+        const QStringView weight = units.Text(row, UnitText::Weight);
+        const MsListFilter::RowTraits traits = MsListFilter::TraitsOf(
+            units.Text(row, UnitText::MoveArea), units.Text(row, UnitText::Restriction), name,
+            catalogue_.get配備名(row));
+        order_.push_back({row, traits, int(texts_.size()), int(name.size()), int(weight.size())});
+        texts_ += name;
+        texts_ += weight;
     }
     orderedLoad_ = catalogue_.LoadStamp();
     for (std::vector<int>& ranks : sortRanks_) ranks.clear();
@@ -117,7 +120,7 @@ void MsListModel::sort(int column, Qt::SortOrder order) {
     // Each catalogue row is listed once, so its new position tells where an index moved.
     const QModelIndexList moved = persistentIndexList();
     if (!moved.isEmpty()) {
-        std::vector<int> position(catalogue_.MsDataList().size() + 1, -1);
+        std::vector<int> position(size_t(catalogue_.UnitCount()) + 1, -1);
         for (size_t i = 0; i < rows_.size(); ++i) position[size_t(rows_[i])] = int(i);
         QModelIndexList to;
         to.reserve(moved.size());
@@ -150,7 +153,7 @@ QVariant MsListModel::data(const QModelIndex& index, int role) const {
         }
         case Qt::ToolTipRole:
             if (!preview_) return QVariant();
-            return preview_(catalogue_.MsDataList()[size_t(rows_[size_t(index.row())])]);
+            return preview_(catalogue_.Record(rows_[size_t(index.row())]));
         case Qt::TextAlignmentRole:
             switch (Column(index.column())) {
                 case Column::Army:
@@ -208,38 +211,39 @@ QVariant MsListModel::headerData(int section, Qt::Orientation orientation, int r
 }
 
 QString MsListModel::CellText(const clsMsData& catalogue, int catalogueRow, int column) {
-    const auto& list = catalogue.MsDataList();
-    if (catalogueRow < 0 || size_t(catalogueRow) >= list.size()) return QString();
-    const typMsData& unit = list[size_t(catalogueRow)];
+    if (catalogueRow < 1 || catalogueRow > catalogue.UnitCount()) return QString();
+    const UnitStore& units = catalogue.Units();
+    const auto text = [&](UnitText t) { return units.Text(catalogueRow, t).toString(); };
     switch (Column(column)) {
         case Column::MsNo:
-            return unit.MsNo;
+            return units.Name(catalogueRow, UnitName::MsNo).toString();
         case Column::Army:
             return catalogue.get配備名(catalogueRow);
         case Column::Weight:
-            return unit.Weight;
+            return text(UnitText::Weight);
         case Column::MsName:
-            return unit.MsName;
+            return units.Name(catalogueRow, UnitName::MsName).toString();
         case Column::Supply:
-            return unit.Supply;
+            return text(UnitText::Supply);
         case Column::Hp:
-            return unit.Hp;
+            return text(UnitText::Hp);
         case Column::Armor:
-            return unit.Armor;
+            return text(UnitText::Armor);
         case Column::AwayBase:
-            return unit.AwayBase;
+            return text(UnitText::AwayBase);
         case Column::PreemptiveBase:
-            return unit.PreemptiveBase;
+            return text(UnitText::PreemptiveBase);
         case Column::Move:
-            return unit.MoveType + unit.Move;
+            return units.Text(catalogueRow, UnitText::MoveType) +
+                   units.Text(catalogueRow, UnitText::Move);
         case Column::Restriction:
-            return unit.Restriction;
+            return text(UnitText::Restriction);
         case Column::Repair:
-            return unit.Repair;
+            return text(UnitText::Repair);
         case Column::Shield:
-            return unit.Shield;
+            return units.Shield(catalogueRow) ? QStringLiteral(u"○") : QString();
         case Column::Tec:
-            return unit.Tec;
+            return text(UnitText::Tec);
         default:
             return QString();
     }

@@ -8,13 +8,7 @@ namespace velmora {
 namespace {
 
 constexpr QStringView kCircle = u"○";
-constexpr QStringView kTimes = u"×";
-constexpr QStringView kRemoveEquipment = u"装備を外す";
 constexpr QStringView kShieldFitted = u"盾あり";
-
-// Half the load, as the game counts it against pre-emption: rounded to a whole number first,
-// then halved with the remainder dropped.
-long long HalfLoad(const QString& load) { return num::Half(num::WholeInt(rules::Value(load))); }
 
 }  // namespace
 
@@ -33,90 +27,61 @@ bool CatalogueLine::Split(QStringView line) {
     return fieldCount_ == kFieldCount;
 }
 
-void CatalogueLine::FillWeapon(typWeapon& weapon, int k) {
+std::uint32_t CatalogueLine::Weapon(int k) {
     using enum WeaponColumn;
-    const QString zero = QStringLiteral(u"0");
-    weapon.Name = weaponNames_.Get(Field(k, Name));
-    weapon.Attribute = attributes_.Get(Field(k, Attribute));
+    // The weapon's ten fields are one stretch of the line.
+    const QChar* begin = Field(k, Name).data();
+    const QStringView last = Field(k, Detach);
+    const QStringView fields(begin, last.data() + last.size() - begin);
+    const auto it = weapons_.constFind(fields);
+    if (it != weapons_.constEnd()) return it->id;
+    typWeapon weapon;
+    weapon.Name = rules::WeaponName(Field(k, Name));
+    weapon.Attribute = rules::DashDefault(Field(k, Attribute));
     weapon.Power = rules::NumberOrZero(Field(k, Power));
-    weapon.Shots = shots_.Get(Field(k, Shots));
+    weapon.Shots = rules::Shots(Field(k, Shots));
     weapon.Range1 = rules::NumberOrDashes(Field(k, Range1));
     weapon.Range2 = rules::NumberOrDashes(Field(k, Range2));
     weapon.Range3 = rules::NumberOrDashes(Field(k, Range3));
     weapon.Range4 = rules::NumberOrDashes(Field(k, Range4));
     weapon.AntiAir = rules::AntiAir(Field(k, AntiAir));
     weapon.Detach = rules::Detach(Field(k, Detach));
+    const QString zero = QStringLiteral(u"0");
     weapon.AwayLoad = zero;
     weapon.DefaultEquipped = zero;
     weapon.Option = zero;
     weapon.Equipped = zero;
+    WeaponEntry entry{fields.toString(), store_.AddWeapon(weapon)};
+    const QStringView key = entry.fields;
+    return weapons_.emplace(key, std::move(entry))->id;
 }
 
-void CatalogueLine::Fill(typMsData& unit) {
+void CatalogueLine::Fill() {
     using enum CatalogueColumn;
-    const QStringView equipCode = Field(EquipCode);
     const QStringView picture = Field(Picture);
+    const QString imageBase = rules::ImageBase(picture);
+    const QString imageName = rules::ImageName(picture);
+    CompactUnit& unit = store_.AddUnit({Field(MsNo), Field(Name), imageName, imageBase});
+    const auto set = [&unit](UnitText text, std::uint32_t id) { unit.texts[size_t(text)] = id; };
     const QStringView move = Field(Move);
-
-    unit.MsNo = Field(MsNo).toString();
-    unit.Army = rules::Army(Field(Army));
-    unit.MsName = Field(Name).toString();
-    unit.Hp = rules::Numeric(Field(Hp));
-    unit.Weight = rules::Weight(Field(Weight));
-    unit.Repair = rules::Numeric(Field(Repair));
-    unit.Armor = rules::Numeric(Field(Armor));
-    unit.ShieldLoad = rules::SecondChar(equipCode);
-    unit.Preemptive = unit.PreemptiveBase = rules::Numeric(Field(Preemptive));
-    unit.Away = unit.AwayBase = rules::Numeric(Field(Away));
-    unit.MoveType = moveTypes_.Get(move);
-    unit.MoveArea = rules::MoveArea(unit.MoveType);
-    unit.Move = rules::Move(move);
-    unit.Supply = rules::Numeric(Field(Supply));
-    unit.Restriction = categories_.Get(Field(Category));
-    unit.EquipCode = texts_.Get(equipCode);
-    unit.ImageBase = rules::ImageBase(picture);
-    unit.ImageName = rules::ImageName(picture);
-    unit.Tec = texts_.Get(Field(Tec));
-
-    // The catalogue's evasion and pre-emption include the loads of the default equipment; add
-    // them back so that the record holds the unit's values without it. The m-th weapon marked
-    // "○" or "×" finds its load at character m + 1 of EquipCode. Of each choice group only the
-    // first "○" weapon is equipped by default; a "装備を外す" row starts a new group.
-    const QString one = QStringLiteral(u"1");
-    int position = 0;
-    bool firstChoicePending = true;
-    for (int k = 0; k < kWeaponCount; ++k) {
-        typWeapon& weapon = unit.Weapon[k];
-        FillWeapon(weapon, k);
-        if (weapon.Detach == kTimes) {
-            ++position;
-        } else if (weapon.Detach == kCircle) {
-            ++position;
-            const QString load = rules::CharAt(equipCode, position);
-            if (firstChoicePending) {
-                unit.Away = rules::NumberText(rules::Value(unit.Away) + rules::Value(load));
-                const long long halfLoads = HalfLoad(load) + HalfLoad(unit.ShieldLoad);
-                unit.Preemptive =
-                    rules::NumberText(rules::Value(unit.Preemptive) + double(halfLoads));
-                weapon.DefaultEquipped = one;
-                weapon.Equipped = one;
-                firstChoicePending = false;
-            }
-            weapon.Option = one;
-            weapon.AwayLoad = load;
-        } else if (weapon.Name == kRemoveEquipment) {
-            weapon.DefaultEquipped = QStringLiteral(u"0");
-            weapon.Option = one;
-            firstChoicePending = true;
-        }
-    }
-
-    // A fitted shield's load is included in the catalogue's evasion too.
+    unit.army = std::int8_t(rules::Army(Field(Army)));
+    set(UnitText::Hp, numbers_.Get(Field(Hp)));
+    set(UnitText::Weight, weights_.Get(Field(Weight)));
+    set(UnitText::Repair, numbers_.Get(Field(Repair)));
+    set(UnitText::Armor, numbers_.Get(Field(Armor)));
+    set(UnitText::PreemptiveBase, numbers_.Get(Field(Preemptive)));
+    set(UnitText::AwayBase, numbers_.Get(Field(Away)));
+    set(UnitText::MoveType, moveTypes_.Get(move));
+    set(UnitText::MoveArea, moveAreas_.Get(move));
+    set(UnitText::Move, moves_.Get(move));
+    set(UnitText::Supply, numbers_.Get(Field(Supply)));
+    set(UnitText::Restriction, categories_.Get(Field(Category)));
+    set(UnitText::EquipCode, texts_.Get(Field(EquipCode)));
+    set(UnitText::Tec, texts_.Get(Field(Tec)));
+    for (int k = 0; k < kWeaponCount; ++k) unit.weapons[size_t(k)] = Weapon(k);
+    // A fitted shield's load is included in the catalogue's evasion.
     const QStringView shield = Field(Shield);
-    if (shield == kCircle || shield == kShieldFitted) {
-        unit.Shield = QStringLiteral(u"○");
-        unit.Away = rules::NumberText(rules::Value(unit.ShieldLoad) + rules::Value(unit.Away));
-    }
+    unit.shield = shield == kCircle || shield == kShieldFitted;
 }
 
 }  // namespace velmora

@@ -3,9 +3,12 @@
 #include "catalogue/CatalogueRules.h"
 #include "catalogue/TextPool.h"
 #include "catalogue/UnitRecord.h"
+#include "catalogue/UnitStore.h"
 
+#include <QHash>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 
 namespace velmora {
 
@@ -55,12 +58,13 @@ constexpr int WeaponColumnIndex(int k, WeaponColumn column) {
 }
 
 // One unit line of the catalogue: splits it into its comma-separated fields (no quoting of any
-// kind) and turns them into a unit record, adding back the loads of the equipment the
-// catalogue's evasion and pre-emption already include. The views point into the line, which
-// must outlive the object's use. Texts that repeat from unit to unit are shared by all the
-// records one object fills.
+// kind) and adds them to a store as a compact unit. The views point into the line, which must
+// outlive the object's use. Each distinct field, and each distinct weapon (its ten fields as
+// written), goes through its rule once per object.
 class CatalogueLine {
 public:
+    explicit CatalogueLine(UnitStore& store) : store_(store) {}
+
     // Fields a unit line must have; fields after the last of them are not read.
     static constexpr int kFieldCount = int(CatalogueColumn::Count);
 
@@ -69,24 +73,33 @@ public:
     bool Split(QStringView line);
     int FieldCount() const { return fieldCount_; }
 
-    // Fills unit, an empty record, from the fields of a line that Split accepted.
-    void Fill(typMsData& unit);
+    // Adds the unit of a line that Split accepted to the store.
+    void Fill();
 
 private:
     QStringView Field(CatalogueColumn column) const { return fields_[size_t(column)]; }
     QStringView Field(int k, WeaponColumn column) const {
         return fields_[size_t(WeaponColumnIndex(k, column))];
     }
-    void FillWeapon(typWeapon& weapon, int k);
+    std::uint32_t Weapon(int k);
 
+    struct WeaponEntry {
+        QString fields;  // owns the characters the entry's key views
+        std::uint32_t id = 0;
+    };
+
+    UnitStore& store_;
     std::array<QStringView, kFieldCount> fields_;
     int fieldCount_ = 0;
-    TextPool texts_{rules::Text};
-    TextPool moveTypes_{rules::MoveType};
-    TextPool categories_{rules::Category};
-    TextPool weaponNames_{rules::WeaponName};
-    TextPool attributes_{rules::DashDefault};
-    TextPool shots_{rules::Shots};
+    TextPool texts_{rules::Text, store_};
+    TextPool numbers_{rules::Numeric, store_};
+    TextPool weights_{rules::Weight, store_};
+    TextPool moveTypes_{rules::MoveType, store_};
+    TextPool moveAreas_{[](QStringView move) { return rules::MoveArea(rules::MoveType(move)); },
+                        store_};
+    TextPool moves_{rules::Move, store_};
+    TextPool categories_{rules::Category, store_};
+    QHash<QStringView, WeaponEntry> weapons_;
 };
 
 }  // namespace velmora

@@ -2,15 +2,16 @@
 
 namespace velmora {
 
-QString TextPool::Get(QStringView field) {
+std::uint32_t TextPool::Get(QStringView field) {
     const auto it = entries_.constFind(field);
-    if (it != entries_.constEnd()) return it->text;
+    if (it != entries_.constEnd()) return it->id;
     Entry entry;
-    entry.text = rule_(field);
+    const QString text = rule_(field);
+    entry.id = store_.AddText(text);
     // Most rules keep the field as it is; the key then shares the text's characters.
-    entry.field = entry.text == field ? entry.text : field.toString();
+    entry.field = text == field ? text : field.toString();
     const QStringView key = entry.field;
-    return entries_.emplace(key, std::move(entry))->text;
+    return entries_.emplace(key, std::move(entry))->id;
 }
 
 }  // namespace velmora

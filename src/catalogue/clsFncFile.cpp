@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <algorithm>
+
 namespace velmora {
 
 Status clsFncFile::fncOpenFile(const QString& path, QStringList& lines, int& result) {
@@ -39,11 +41,15 @@ Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& b
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return fail();
     // Read piece by piece: readAll() cannot tell a failed read from the end of the file.
     constexpr qint64 kPiece = 1 << 20;
-    if (!device.isSequential()) bytes.reserve(device.size());
+    // A file's bytes and the byte more that finds its end fit the reserve: a piece beyond it
+    // would grow the array to twice the file.
+    if (!device.isSequential()) bytes.reserve(qsizetype(device.size()) + 1);
     for (;;) {
         const qsizetype had = bytes.size();
-        bytes.resize(had + kPiece);
-        const qint64 got = device.read(bytes.data() + had, kPiece);
+        const qsizetype room = bytes.capacity() - had;
+        const qsizetype piece = room > 0 ? std::min<qsizetype>(room, kPiece) : kPiece;
+        bytes.resize(had + piece);
+        const qint64 got = device.read(bytes.data() + had, piece);
         if (got < 0) return fail();
         bytes.resize(had + got);
         if (got == 0) break;

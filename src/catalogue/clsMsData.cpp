@@ -56,8 +56,9 @@ Status clsMsData::SetDataSource(QIODevice& file, const QString& path) {
 Status clsMsData::LoadRead(const Status& read, const QByteArray& bytes, const QString& path) {
     if (!read) {
         loadStamp_ = NextLoadStamp();
-        rows_.clear();
+        units_ = std::make_shared<UnitStore>();
         indexByMsNo_.clear();
+        records_.clear();
         count_ = -1;
         return read;
     }
@@ -71,17 +72,15 @@ Status clsMsData::LoadFromBytes(const QByteArray& bytes) {
 
 Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
     loadStamp_ = NextLoadStamp();
-    rows_.clear();
+    units_ = std::make_shared<UnitStore>();
     indexByMsNo_.clear();
-    // Growing the records as they come would hold them twice at every step; the lines that can
+    records_.clear();
+    // Growing the units as they come would hold them twice at every step; the lines that can
     // be units, those with a field separator byte for each field, bound them without letting
     // empty lines or one overlong line ask for memory that no unit needs.
-    const qsizetype unitBound = LinesWithFields(bytes) + 1;
-    std::vector<typMsData> rows;
-    QHash<QString, int> index;
-    rows.reserve(size_t(unitBound));
-    index.reserve(unitBound);
-    CatalogueLine line;
+    auto units = std::make_shared<UnitStore>();
+    units->Reserve(LinesWithFields(bytes));
+    CatalogueLine line(*units);
     Status status = Status::Ok();
     qsizetype number = 0;
     // Every line is counted, even after a failure; the first line is the header, whatever it
@@ -99,15 +98,7 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
                     .arg(CatalogueLine::kFieldCount));
             return;
         }
-        if (rows.empty()) rows.emplace_back();  // row 0: the empty record, never filled
-        typMsData& unit = rows.emplace_back();
-        line.Fill(unit);
-        // The first line wins; an empty MsNo always means the empty record. Rows start at 1,
-        // so 0 marks a number seen for the first time.
-        if (!unit.MsNo.isEmpty()) {
-            int& row = index[unit.MsNo];
-            if (row == 0) row = int(rows.size()) - 1;
-        }
+        line.Fill();
     });
     if (count < 0) {
         count_ = -1;
@@ -117,16 +108,21 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
     }
     count_ = count == 0 ? -1 : int(count);
     if (!status) return status;
-    rows_ = std::move(rows);
+    // The first line wins; an empty MsNo always means the empty record.
+    QHash<QStringView, int> index;
+    index.reserve(units->UnitCount());
+    for (int row = 1; row <= units->UnitCount(); ++row) {
+        const QStringView msNo = units->Name(row, UnitName::MsNo);
+        if (!msNo.isEmpty() && !index.contains(msNo)) index.insert(msNo, row);
+    }
+    units_ = std::move(units);
     indexByMsNo_ = std::move(index);
     return Status::Ok();
 }
 
-int clsMsData::UnitCount() const { return rows_.empty() ? 0 : int(rows_.size()) - 1; }
-
 QString clsMsData::get配備名(int i) const {
-    if (i < 0 || size_t(i) >= rows_.size()) return QString();
-    switch (rows_[size_t(i)].Army) {
+    if (i < 1 || i > UnitCount()) return QString();
+    switch (units_->Army(i)) {
         case 0:
             return QStringLiteral(u"連");
         case 1:
@@ -136,14 +132,21 @@ QString clsMsData::get配備名(int i) const {
     }
 }
 
+typMsData clsMsData::Record(int i) const {
+    return i >= 1 && i <= UnitCount() ? units_->Record(i) : typMsData();
+}
+
 typMsData clsMsData::GetMsData(const QString& msNo) const {
-    const typMsData* found = FindMsData(msNo);
-    return found ? *found : typMsData();
+    const auto it = indexByMsNo_.constFind(msNo);
+    return it == indexByMsNo_.constEnd() ? typMsData() : units_->Record(*it);
 }
 
 const typMsData* clsMsData::FindMsData(const QString& msNo) const {
     const auto it = indexByMsNo_.constFind(msNo);
-    return it == indexByMsNo_.constEnd() ? nullptr : &rows_[size_t(*it)];
+    if (it == indexByMsNo_.constEnd()) return nullptr;
+    std::shared_ptr<const typMsData>& record = records_[*it];
+    if (!record) record = std::make_shared<const typMsData>(units_->Record(*it));
+    return record.get();
 }
 
 }  // namespace velmora

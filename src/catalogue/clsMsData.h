@@ -2,20 +2,22 @@
 
 #include "catalogue/Status.h"
 #include "catalogue/UnitRecord.h"
+#include "catalogue/UnitStore.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <memory>
+#include <unordered_map>
 
 class QIODevice;
 
 namespace velmora {
 
-// The unit catalogue: unitdata.csv read once into MsDataList, rows 1..n in file order (row 0 is
-// an empty record that is never filled; with no unit the list holds no row at all). Rows never
-// change after loading; callers get copies through GetMsData.
+// The unit catalogue: unitdata.csv read once into compact units, rows 1..n in file order. Rows
+// never change after loading; the list reads their texts in place, other callers get full unit
+// records through Record, GetMsData and FindMsData.
 class clsMsData {
 public:
     // DataSource: reads the file at path whole and loads it. A line with fewer than 88 fields
@@ -38,9 +40,14 @@ public:
     // changes, even when a reload put the new rows at the old address.
     quint64 LoadStamp() const { return loadStamp_; }
 
-    // Number of units n; MsDataList() then has n + 1 rows (or none when n is 0).
-    int UnitCount() const;
-    const std::vector<typMsData>& MsDataList() const { return rows_; }
+    // Number of units n: rows 1 to n.
+    int UnitCount() const { return units_->UnitCount(); }
+
+    // The units' texts in place, for rows 1 to UnitCount().
+    const UnitStore& Units() const { return *units_; }
+
+    // The full record of row i; the empty record when i is not a row.
+    typMsData Record(int i) const;
 
     // Faction mark of row i: "連" for Army 0, "ジ" for Army 1, empty otherwise or when i is
     // outside the list.
@@ -49,7 +56,8 @@ public:
     // A copy of the first row whose MsNo equals msNo exactly, or the empty record.
     typMsData GetMsData(const QString& msNo) const;
 
-    // The first row with that MsNo without copying it; nullptr when there is none.
+    // The first row with that MsNo as a full record kept until the next load (each row's
+    // record is made at its first look-up); nullptr when there is none.
     const typMsData* FindMsData(const QString& msNo) const;
 
 private:
@@ -62,8 +70,10 @@ private:
 
     int count_ = 0;
     quint64 loadStamp_ = 0;
-    std::vector<typMsData> rows_;
-    QHash<QString, int> indexByMsNo_;  // MsNo -> first row
+    // Shared with copies: the rows never change, and the index's keys view the store's names.
+    std::shared_ptr<const UnitStore> units_ = std::make_shared<UnitStore>();
+    QHash<QStringView, int> indexByMsNo_;  // MsNo -> first row
+    mutable std::unordered_map<int, std::shared_ptr<const typMsData>> records_;
 };
 
 }  // namespace velmora

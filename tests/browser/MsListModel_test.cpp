@@ -191,7 +191,7 @@ TEST(MsListModel, EveryFilterSettingListsExactlyTheRowsThatPassInListOrder) {
                     filter.SetToggle(ListToggle(t), toggles & (1 << t));
                 std::vector<int> expected;
                 for (int row : order) {
-                    if (filter.Passes(catalogue->MsDataList()[size_t(row)],
+                    if (filter.Passes(catalogue->Record(row),
                                       catalogue->get配備名(row)))
                         expected.push_back(row);
                 }

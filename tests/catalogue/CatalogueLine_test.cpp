@@ -17,7 +17,8 @@ QStringList Marked(const QString& name, const QString& detach) {
 }
 
 TEST(CatalogueLineSplit, CountsFieldsUpTo88) {
-    CatalogueLine line;
+    UnitStore store;
+    CatalogueLine line(store);
     const QString unit = UnitLine();
     EXPECT_TRUE(line.Split(unit));
     EXPECT_EQ(line.FieldCount(), 88);
@@ -139,13 +140,15 @@ TEST(CatalogueLineFill, MoveColumnWithDigit) {
 // One object fills many lines, sharing the texts that repeat; each record still gets its own
 // line's values, and they outlive the line they came from.
 TEST(CatalogueLineFill, RepeatedTextsOutliveTheirLineAndStayApart) {
-    CatalogueLine line;
+    UnitStore store;
+    CatalogueLine line(store);
     typMsData first;
     typMsData second;
     typMsData third;
-    const auto fill = [&line](typMsData& unit, const QString& text) {
+    const auto fill = [&](typMsData& unit, const QString& text) {
         ASSERT_TRUE(line.Split(text));
-        line.Fill(unit);
+        line.Fill();
+        unit = store.Record(store.UnitCount());
     };
     const QStringList beam = {S(u"ビーム×2"), S(u"ビーム"), S(u"10"), S(u"×2")};
     const QStringList gun = {S(u"ビーム2"), S(u"実弾"), S(u"10"), S(u"3")};

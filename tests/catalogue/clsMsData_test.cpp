@@ -31,7 +31,7 @@ TEST(CatalogueFile, NotLoadedYetHasCountZeroAndNoRows) {
     clsMsData catalogue;
     EXPECT_EQ(catalogue.Count(), 0);
     EXPECT_EQ(catalogue.UnitCount(), 0);
-    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE((catalogue.UnitCount() == 0));
 }
 
 TEST(CatalogueFile, MissingFileGivesCountMinusOne) {
@@ -40,7 +40,7 @@ TEST(CatalogueFile, MissingFileGivesCountMinusOne) {
     const Status status = catalogue.SetDataSource(folder.FilePath(S(u"unitdata.csv")));
     EXPECT_TRUE(status.ok());
     EXPECT_EQ(catalogue.Count(), -1);
-    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE((catalogue.UnitCount() == 0));
 }
 
 TEST(CatalogueFile, FolderInPlaceOfTheFileCountsAsMissing) {
@@ -56,7 +56,7 @@ TEST(CatalogueFile, EmptyFileGivesCountMinusOne) {
     clsMsData catalogue;
     EXPECT_TRUE(catalogue.SetDataSource(folder.Write(S(u"unitdata.csv"), QByteArray())).ok());
     EXPECT_EQ(catalogue.Count(), -1);
-    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE((catalogue.UnitCount() == 0));
     EXPECT_TRUE(catalogue.LoadFromBytes(QByteArray("\xEF\xBB\xBF")).ok());
     EXPECT_EQ(catalogue.Count(), -1);
 }
@@ -74,7 +74,7 @@ TEST(CatalogueFile, UnreadableFileFailsNamingIt) {
     EXPECT_TRUE(status.message().contains(S(u"unitdata.csv"))) << status.message().toStdString();
     EXPECT_TRUE(status.message().contains(S(u"Input/output error")));
     EXPECT_EQ(catalogue.Count(), -1);
-    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE((catalogue.UnitCount() == 0));
 }
 
 TEST(CatalogueFile, Utf16FileWithEitherMarkLoadsLikeCodePage932) {
@@ -106,7 +106,7 @@ TEST(CatalogueFile, HeaderOnlyLoadsNoRowAtAll) {
     EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({}))).ok());
     EXPECT_EQ(catalogue.Count(), 1);
     EXPECT_EQ(catalogue.UnitCount(), 0);
-    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE((catalogue.UnitCount() == 0));
     EXPECT_EQ(catalogue.GetMsData(QString()), typMsData());
     EXPECT_EQ(catalogue.get配備名(0), QString());
 }
@@ -118,7 +118,7 @@ TEST(CatalogueFile, FirstLineIsSkippedEvenWhenItHoldsAUnit) {
     EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(first + S(u"\r\n") + second)).ok());
     EXPECT_EQ(catalogue.Count(), 2);
     ASSERT_EQ(catalogue.UnitCount(), 1);
-    EXPECT_EQ(catalogue.MsDataList()[1].MsNo, S(u"SECOND"));
+    EXPECT_EQ(catalogue.Record(1).MsNo, S(u"SECOND"));
     EXPECT_EQ(catalogue.FindMsData(S(u"FIRST")), nullptr);
 }
 
@@ -130,10 +130,9 @@ TEST(CatalogueFile, EmptyLinesAreCountedButLoadNoRow) {
     EXPECT_TRUE(catalogue.LoadFromBytes(Cp932(text)).ok());
     EXPECT_EQ(catalogue.Count(), 7);
     ASSERT_EQ(catalogue.UnitCount(), 2);
-    ASSERT_EQ(catalogue.MsDataList().size(), 3u);
-    EXPECT_EQ(catalogue.MsDataList()[0], typMsData());
-    EXPECT_EQ(catalogue.MsDataList()[1].MsNo, S(u"A"));
-    EXPECT_EQ(catalogue.MsDataList()[2].MsNo, S(u"B"));
+    EXPECT_EQ(catalogue.Record(0), typMsData());
+    EXPECT_EQ(catalogue.Record(1).MsNo, S(u"A"));
+    EXPECT_EQ(catalogue.Record(2).MsNo, S(u"B"));
 }
 
 // Nothing is set aside per line before the lines are read: 16 MiB of line feeds once asked
@@ -164,11 +163,11 @@ TEST(CatalogueFile, EncodingsAndLineEndsGiveTheSameRecords) {
     ASSERT_TRUE(utf8Bom.LoadFromBytes(QByteArray("\xEF\xBB\xBF") + text.toUtf8()).ok());
     ASSERT_TRUE(cp932Lf.LoadFromBytes(Cp932(lf)).ok());
     ASSERT_EQ(cp932.UnitCount(), 2);
-    EXPECT_EQ(cp932.MsDataList()[1].MsName, S(u"ザルガ～改"));
-    EXPECT_EQ(cp932.MsDataList()[1].Restriction, S(u"量産機"));
-    EXPECT_EQ(cp932.MsDataList(), utf8.MsDataList());
-    EXPECT_EQ(cp932.MsDataList(), utf8Bom.MsDataList());
-    EXPECT_EQ(cp932.MsDataList(), cp932Lf.MsDataList());
+    EXPECT_EQ(cp932.Record(1).MsName, S(u"ザルガ～改"));
+    EXPECT_EQ(cp932.Record(1).Restriction, S(u"量産機"));
+    EXPECT_EQ(AllRecords(cp932), AllRecords(utf8));
+    EXPECT_EQ(AllRecords(cp932), AllRecords(utf8Bom));
+    EXPECT_EQ(AllRecords(cp932), AllRecords(cp932Lf));
     EXPECT_EQ(cp932.Count(), cp932Lf.Count());
 }
 
@@ -179,7 +178,7 @@ TEST(CatalogueFile, FixtureFilesOfBothEncodingsLoadAlike) {
     EXPECT_EQ(cp932.Count(), 5);
     EXPECT_EQ(utf8.Count(), 5);
     ASSERT_EQ(cp932.UnitCount(), 3);
-    EXPECT_EQ(cp932.MsDataList(), utf8.MsDataList());
+    EXPECT_EQ(AllRecords(cp932), AllRecords(utf8));
 
     const typMsData gm = cp932.GetMsData(S(u"VD-79"));
     EXPECT_EQ(gm.MsName, S(u"ヴェルデ"));
@@ -201,7 +200,7 @@ TEST(CatalogueFile, FixtureFilesOfBothEncodingsLoadAlike) {
     EXPECT_EQ(zarga.Weapon[0].Name, S(u"マシンガン2"));
     EXPECT_EQ(zarga.Weapon[0].Range4, S(u"--"));
 
-    const typMsData prototype = cp932.MsDataList()[3];
+    const typMsData prototype = cp932.Record(3);
     EXPECT_EQ(prototype.MsName, S(u"\"試作\""));
     EXPECT_EQ(prototype.Army, 2);
     EXPECT_EQ(prototype.Restriction, S(u"限定生産"));
@@ -227,7 +226,7 @@ TEST(CatalogueDamage, EightySevenFieldsStopTheLoadNamingTheLine) {
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(status.message(), FieldFailure(4, 87));
     // Rows loaded before the bad line are not kept.
-    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE((catalogue.UnitCount() == 0));
     EXPECT_EQ(catalogue.GetMsData(S(u"MS-01")), typMsData());
 }
 
@@ -253,7 +252,7 @@ TEST(CatalogueDamage, FailedReloadEmptiesAnEarlierCatalogue) {
     ASSERT_TRUE(catalogue.LoadFromBytes(Cp932(CatalogueText({UnitLine()}))).ok());
     ASSERT_EQ(catalogue.UnitCount(), 1);
     EXPECT_FALSE(catalogue.LoadFromBytes(Cp932(CatalogueText({S(u"x")}))).ok());
-    EXPECT_TRUE(catalogue.MsDataList().empty());
+    EXPECT_TRUE((catalogue.UnitCount() == 0));
     EXPECT_EQ(catalogue.FindMsData(S(u"MS-01")), nullptr);
 }
 
@@ -301,7 +300,10 @@ TEST_F(CatalogueQueries, FactionMarks) {
 
 TEST_F(CatalogueQueries, DuplicateNumbersGiveTheFirstLine) {
     EXPECT_EQ(catalogue.GetMsData(S(u"Z-1")).MsName, S(u"first"));
-    EXPECT_EQ(catalogue.FindMsData(S(u"Z-1")), &catalogue.MsDataList()[1]);
+    ASSERT_NE(catalogue.FindMsData(S(u"Z-1")), nullptr);
+    EXPECT_EQ(*catalogue.FindMsData(S(u"Z-1")), catalogue.Record(1));
+    // The record found stays where it is until the next load.
+    EXPECT_EQ(catalogue.FindMsData(S(u"Z-1")), catalogue.FindMsData(S(u"Z-1")));
 }
 
 TEST_F(CatalogueQueries, NumbersCompareExactly) {
@@ -330,7 +332,7 @@ TEST_F(CatalogueQueries, CopiesAreIndependentOfTheCatalogue) {
     EXPECT_EQ(again.Weapon[0].Equipped, S(u"0"));
     EXPECT_EQ(again.Away, S(u"30"));
     EXPECT_EQ(again.HpPlus, 0);
-    EXPECT_EQ(again, catalogue.MsDataList()[6]);
+    EXPECT_EQ(again, catalogue.Record(6));
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ TEST(DeployPreview, SaysTheVerdictAndLoadTheUnitWouldLeave) {
     const clsMsData catalogue = LoadedCatalogue({FormationUnit(S(u"A"), S(u"ヴェルデ"))
                                                      .Set(test::Col::Weight, S(u"12"))
                                                      .Set(test::Col::Category, S(u"一機"))});
-    const typMsData& unit = catalogue.MsDataList()[1];
+    const typMsData& unit = catalogue.Record(1);
     const FormationRow listed = ListedUnitRow(unit);
     EXPECT_EQ(listed[FormationColumn::Weight], S(u"12"));
     EXPECT_EQ(listed[FormationColumn::Category], S(u"一機"));

@@ -65,7 +65,13 @@ clsMsData LoadedCatalogue(const QStringList& unitLines) {
 typMsData LoadOne(const QString& unitLine) {
     const clsMsData catalogue = LoadedCatalogue({unitLine});
     EXPECT_EQ(catalogue.UnitCount(), 1);
-    return catalogue.UnitCount() == 1 ? catalogue.MsDataList()[1] : typMsData();
+    return catalogue.UnitCount() == 1 ? catalogue.Record(1) : typMsData();
+}
+
+std::vector<typMsData> AllRecords(const clsMsData& catalogue) {
+    std::vector<typMsData> records;
+    for (int row = 1; row <= catalogue.UnitCount(); ++row) records.push_back(catalogue.Record(row));
+    return records;
 }
 
 }  // namespace velmora::test

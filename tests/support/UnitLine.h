@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 // Catalogue text for tests: one builder of unit lines, addressed by the parser's own column
 // names, and the catalogue files and catalogues made of such lines.
@@ -49,5 +50,8 @@ clsMsData LoadedCatalogue(const QStringList& unitLines);
 
 // The record that one unit line loads to; fails the calling test when it does not load.
 typMsData LoadOne(const QString& unitLine);
+
+// The full records of rows 1 to n, in row order.
+std::vector<typMsData> AllRecords(const clsMsData& catalogue);
 
 }  // namespace velmora::test
