@@ -15,8 +15,8 @@ class clsMsData;
 // What the start-up hands to the window once both files were found and the catalogue loaded.
 struct StartUpResult {
     QString msStatusPath;  // the unit pictures: install folder + "/Image/Ms_status/"
-    // The commander settings as whole numbers; a failure when a value lies beyond 32 bits. The
-    // formation panel applies the range rules.
+    // The commander settings as whole numbers, read through FormationSettings; a failure when a
+    // value lies beyond 32 bits. The formation panel applies the range rules.
     Result<int> rank = 0;
     Result<int> level = 0;
     Result<int> decoration = 0;

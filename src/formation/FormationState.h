@@ -7,8 +7,9 @@
 
 namespace velmora {
 
-// What an undo step brings back: the formation rows (markers left out, since the rules rewrite
-// them) and the commander.
+// A formation as a value, what the document holds and an undo step brings back: one entry per
+// unit (the grid's row texts; the marker columns stay empty, since the rules make the markers)
+// and the commander.
 struct FormationState {
     std::vector<FormationRow> rows;
     Commander commander;
