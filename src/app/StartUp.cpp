@@ -57,10 +57,6 @@ Result<StartUpResult> StartUp::Run(QWidget* owner) {
     return result;
 }
 
-Result<int> StartUp::WholeSetting(const QString& text) {
-    return FormationSettings::WholeNumber(text);
-}
-
 QString StartUp::FolderPrompt() {
     return QStringLiteral(u"QELのインストールフォルダを指定してください。") + u"\r\n" +
            QStringLiteral(u"[例]") + u'"' + QStringLiteral(u"C:\\Program Files\\Toveri\\QEL2") +

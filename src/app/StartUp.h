@@ -35,10 +35,6 @@ public:
     // failure's message, saying why, was shown.
     Result<StartUpResult> Run(QWidget* owner);
 
-    // A setting read as a whole number: the leading number (0 when none), rounded with halves
-    // to even; an OutOfRange failure when that lies beyond the 32-bit range.
-    static Result<int> WholeSetting(const QString& text);
-
     // The folder prompt's two lines: the instruction, then an example path in double quotes.
     static QString FolderPrompt();
 

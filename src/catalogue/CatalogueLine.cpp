@@ -47,9 +47,9 @@ void CatalogueLine::FillWeapon(typWeapon& weapon, int k) {
     weapon.AntiAir = rules::AntiAir(Field(k, AntiAir));
     weapon.Detach = rules::Detach(Field(k, Detach));
     weapon.AwayLoad = zero;
-    weapon.DefaultEquipped = zero;
-    weapon.Option = zero;
-    weapon.Equipped = zero;
+    weapon.DefaultEquipped = FlagOff();
+    weapon.Option = FlagOff();
+    weapon.Equipped = FlagOff();
 }
 
 void CatalogueLine::Fill(typMsData& unit) {
@@ -82,7 +82,7 @@ void CatalogueLine::Fill(typMsData& unit) {
     // them back so that the record holds the unit's values without it. The m-th weapon marked
     // "○" or "×" finds its load at character m + 1 of EquipCode. Of each choice group only the
     // first "○" weapon is equipped by default; a "装備を外す" row starts a new group.
-    const QString one = QStringLiteral(u"1");
+    const QString& one = FlagOn();
     int position = 0;
     bool firstChoicePending = true;
     for (int k = 0; k < kWeaponCount; ++k) {
@@ -105,7 +105,7 @@ void CatalogueLine::Fill(typMsData& unit) {
             weapon.Option = one;
             weapon.AwayLoad = load;
         } else if (weapon.Name == kRemoveEquipment) {
-            weapon.DefaultEquipped = QStringLiteral(u"0");
+            weapon.DefaultEquipped = FlagOff();
             weapon.Option = one;
             firstChoicePending = true;
         }

@@ -1,7 +1,5 @@
 #include "catalogue/clsFncFile.h"
 
-#include "catalogue/TextCodec.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,29 +7,17 @@
 
 namespace velmora {
 
-Status clsFncFile::fncOpenFile(const QString& path, QStringList& lines, int& result) {
-    lines.clear();
-    result = -1;
-    QByteArray bytes;
-    const Status read = ReadBytes(path, bytes);
-    if (!read) return read;
-    lines = LinesOf(bytes);
-    if (!lines.isEmpty()) result = int(lines.size());
-    return Status::Ok();
-}
-
-Status clsFncFile::ReadBytes(const QString& path, QByteArray& bytes) {
-    bytes.clear();
-    // Only an ordinary file counts; a folder of that name is as good as no file.
-    if (!QFileInfo(path).isFile()) return Status::Ok();
+Result<QByteArray> clsFncFile::Read(const QString& path, qint64 limit) {
     QFile file(path);
-    return ReadAll(file, path, bytes);
+    // Only an ordinary file counts; a folder of that name is as good as no file.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return Status::Fail(StatusCode::ReadFailed,
+                            QStringLiteral(u"%1 が見つかりません。").arg(QDir::toNativeSeparators(path)));
+    return ReadAll(file, path, limit);
 }
 
-Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& bytes) {
-    bytes.clear();
+Result<QByteArray> clsFncFile::ReadAll(QIODevice& device, const QString& path, qint64 limit) {
     const auto fail = [&] {
-        bytes.clear();
         return Status::Fail(StatusCode::ReadFailed,
                             QStringLiteral(u"%1 を読み込めません。\n%2")
                                 .arg(QDir::toNativeSeparators(path), device.errorString()));
@@ -39,11 +25,15 @@ Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& b
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return fail();
     // Read piece by piece: readAll() cannot tell a failed read from the end of the file.
     constexpr qint64 kPiece = 1 << 20;
-    if (!device.isSequential()) bytes.reserve(device.size());
+    QByteArray bytes;
+    if (!device.isSequential())
+        bytes.reserve(limit < 0 ? device.size() : qMin(limit, device.size()));
     for (;;) {
         const qsizetype had = bytes.size();
-        bytes.resize(had + kPiece);
-        const qint64 got = device.read(bytes.data() + had, kPiece);
+        const qint64 piece = limit < 0 ? kPiece : qMin(kPiece, limit - had);
+        if (piece <= 0) break;
+        bytes.resize(had + piece);
+        const qint64 got = device.read(bytes.data() + had, piece);
         if (got < 0) return fail();
         bytes.resize(had + got);
         if (got == 0) break;
@@ -51,11 +41,7 @@ Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& b
     if (auto* file = qobject_cast<QFileDevice*>(&device);
         file && file->error() != QFileDevice::NoError)
         return fail();
-    return Status::Ok();
-}
-
-QStringList clsFncFile::LinesOf(const QByteArray& bytes) {
-    return SplitLines(DecodeText(bytes).text);
+    return bytes;
 }
 
 }  // namespace velmora

@@ -7,6 +7,20 @@
 
 namespace velmora {
 
+namespace {
+
+// The entries without markers: the marker columns 11 to 14 emptied.
+std::vector<FormationRow> Unmarked(std::vector<FormationRow> rows) {
+    for (FormationRow& row : rows) {
+        for (const FormationColumn column : {FormationColumn::LowHp, FormationColumn::HighHp,
+                                             FormationColumn::Strong, FormationColumn::Support})
+            row[column].clear();
+    }
+    return rows;
+}
+
+}  // namespace
+
 FormationOutcome Evaluate(const FormationState& state, const QString& previousCapacity,
                           const clsMsData& catalogue) {
     const QString base = CapacityText(state.commander, previousCapacity);
@@ -50,7 +64,7 @@ QString Formation::Cell(int entry, int column) const {
 
 bool Formation::Append(const FormationRow& row) {
     if (Count() >= kMaxFormationUnits) return false;
-    state_.rows.push_back(StateOf({row}, Commander()).rows.front());
+    state_.rows.push_back(Unmarked({row}).front());
     Settle(Change::Appended, Count() - 1);
     return true;
 }
@@ -78,8 +92,9 @@ void Formation::SetCommander(const Commander& commander) {
 }
 
 void Formation::SetState(FormationState state) {
+    state.rows = Unmarked(std::move(state.rows));
     const bool entriesChange = state.rows != state_.rows;
-    state_ = StateOf(std::move(state.rows), state.commander);
+    state_ = std::move(state);
     Settle(entriesChange ? Change::Reset : Change::Figures);
 }
 

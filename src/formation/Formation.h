@@ -2,19 +2,28 @@
 
 #include "formation/FormationColumns.h"
 #include "formation/FormationRules.h"
-#include "formation/FormationState.h"
 #include "formation/FormationText.h"
 
 #include <QObject>
 #include <QString>
 #include <vector>
 
-// The formation as a document: its entries and commander (a FormationState), what the rules
-// make of them, and one signal when either changed. Needs QtCore only; the grid, the undo
-// steps, the clipboard and setting.ini all go through it.
+// The formation as a value (FormationState) and as a document: the value, what the rules make
+// of it, and one signal when either changed. Needs QtCore only; the grid, the undo steps, the
+// clipboard and setting.ini all go through it.
 namespace velmora {
 
 class clsMsData;
+
+// A formation as a value, what the document holds and an undo step brings back: one entry per
+// unit (the grid's row texts; the marker columns stay empty, since the rules make the markers)
+// and the commander.
+struct FormationState {
+    std::vector<FormationRow> rows;
+    Commander commander;
+
+    bool operator==(const FormationState&) const = default;
+};
 
 // What the window shows for a formation state: the rules' result, the rows the broken rule
 // counts, the numbers behind the verdict and the capacity's formula.

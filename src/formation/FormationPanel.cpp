@@ -339,12 +339,8 @@ void FormationPanel::BuildControls() {
 
 void FormationPanel::RestoreCommander(const Result<int>& rank, const Result<int>& level,
                                       const Result<int>& decoration, const Result<int>& skill) {
-    RestoreCommander(StoredCommander{rank, level, decoration, skill});
-}
-
-void FormationPanel::RestoreCommander(const StoredCommander& stored) {
     const QScopedValueRollback quiet(restoring_, true);
-    const Commander commander = CommanderFromStored(stored);
+    const Commander commander = CommanderFromStored({rank, level, decoration, skill});
     SetCommanderControls(commander);
     formation_->SetCommander(commander);
     SaveCommander();
@@ -371,10 +367,7 @@ void FormationPanel::SaveCommander() {
     commanderFailureShown_ = false;
 }
 
-void FormationPanel::CalcFormation() {
-    formation_->Recompute();
-    SaveCommander();
-}
+void FormationPanel::Recompute() { formation_->Recompute(); }
 
 void FormationPanel::ShowOutcome() {
     const FormationOutcome& outcome = formation_->Outcome();
@@ -444,7 +437,9 @@ void FormationPanel::SelectFormationRow() {
     const FormationRow& row = formation_->Entries()[std::size_t(current - 1)];
     Q_EMIT unitSelected(row[FormationColumn::MsNo], row[FormationColumn::Shield],
                         row[FormationColumn::Modification], row[FormationColumn::Weapon]);
-    CalcFormation();
+    // A selection recomputes and saves the commander, as it always has.
+    Recompute();
+    SaveCommander();
 }
 
 void FormationPanel::SaveDefaultFormation() {

@@ -40,10 +40,9 @@ public:
     // recomputed and saved back; no undo step.
     void RestoreCommander(const Result<int>& rank, const Result<int>& level,
                           const Result<int>& decoration, const Result<int>& skill);
-    void RestoreCommander(const StoredCommander& stored);
 
-    // The rules again over the document, then the commander saved.
-    void CalcFormation();
+    // The rules again over the document (the catalogue may have changed); writes nothing.
+    void Recompute();
     // Appends the row of a unit (UnitRow); does nothing with seven units.
     void AddUnit(const FormationRow& row);
     // Writes the figures and choices of the unit's row (columns 3 to 7 and 15 to 17) into the

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <QSignalSpy>
+#include <limits>
 
 namespace velmora {
 namespace {
@@ -158,6 +159,26 @@ TEST(Evaluate, NeedsNoDocument_sameOutcomeAsTheDocument) {
     Formation document(catalogue);
     document.SetState(state);
     EXPECT_EQ(document.Outcome().explanation, outcome.explanation);
+}
+
+TEST(FormationSettingsWholeNumber, readsTheLeadingNumberRoundedWithHalvesToEven) {
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u"7.5")), 8);
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u"6.5")), 6);
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u"7.6")), 8);
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u"-1")), -1);
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u" 12x")), 12);
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u"abc")), 0);
+    EXPECT_EQ(FormationSettings::WholeNumber(QString()), 0);
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u"2147483647")), std::numeric_limits<int>::max());
+    EXPECT_EQ(FormationSettings::WholeNumber(QStringLiteral(u"-2147483648")), std::numeric_limits<int>::min());
+}
+
+TEST(FormationSettingsWholeNumber, beyondThirtyTwoBits_givesNoValue) {
+    EXPECT_FALSE(FormationSettings::WholeNumber(QStringLiteral(u"2147483648")).ok());
+    EXPECT_FALSE(FormationSettings::WholeNumber(QStringLiteral(u"-2147483649")).ok());
+    EXPECT_FALSE(FormationSettings::WholeNumber(QStringLiteral(u"2147483647.5")).ok());  // rounds to 2^31
+    EXPECT_FALSE(FormationSettings::WholeNumber(QStringLiteral(u"99999999999999999999")).ok());
+    EXPECT_FALSE(FormationSettings::WholeNumber(QStringLiteral(u"1e300")).ok());
 }
 
 TEST(FormationSettings, CommanderKeys_oneWrite_rangesApplied_missingFileWritesNothing) {
