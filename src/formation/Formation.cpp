@@ -109,7 +109,10 @@ void Formation::Recompute() { Settle(Change::Figures); }
 
 void Formation::Settle(Change change, int entry) {
     baseCapacity_ = CapacityText(state_.commander, baseCapacity_);
-    outcome_ = Evaluate(state_, baseCapacity_, catalogue_);
+    FormationOutcome outcome = Evaluate(state_, baseCapacity_, catalogue_);
+    marksMoved_ = outcome.result.marks != outcome_.result.marks ||
+                  outcome.againstRule != outcome_.againstRule;
+    outcome_ = std::move(outcome);
     Q_EMIT changed(change, change == Change::Entry ? entry : -1);
 }
 

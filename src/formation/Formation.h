@@ -57,6 +57,8 @@ public:
     const FormationOutcome& Outcome() const { return outcome_; }
     // The capacity before any penalty: what stands while no rank is chosen ("99" at first).
     const QString& BaseCapacity() const { return baseCapacity_; }
+    // Whether the last change moved a marker or a tint, so that a view repaints only then.
+    bool MarksMoved() const { return marksMoved_; }
 
     // A cell of the formation grid: an entry's text, or for columns 11 to 14 the rules' marker;
     // empty outside the entries.
@@ -87,6 +89,7 @@ private:
     FormationState state_;
     FormationOutcome outcome_;
     QString baseCapacity_ = QStringLiteral("99");
+    bool marksMoved_ = false;
 };
 
 }  // namespace velmora

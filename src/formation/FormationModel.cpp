@@ -135,8 +135,8 @@ void FormationModel::Follow(int change, int entry) {
         case Formation::Change::Figures:
             break;
     }
-    // The markers and the tints follow every recompute.
-    if (rows_ > 0) {
+    // The markers and the tints, where the recompute moved them.
+    if (rows_ > 0 && formation_.MarksMoved()) {
         Q_EMIT dataChanged(index(0, Col(FormationColumn::LowHp)),
                            index(rows_ - 1, Col(FormationColumn::Support)),
                            {Qt::DisplayRole, Qt::TextAlignmentRole});
