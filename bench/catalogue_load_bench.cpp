@@ -17,7 +17,8 @@ using velmora::bench::Catalogue;
 void LoadRepeatedly(benchmark::State& state, bool warmUp) {
     const int units = int(state.range(0));
     const QByteArray bytes = Catalogue(units);
-    if (warmUp) clsMsData().LoadFromBytes(bytes);
+    if (warmUp && !clsMsData().LoadFromBytes(bytes).ok())
+        throw std::runtime_error("the generated catalogue did not load");
     for (auto _ : state) {
         clsMsData catalogue;
         const velmora::Status status = catalogue.LoadFromBytes(bytes);

@@ -122,7 +122,7 @@ BENCHMARK(BM_FormationRecomputeWithRank)
 
 void BM_ApplyFormationLists(benchmark::State& state) {
     const clsMsData catalogue = Catalogue();
-    const QString text = Lists(int(state.range(0))).Joined();
+    const FormationLists lists = Lists(int(state.range(0)));
     QTemporaryDir folder;
     const QString ini = QDir(folder.path()).filePath(QStringLiteral("setting.ini"));
     QFile file(ini);
@@ -134,7 +134,7 @@ void BM_ApplyFormationLists(benchmark::State& state) {
     velmora::FormationPanel panel(catalogue, settings, platform);
     panel.show();
     for (auto _ : state) {
-        if (!panel.ApplyFormationLists(text)) throw std::runtime_error("formation not loaded");
+        if (!panel.ApplyFormationLists(lists)) throw std::runtime_error("formation not loaded");
     }
 }
 BENCHMARK(BM_ApplyFormationLists)

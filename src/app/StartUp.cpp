@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 
-#include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
+#include "formation/FormationSettings.h"
 #include "system/MessageTexts.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
@@ -13,7 +13,7 @@ namespace velmora {
 
 namespace {
 
-const QString kSetting = QStringLiteral(u"Setting");
+const QString& kSetting = FormationSettings::Section();
 
 }  // namespace
 
@@ -35,10 +35,11 @@ Result<StartUpResult> StartUp::Run(QWidget* owner) {
                     MissingFileMessage(texts::SettingsFileMissing(), platform_.ProgramFolder()));
     }
     StartUpResult result;
-    result.rank = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"class")));
-    result.level = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"level")));
-    result.decoration = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"decoration")));
-    result.skill = WholeSetting(settings_.Read(kSetting, QStringLiteral(u"skill")));
+    const StoredCommander commander = FormationSettings(settings_).ReadCommander();
+    result.rank = commander.rank;
+    result.level = commander.level;
+    result.decoration = commander.decoration;
+    result.skill = commander.skill;
 
     const QString installFolder = settings_.Read(kSetting, QStringLiteral(u"path"));
     result.msStatusPath = StatusPicturePath(installFolder);
@@ -48,10 +49,6 @@ Result<StartUpResult> StartUp::Run(QWidget* owner) {
         if (!chosen.isEmpty()) result.msStatusPath = StatusPicturePath(chosen);
     }
     return result;
-}
-
-Result<int> StartUp::WholeSetting(const QString& text) {
-    return num::CheckedWholeInt(num::Val(text));
 }
 
 QString StartUp::FolderPrompt() {

@@ -17,8 +17,8 @@ struct StartUpResult {
     QString msStatusPath;  // the unit pictures: install folder + "/Image/Ms_status/"
     // The folder prompt was cancelled: the pictures cannot be found until a folder is chosen.
     bool installFolderUnknown = false;
-    // The commander settings as whole numbers; a failure when a value lies beyond 32 bits. The
-    // formation panel applies the range rules.
+    // The commander settings as whole numbers, read through FormationSettings; a failure when a
+    // value lies beyond 32 bits. The formation panel applies the range rules.
     Result<int> rank = 0;
     Result<int> level = 0;
     Result<int> decoration = 0;
@@ -36,10 +36,6 @@ public:
     // Loads the catalogue and reads the settings. A failure: the program has to end, and the
     // failure's message, saying why, was shown.
     Result<StartUpResult> Run(QWidget* owner);
-
-    // A setting read as a whole number: the leading number (0 when none), rounded with halves
-    // to even; an OutOfRange failure when that lies beyond the 32-bit range.
-    static Result<int> WholeSetting(const QString& text);
 
     // The folder prompt's two lines: the instruction, then an example path in double quotes.
     static QString FolderPrompt();

@@ -110,7 +110,6 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     detail_->SetPictureRefresh(
         [this](const typMsData& unit, int shieldChoice, const QStringList& equippedColumn) {
             list_->ShowMsImage(unit, shieldChoice, equippedColumn);
-            return Status::Ok();  // a picture that cannot be shown is cleared, not reported
         });
     connect(formation_, &FormationPanel::unitSelected, detail_, &MsInfoPanel::ShowFormationUnit);
     connect(formation_, &FormationPanel::detailClearRequested, detail_, &MsInfoPanel::ClearMsData);

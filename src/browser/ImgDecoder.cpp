@@ -1,6 +1,7 @@
 #include "browser/ImgDecoder.h"
 
-#include <QFile>
+#include "catalogue/clsFncFile.h"
+
 #include <QtEndian>
 
 namespace velmora {
@@ -50,12 +51,8 @@ QByteArray ImgDecoder::Decode(const QByteArray& file) {
     return bitmap;
 }
 
-std::optional<QByteArray> ImgDecoder::ReadFile(const QString& path) {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.read(kMaxReadSize);
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes;
+Result<QByteArray> ImgDecoder::ReadFile(const QString& path) {
+    return clsFncFile::Read(path, kMaxReadSize);
 }
 
 }  // namespace velmora

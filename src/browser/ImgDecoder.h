@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Status.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -31,8 +33,8 @@ public:
     static QByteArray Decode(const QByteArray& file);
 
     // The first kMaxReadSize bytes of the file at path (all of a smaller file), so that a huge
-    // file is never read whole; nullopt when it cannot be opened.
-    static std::optional<QByteArray> ReadFile(const QString& path);
+    // file is never read whole; a failure when it cannot be read.
+    static Result<QByteArray> ReadFile(const QString& path);
 };
 
 }  // namespace velmora

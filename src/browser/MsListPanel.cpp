@@ -278,7 +278,8 @@ void MsListPanel::DrawImgFile(const QString& path) {
     picture_->Clear();
     const QString file = UnitPictureFile::Locate(path);
     if (file.isEmpty()) return;
-    const std::optional<QByteArray> bytes = ImgDecoder::ReadFile(file);
+    // A picture that cannot be read is left cleared.
+    const Result<QByteArray> bytes = ImgDecoder::ReadFile(file);
     if (!bytes) return;
     picture_->SetImage(UnitPictureBox::ImageFromBitmap(ImgDecoder::Decode(*bytes)));
 }

@@ -15,7 +15,7 @@ QString UnitPictureFile::Choose(const QString& msStatusPath, const typMsData& re
     if (!shield && name.endsWith(u's')) name.chop(1);
     QString file = msStatusPath + name + u".img";
     for (qsizetype i = 0; i < equippedColumn.size(); ++i) {
-        if (equippedColumn[i] != u"1") continue;
+        if (equippedColumn[i] != FlagOn()) continue;
         const QString equipment = msStatusPath + record.ImageBase + u'_' + QString::number(i + 1) +
                                   (shield ? QStringLiteral(u"s.img") : QStringLiteral(u".img"));
         if (exists(equipment)) file = equipment;

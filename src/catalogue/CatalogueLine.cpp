@@ -46,11 +46,10 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     weapon.Range4 = rules::NumberOrDashes(Field(k, Range4));
     weapon.AntiAir = rules::AntiAir(Field(k, AntiAir));
     weapon.Detach = rules::Detach(Field(k, Detach));
-    const QString zero = QStringLiteral(u"0");
-    weapon.AwayLoad = zero;
-    weapon.DefaultEquipped = zero;
-    weapon.Option = zero;
-    weapon.Equipped = zero;
+    weapon.AwayLoad = QStringLiteral(u"0");
+    weapon.DefaultEquipped = FlagOff();
+    weapon.Option = FlagOff();
+    weapon.Equipped = FlagOff();
     WeaponEntry entry{fields.toString(), store_.AddWeapon(weapon)};
     const QStringView key = entry.fields;
     return weapons_.emplace(key, std::move(entry))->id;

@@ -16,8 +16,9 @@ enum class StatusCode {
 };
 
 // The outcome of an operation that can fail: ok, or a code and a message for the user that
-// names what failed (the file, the line). Failures travel as values, never as exceptions.
-class Status {
+// names what failed (the file, the line). Failures travel as values, never as exceptions, and
+// cannot be dropped unseen: a caller handles, forwards or explicitly ignores them.
+class [[nodiscard]] Status {
 public:
     static Status Ok() { return Status(); }
     static Status Fail(QString message) { return Fail(StatusCode::Failed, std::move(message)); }
@@ -41,7 +42,7 @@ private:
 // A value, or the Status saying why there is none; for operations that must hand something
 // back when they succeed.
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
 public:
     Result(T value) : value_(std::move(value)) {}
     // failure must not be ok: a Result without a value always says why.

@@ -31,6 +31,16 @@ struct typWeapon {
 
 constexpr int kWeaponCount = 7;
 
+// A weapon's flag columns (Equipped, Option, DefaultEquipped) hold "1" for yes and "0" for no.
+inline const QString& FlagOn() {
+    static const QString on = QStringLiteral("1");
+    return on;
+}
+inline const QString& FlagOff() {
+    static const QString off = QStringLiteral("0");
+    return off;
+}
+
 // One unit: one catalogue line.
 struct typMsData {
     QString MsNo;

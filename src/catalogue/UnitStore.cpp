@@ -71,7 +71,7 @@ typMsData UnitStore::Record(int row) const {
     // them back so that the record holds the unit's values without it. The m-th weapon marked
     // "○" or "×" finds its load at character m + 1 of EquipCode. Of each choice group only the
     // first "○" weapon is equipped by default; a "装備を外す" row starts a new group.
-    const QString one = QStringLiteral(u"1");
+    const QString& one = FlagOn();
     int position = 0;
     bool firstChoicePending = true;
     for (int k = 0; k < kWeaponCount; ++k) {
@@ -93,7 +93,7 @@ typMsData UnitStore::Record(int row) const {
             weapon.Option = one;
             weapon.AwayLoad = load;
         } else if (weapon.Name == kRemoveEquipment) {
-            weapon.DefaultEquipped = QStringLiteral(u"0");
+            weapon.DefaultEquipped = FlagOff();
             weapon.Option = one;
             firstChoicePending = true;
         }

@@ -1,7 +1,5 @@
 #include "catalogue/clsFncFile.h"
 
-#include "catalogue/TextCodec.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,29 +9,17 @@
 
 namespace velmora {
 
-Status clsFncFile::fncOpenFile(const QString& path, QStringList& lines, int& result) {
-    lines.clear();
-    result = -1;
-    QByteArray bytes;
-    const Status read = ReadBytes(path, bytes);
-    if (!read) return read;
-    lines = LinesOf(bytes);
-    if (!lines.isEmpty()) result = int(lines.size());
-    return Status::Ok();
-}
-
-Status clsFncFile::ReadBytes(const QString& path, QByteArray& bytes) {
-    bytes.clear();
-    // Only an ordinary file counts; a folder of that name is as good as no file.
-    if (!QFileInfo(path).isFile()) return Status::Ok();
+Result<QByteArray> clsFncFile::Read(const QString& path, qint64 limit) {
     QFile file(path);
-    return ReadAll(file, path, bytes);
+    // Only an ordinary file counts; a folder of that name is as good as no file.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return Status::Fail(StatusCode::ReadFailed,
+                            QStringLiteral(u"%1 が見つかりません。").arg(QDir::toNativeSeparators(path)));
+    return ReadAll(file, path, limit);
 }
 
-Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& bytes) {
-    bytes.clear();
+Result<QByteArray> clsFncFile::ReadAll(QIODevice& device, const QString& path, qint64 limit) {
     const auto fail = [&] {
-        bytes.clear();
         return Status::Fail(StatusCode::ReadFailed,
                             QStringLiteral(u"%1 を読み込めません。\n%2")
                                 .arg(QDir::toNativeSeparators(path), device.errorString()));
@@ -43,11 +29,15 @@ Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& b
     constexpr qint64 kPiece = 1 << 20;
     // A file's bytes and the byte more that finds its end fit the reserve: a piece beyond it
     // would grow the array to twice the file.
-    if (!device.isSequential()) bytes.reserve(qsizetype(device.size()) + 1);
+    QByteArray bytes;
+    if (!device.isSequential())
+        bytes.reserve(qsizetype(limit < 0 ? device.size() : qMin(limit, device.size())) + 1);
     for (;;) {
         const qsizetype had = bytes.size();
         const qsizetype room = bytes.capacity() - had;
-        const qsizetype piece = room > 0 ? std::min<qsizetype>(room, kPiece) : kPiece;
+        qint64 piece = room > 0 ? std::min<qsizetype>(room, kPiece) : kPiece;
+        if (limit >= 0) piece = qMin(piece, limit - had);
+        if (piece <= 0) break;
         bytes.resize(had + piece);
         const qint64 got = device.read(bytes.data() + had, piece);
         if (got < 0) return fail();
@@ -57,11 +47,7 @@ Status clsFncFile::ReadAll(QIODevice& device, const QString& path, QByteArray& b
     if (auto* file = qobject_cast<QFileDevice*>(&device);
         file && file->error() != QFileDevice::NoError)
         return fail();
-    return Status::Ok();
-}
-
-QStringList clsFncFile::LinesOf(const QByteArray& bytes) {
-    return SplitLines(DecodeText(bytes).text);
+    return bytes;
 }
 
 }  // namespace velmora

@@ -42,28 +42,26 @@ quint64 NextLoadStamp() {
 }  // namespace
 
 Status clsMsData::SetDataSource(const QString& path) {
-    QByteArray bytes;
-    const Status read = clsFncFile::ReadBytes(path, bytes);
-    return LoadRead(read, bytes, path);
+    // A missing catalogue loads as an empty one, whose message says that it holds no unit.
+    if (!QFileInfo(path).isFile()) return LoadRead(QByteArray(), path);
+    return LoadRead(clsFncFile::Read(path), path);
 }
 
 Status clsMsData::SetDataSource(QIODevice& file, const QString& path) {
-    QByteArray bytes;
-    const Status read = clsFncFile::ReadAll(file, path, bytes);
-    return LoadRead(read, bytes, path);
+    return LoadRead(clsFncFile::ReadAll(file, path), path);
 }
 
-Status clsMsData::LoadRead(const Status& read, const QByteArray& bytes, const QString& path) {
+Status clsMsData::LoadRead(const Result<QByteArray>& read, const QString& path) {
     if (!read) {
         loadStamp_ = NextLoadStamp();
         units_ = std::make_shared<UnitStore>();
         indexByMsNo_.clear();
         records_.clear();
         count_ = -1;
-        return read;
+        return read.status();
     }
     const QString fileName = QFileInfo(path).fileName();
-    return LoadMsData(bytes, fileName.isEmpty() ? CatalogueFileName() : fileName);
+    return LoadMsData(*read, fileName.isEmpty() ? CatalogueFileName() : fileName);
 }
 
 Status clsMsData::LoadFromBytes(const QByteArray& bytes) {

@@ -62,7 +62,7 @@ public:
 
 private:
     // Loads bytes once they were read, or empties the catalogue when reading failed.
-    Status LoadRead(const Status& read, const QByteArray& bytes, const QString& path);
+    Status LoadRead(const Result<QByteArray>& read, const QString& path);
 
     // LoadMsData: replaces the catalogue by the lines of bytes (header first); fileName names
     // the file in a failure's message.

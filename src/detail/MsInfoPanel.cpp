@@ -40,11 +40,6 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
     return label;
 }
 
-const QString& Marked() {
-    static const QString one = QStringLiteral(u"1");
-    return one;
-}
-
 }  // namespace
 
 MsInfoPanel::MsInfoPanel(const clsMsData& catalogue, Platform& platform, QWidget* parent)
@@ -171,7 +166,7 @@ void MsInfoPanel::BuildControls() {
     connect(cmbShield_, &QComboBox::currentIndexChanged, this, [this] { ApplyShield(); });
     connect(cmbReconstruct_, &QComboBox::currentIndexChanged, this,
             [this] { ApplyModification(); });
-    connect(grdMsInfo_, &GridView::leftDoubleClicked, this, [this] { EquipDoubleClickedWeapon(); });
+    connect(grdMsInfo_, &GridView::leftDoubleClicked, this, [this] { ChooseWeapon(); });
     // No unit is on display yet.
     cmbShield_->setEnabled(false);
     cmbReconstruct_->setEnabled(false);
@@ -222,7 +217,7 @@ void MsInfoPanel::ColorMsInfo() {
     grdMsInfo_->setUpdatesEnabled(false);
     std::array<bool, kWeaponCount> tinted{};
     for (int k = 0; k < kWeaponCount; ++k) {
-        tinted[k] = weapons_->Text(k, Col(WeaponTableModel::Column::Equipped)) == Marked() ||
+        tinted[k] = weapons_->Text(k, Col(WeaponTableModel::Column::Equipped)) == FlagOn() ||
                     weapons_->Text(k, Col(WeaponTableModel::Column::Detach)) == u"×";
     }
     weapons_->SetTints(tinted);
@@ -237,15 +232,12 @@ void MsInfoPanel::ShowListUnit(const QString& msNo) {
     curMsData_ = catalogue_.GetMsData(msNo);
 
     // The lists are set while disabled, so their own handling does no work.
+    const UnitChoices choices = ListedChoices(curMsData_);
     cmbShield_->setEnabled(false);
-    if (curMsData_.Shield == u"○") {
-        cmbShield_->setCurrentIndex(1);
-        cmbShield_->setEnabled(true);
-    } else {
-        cmbShield_->setCurrentIndex(0);
-    }
+    cmbShield_->setCurrentIndex(choices.shield);
+    cmbShield_->setEnabled(HasShield(curMsData_));
     cmbReconstruct_->setEnabled(false);
-    cmbReconstruct_->setCurrentIndex(0);
+    cmbReconstruct_->setCurrentIndex(choices.modification);
     cmbReconstruct_->setEnabled(true);
 
     CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
@@ -283,7 +275,7 @@ void MsInfoPanel::ShowFormationUnit(const QString& msNo, const QString& shieldCe
     // Any stored position other than 0 means the shield is fitted: the list has two entries,
     // and a hand-edited value must not leave it without a valid one.
     cmbShield_->setEnabled(false);
-    if (curMsData_.Shield == u"○") {
+    if (HasShield(curMsData_)) {
         cmbShield_->setCurrentIndex(num::Whole(num::Val(shieldCell)) != 0 ? 1 : 0);
         cmbShield_->setEnabled(true);
     } else {
@@ -323,35 +315,25 @@ void MsInfoPanel::ShowWeapons(const std::array<typWeapon, kWeaponCount>& weapons
     grdMsInfo_->setUpdatesEnabled(true);
 }
 
-Status MsInfoPanel::RefreshPicture() {
-    if (!refreshPicture_) return Status::Ok();
-    return refreshPicture_(curMsData_, ShieldChoice(), EquippedColumn());
+void MsInfoPanel::RefreshPicture() {
+    if (refreshPicture_) refreshPicture_(curMsData_, ShieldChoice(), EquippedColumn());
 }
 
-void MsInfoPanel::EquipDoubleClickedWeapon() {
-    // A failing weapon choice cannot leave the unit half changed: the message, then the end.
-    const Status chosen = ChooseWeapon();
-    if (chosen) return;
-    platform_.MsgBox(this, chosen.message(), texts::ErrorTitle(), MsgStyle::Information);
-    platform_.EndProgram();
-}
-
-Status MsInfoPanel::ChooseWeapon() {
+void MsInfoPanel::ChooseWeapon() {
     // The row acted on is the one the double-click's first click made current. Weapon A is
     // never chosen this way, nor a row that is equipped already or is no option.
     const int row = CurrentWeaponRow();
-    if (row < 2 || curMsData_.MsName.isEmpty()) return Status::Ok();
+    if (row < 2 || curMsData_.MsName.isEmpty()) return;
     const typWeapon& weapon = curMsData_.Weapon[std::size_t(row - 1)];
-    if (weapon.Equipped == Marked() || weapon.Option != Marked()) return Status::Ok();
+    if (weapon.Equipped == FlagOn() || weapon.Option != FlagOn()) return;
 
     EquipRow(curMsData_, row);
     ShowWeapons(curMsData_.Weapon);
     ColorMsInfo();
 
     CalcReconstruct(curMsData_, ShieldChoice(), ModificationCode());
-    if (Status drawn = RefreshPicture(); !drawn) return drawn;
+    RefreshPicture();
     ShowAwayAndPreemptive();
-    return Status::Ok();
 }
 
 void MsInfoPanel::ApplyModification() {

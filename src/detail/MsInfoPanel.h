@@ -24,10 +24,10 @@ class WeaponTableModel;
 class MsInfoPanel : public QGroupBox {
     Q_OBJECT
 public:
-    // Draws the picture of the unit on display (an empty record clears it). A failure it
-    // returns during a weapon choice is shown and ends the program.
-    using PictureRefresh = std::function<Status(const typMsData& unit, int shieldChoice,
-                                                const QStringList& equippedColumn)>;
+    // Draws the picture of the unit on display (an empty record clears it); a picture that
+    // cannot be shown is cleared, nothing to report.
+    using PictureRefresh = std::function<void(const typMsData& unit, int shieldChoice,
+                                              const QStringList& equippedColumn)>;
 
     MsInfoPanel(const clsMsData& catalogue, Platform& platform, QWidget* parent = nullptr);
 
@@ -65,10 +65,9 @@ private:
     int CurrentWeaponRow() const;  // the weapon table's current row, 1 to 7; 0 when none
     void ShowAwayAndPreemptive();  // lblAway, then lblPreemptive, by the display formulas
     void ShowWeapons(const std::array<typWeapon, kWeaponCount>& weapons);
-    Status RefreshPicture();
-    // A double-click in the weapon table; a failure is shown, then the program ends.
-    void EquipDoubleClickedWeapon();
-    Status ChooseWeapon();
+    void RefreshPicture();
+    // A double-click in the weapon table: equips the row the first click made current.
+    void ChooseWeapon();
     // The modification and shield lists' choices applied to the unit on display.
     void ApplyModification();
     void ApplyShield();

@@ -2,11 +2,13 @@
 
 #include "formation/FormationRows.h"
 #include "formation/VerdictExplanation.h"
+#include "rules/Reconstruct.h"
 
 namespace velmora {
 
 FormationRow ListedUnitRow(const typMsData& unit) {
-    return UnitRow(unit, unit.Shield == u"○" ? 1 : 0, 0);
+    const UnitChoices choices = ListedChoices(unit);
+    return UnitRow(unit, choices.shield, choices.modification);
 }
 
 QString DeployPreview(const typMsData& unit, const Commander& commander,

@@ -67,7 +67,7 @@ QString TrimmedLine(const QString& line) {
     return line.mid(begin, end - begin);
 }
 
-std::optional<QString> ListsOfLine(QString line) {
+std::optional<FormationLists> ListsOfLine(QString line) {
     line = TrimmedLine(line);
     // "No3=..." or "defaultformation=...": the key goes, as the settings reader drops it.
     const qsizetype tab = line.indexOf(u'\t');
@@ -75,11 +75,10 @@ std::optional<QString> ListsOfLine(QString line) {
     if (equals >= 0 && (tab < 0 || equals < tab)) line = TrimmedLine(line.mid(equals + 1));
     if (line.count(u'\t') < 5) return std::nullopt;
 
-    const QString lists = ListsOfFormationText(line);
-    const FormationLists parsed = FormationLists::Parse(lists);
-    const qsizetype units = parsed.msNos.size();
-    if (parsed.shields.size() != units || parsed.modifications.size() != units ||
-        parsed.weapons.size() != units)
+    FormationLists lists = ListsOfFormationText(line);
+    const qsizetype units = lists.msNos.size();
+    if (lists.shields.size() != units || lists.modifications.size() != units ||
+        lists.weapons.size() != units)
         return std::nullopt;
     return lists;
 }
@@ -111,10 +110,10 @@ QString FormationClipboardText(const std::vector<FormationRow>& rows, const clsM
     return lines.join(u'\n');
 }
 
-std::optional<QString> PastedFormationLists(const QString& text) {
+std::optional<FormationLists> PastedFormationLists(const QString& text) {
     const QStringList lines = text.split(u'\n');
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
-        if (std::optional<QString> lists = ListsOfLine(*line)) return lists;
+        if (std::optional<FormationLists> lists = ListsOfLine(*line)) return lists;
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "formation/FormationColumns.h"
 #include "formation/FormationRules.h"
+#include "formation/FormationText.h"
 
 #include <QString>
 #include <optional>
@@ -20,9 +21,9 @@ QString FormationClipboardText(const std::vector<FormationRow>& rows, const clsM
                                const Commander& commander, const FormationResult& result,
                                const QString& formationLine);
 
-// The four lists, joined by tabs, of the last formation text line in text: a line of six or
-// more tab-separated fields whose four lists have one entry per unit each. A leading "key="
-// (an entry copied out of setting.ini) is dropped. None when no line is one.
-std::optional<QString> PastedFormationLists(const QString& text);
+// The four lists of the last formation text line in text: a line of six or more tab-separated
+// fields whose four lists have one entry per unit each. A leading "key=" (an entry copied out
+// of setting.ini) is dropped. None when no line is one.
+std::optional<FormationLists> PastedFormationLists(const QString& text);
 
 }  // namespace velmora

@@ -1,9 +1,9 @@
 #include "formation/FormationModel.h"
 
 #include "catalogue/NumberText.h"
+#include "formation/Formation.h"
 
 #include <array>
-#include <utility>
 
 namespace velmora {
 
@@ -56,14 +56,18 @@ Qt::Alignment Aligned(Qt::Alignment alignment, const QString& text) {
 
 }  // namespace
 
-FormationModel::FormationModel(QObject* parent) : QAbstractTableModel(parent) {}
+FormationModel::FormationModel(const Formation& formation, QObject* parent)
+    : QAbstractTableModel(parent), formation_(formation), rows_(formation.Count()) {
+    connect(&formation, &Formation::changed, this,
+            [this](Formation::Change change, int entry) { Follow(int(change), entry); });
+}
 
 int FormationModel::ColumnWidthTwips(int column) {
     return ValidColumn(column) ? Layout()[std::size_t(column)].widthTwips : 0;
 }
 
 int FormationModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : rows_;
 }
 
 int FormationModel::columnCount(const QModelIndex& parent) const {
@@ -73,18 +77,19 @@ int FormationModel::columnCount(const QModelIndex& parent) const {
 QVariant FormationModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return QVariant();
-    const QString& text = rows_[std::size_t(index.row())][std::size_t(index.column())];
     switch (role) {
         case Qt::DisplayRole:
-            return text;
+            return formation_.Cell(index.row(), index.column());
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(
-                Aligned(Layout()[std::size_t(index.column())].cellAlignment, text));
-        case Qt::BackgroundRole:
+            return QVariant::fromValue(Aligned(Layout()[std::size_t(index.column())].cellAlignment,
+                                               formation_.Cell(index.row(), index.column())));
+        case Qt::BackgroundRole: {
+            const std::vector<bool>& tinted = formation_.Outcome().againstRule;
             if (index.column() == Col(FormationColumn::Name) &&
-                std::size_t(index.row()) < tinted_.size() && tinted_[std::size_t(index.row())])
+                std::size_t(index.row()) < tinted.size() && tinted[std::size_t(index.row())])
                 return TintColour();
             return QVariant();
+        }
         default:
             return QVariant();
     }
@@ -106,57 +111,38 @@ QVariant FormationModel::headerData(int section, Qt::Orientation orientation, in
     }
 }
 
-QString FormationModel::Cell(int row, int column) const {
-    if (row < 0 || row >= int(rows_.size()) || !ValidColumn(column)) return QString();
-    return rows_[std::size_t(row)][std::size_t(column)];
-}
-
-void FormationModel::AppendRow(const FormationRow& row) {
-    const int at = int(rows_.size());
-    beginInsertRows(QModelIndex(), at, at);
-    rows_.push_back(row);
-    endInsertRows();
-}
-
-void FormationModel::RemoveRow(int row) {
-    if (row < 0 || row >= int(rows_.size())) return;
-    beginRemoveRows(QModelIndex(), row, row);
-    rows_.erase(rows_.begin() + row);
-    if (std::size_t(row) < tinted_.size()) tinted_.erase(tinted_.begin() + row);
-    endRemoveRows();
-}
-
-void FormationModel::SetCell(int row, int column, const QString& text) {
-    if (row < 0 || row >= int(rows_.size()) || !ValidColumn(column)) return;
-    QString& cell = rows_[std::size_t(row)][std::size_t(column)];
-    if (cell == text) return;
-    cell = text;
-    const QModelIndex changed = index(row, column);
-    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::TextAlignmentRole});
-}
-
-void FormationModel::Clear() {
-    if (rows_.empty()) return;
-    beginResetModel();
-    rows_.clear();
-    tinted_.clear();
-    endResetModel();
-}
-
-void FormationModel::SetRows(std::vector<FormationRow> rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
-    tinted_.clear();
-    endResetModel();
-}
-
-void FormationModel::SetTinted(std::vector<bool> tinted) {
-    if (tinted == tinted_) return;
-    tinted_ = std::move(tinted);
-    if (!rows_.empty())
+void FormationModel::Follow(int change, int entry) {
+    const int count = formation_.Count();
+    switch (Formation::Change(change)) {
+        case Formation::Change::Appended:
+            if (count == rows_ + 1) {
+                beginInsertRows(QModelIndex(), rows_, rows_);
+                rows_ = count;
+                endInsertRows();
+                break;
+            }
+            [[fallthrough]];
+        case Formation::Change::Reset:
+            beginResetModel();
+            rows_ = count;
+            endResetModel();
+            return;
+        case Formation::Change::Entry:
+            if (entry >= 0 && entry < rows_)
+                Q_EMIT dataChanged(index(entry, 0), index(entry, kFormationColumnCount - 1),
+                                   {Qt::DisplayRole, Qt::TextAlignmentRole});
+            break;
+        case Formation::Change::Figures:
+            break;
+    }
+    // The markers and the tints, where the recompute moved them.
+    if (rows_ > 0 && formation_.MarksMoved()) {
+        Q_EMIT dataChanged(index(0, Col(FormationColumn::LowHp)),
+                           index(rows_ - 1, Col(FormationColumn::Support)),
+                           {Qt::DisplayRole, Qt::TextAlignmentRole});
         Q_EMIT dataChanged(index(0, Col(FormationColumn::Name)),
-                           index(int(rows_.size()) - 1, Col(FormationColumn::Name)),
-                           {Qt::BackgroundRole});
+                           index(rows_ - 1, Col(FormationColumn::Name)), {Qt::BackgroundRole});
+    }
 }
 
 QColor FormationModel::TintColour() { return QColor(255, 204, 204); }

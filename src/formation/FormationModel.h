@@ -4,16 +4,19 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
-#include <vector>
 
 namespace velmora {
 
-// The rows of the formation grid: eighteen texts each, in the order the units were added. The
-// cells are the formation's only store; the header and alignments are the grid's layout.
+class Formation;
+
+// The formation grid over a formation document: eighteen texts per entry, the markers and the
+// tints of the rows against a rule computed by the document, nothing kept here but the number
+// of rows the views were told of. The header and alignments are the grid's layout.
 class FormationModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit FormationModel(QObject* parent = nullptr);
+    // The document must outlive the model.
+    explicit FormationModel(const Formation& formation, QObject* parent = nullptr);
 
     // Width of a column in twips; 0 for the columns that carry data without being seen.
     static int ColumnWidthTwips(int column);
@@ -24,24 +27,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    const std::vector<FormationRow>& Rows() const { return rows_; }
-    QString Cell(int row, int column) const;  // empty outside the rows
-
-    void AppendRow(const FormationRow& row);
-    void RemoveRow(int row);
-    void SetCell(int row, int column, const QString& text);
-    void Clear();
-    // Replaces every row in one reset (an undo step, a loaded formation), so that even a long
-    // formation takes linear time.
-    void SetRows(std::vector<FormationRow> rows);
-
-    // One flag per row: the rows a broken rule counts, tinted in the name column.
-    void SetTinted(std::vector<bool> tinted);
     static QColor TintColour();
 
 private:
-    std::vector<FormationRow> rows_;
-    std::vector<bool> tinted_;
+    void Follow(int change, int entry);
+
+    const Formation& formation_;
+    int rows_ = 0;  // the rows the views know of
 };
 
 }  // namespace velmora

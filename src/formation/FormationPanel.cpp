@@ -1,6 +1,5 @@
 #include "formation/FormationPanel.h"
 
-#include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 #include "formation/CommanderSpinBox.h"
 #include "formation/CommanderValue.h"
@@ -9,11 +8,9 @@
 #include "formation/FormationModel.h"
 #include "formation/FormationRows.h"
 #include "formation/MadeChange.h"
-#include "formation/VerdictExplanation.h"
 #include "formation/frmSaveData.h"
 #include "system/MessageTexts.h"
 #include "system/Platform.h"
-#include "system/SettingsFile.h"
 #include "widgets/GridView.h"
 #include "widgets/Twips.h"
 
@@ -45,11 +42,6 @@ constexpr int kColumnTop = 225;
 constexpr int kColumnWidth = 11775 - kColumnLeft;
 constexpr int kColumnHeight = 2100 - kColumnTop;  // down to cmdSaveLoad's bottom edge
 
-const QString& SettingSection() {
-    static const QString section = QStringLiteral("Setting");
-    return section;
-}
-
 // Places a control at its design position (twips, relative to its container's design origin);
 // a label never gets less room than its text needs.
 void Place(QWidget* widget, int left, int top, int width, int height) {
@@ -79,11 +71,11 @@ QFrame* MakeBox(QWidget* parent, const QString& name, const QColor& colour) {
     return box;
 }
 
-CommanderSpinBox* MakeSpinner(QWidget* parent, const QString& name, int minimum, int maximum) {
+CommanderSpinBox* MakeSpinner(QWidget* parent, const QString& name, CommanderRange range) {
     auto* spinner = new CommanderSpinBox(parent);
     spinner->setObjectName(name);
-    spinner->setRange(minimum, maximum);
-    spinner->setValue(minimum);
+    spinner->setRange(range.lowest, range.highest);
+    spinner->setValue(range.lowest);
     return spinner;
 }
 
@@ -113,35 +105,51 @@ private:
     QString name_;
 };
 
-FormationPanel::~FormationPanel() { undoStack_->disconnect(this); }
+FormationPanel::~FormationPanel() {
+    undoStack_->disconnect(this);
+    // The grid and its model read the document, a child made before them: they go first.
+    delete grdFormation_;
+    delete model_;
+}
 
 FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& settings,
                                Platform& platform, QWidget* parent)
     : QGroupBox(QStringLiteral(u"編成"), parent),
       catalogue_(catalogue),
       settings_(settings),
+      store_(settings),
       platform_(platform) {
     setObjectName(QStringLiteral("fraFormation"));
+    formation_ = new Formation(catalogue, this);
     BuildControls();
-    baseCapacity_ = lblTotalWeight_->text();
     undoStack_ = new QUndoStack(this);
     BuildActions();
 
+    connect(formation_, &Formation::changed, this, &FormationPanel::ShowOutcome);
     connect(cmbClass_, &QComboBox::currentIndexChanged, this, [this] {
-        CalcFormation();
-        RecordCommanderStep(u"階級 " + cmbClass_->currentText());
+        Commander commander = formation_->Leader();
+        commander.rank = cmbClass_->currentIndex() >= 0
+                             ? std::optional<int>(cmbClass_->currentData().toInt())
+                             : std::nullopt;
+        EditCommander(commander, u"階級 " + cmbClass_->currentText());
     });
     connect(upLevel_, &CommanderSpinBox::stepped, this, [this] {
-        StepCommander(upLevel_, lblLevel_);
-        RecordCommanderStep(u"レベル " + lblLevel_->text());
+        Commander commander = formation_->Leader();
+        commander.level = upLevel_->value();
+        lblLevel_->setText(QString::number(commander.level));
+        EditCommander(commander, u"レベル " + QString::number(commander.level));
     });
     connect(upDecoration_, &CommanderSpinBox::stepped, this, [this] {
-        StepCommander(upDecoration_, lblDecoration_);
-        RecordCommanderStep(u"勲章 " + lblDecoration_->text());
+        Commander commander = formation_->Leader();
+        commander.decoration = upDecoration_->value();
+        lblDecoration_->setText(QString::number(commander.decoration));
+        EditCommander(commander, u"勲章 " + QString::number(commander.decoration));
     });
     connect(upSkill_, &CommanderSpinBox::stepped, this, [this] {
-        StepCommander(upSkill_, lblSkill_);
-        RecordCommanderStep(u"搭載解除 " + lblSkill_->text());
+        Commander commander = formation_->Leader();
+        commander.skill = upSkill_->value();
+        lblSkill_->setText(QString::number(commander.skill));
+        EditCommander(commander, u"搭載解除 " + QString::number(commander.skill));
     });
     // Digits typed into a spinner show in its label until they are committed.
     connect(upLevel_, &CommanderSpinBox::typing, lblLevel_, &QLabel::setText);
@@ -212,7 +220,7 @@ void FormationPanel::BuildControls() {
     layout->setContentsMargins(5, 0, 5, 3);
     layout->setSpacing(5);
 
-    model_ = new FormationModel(this);
+    model_ = new FormationModel(*formation_, this);
     grdFormation_ = new GridView(this);
     grdFormation_->setObjectName(QStringLiteral("grdFormation"));
     grdFormation_->setModel(model_);
@@ -251,7 +259,7 @@ void FormationPanel::BuildControls() {
     place(picture1, 11100, 240, 630, 300);
     lblLevel_ =
         MakeLabel(picture1, QStringLiteral("lblLevel"), QStringLiteral("1"), Qt::AlignRight);
-    upLevel_ = MakeSpinner(picture1, QStringLiteral("upLevel"), 1, 99);
+    upLevel_ = MakeSpinner(picture1, QStringLiteral("upLevel"), kLevelRange);
 
     place(MakeLabel(column, QStringLiteral("lblCaption_1"), QStringLiteral(u"勲章")), 8895, 615,
           360, 180);
@@ -259,7 +267,7 @@ void FormationPanel::BuildControls() {
     place(picture2, 9360, 555, 810, 300);
     lblDecoration_ =
         MakeLabel(picture2, QStringLiteral("lblDecoration"), QStringLiteral("0"), Qt::AlignRight);
-    upDecoration_ = MakeSpinner(column, QStringLiteral("upDecoration"), 0, 99);
+    upDecoration_ = MakeSpinner(column, QStringLiteral("upDecoration"), kDecorationRange);
 
     place(MakeLabel(column, QStringLiteral("lblCaption_2"), QStringLiteral(u"搭載解除")), 10290,
           630, 720, 180);
@@ -267,7 +275,7 @@ void FormationPanel::BuildControls() {
     place(picture3, 11100, 570, 630, 300);
     lblSkill_ =
         MakeLabel(picture3, QStringLiteral("lblSkill"), QStringLiteral("0"), Qt::AlignRight);
-    upSkill_ = MakeSpinner(column, QStringLiteral("upSkill"), 0, 3);
+    upSkill_ = MakeSpinner(column, QStringLiteral("upSkill"), kSkillRange);
 
     place(MakeLabel(column, QStringLiteral("lblCaption_16"), QStringLiteral(u"搭載")), 8895, 1035,
           360, 180);
@@ -336,46 +344,24 @@ void FormationPanel::BuildControls() {
 void FormationPanel::RestoreCommander(const Result<int>& rank, const Result<int>& level,
                                       const Result<int>& decoration, const Result<int>& skill) {
     const QScopedValueRollback quiet(restoring_, true);
-    // The spinners first, so that the recompute the rank selection runs stores these values.
-    const auto restore = [](CommanderSpinBox* spinner, QLabel* label, const Result<int>& value,
-                            int lowest) {
-        const int shown =
-            value && *value >= lowest && *value <= spinner->maximum() ? *value : spinner->minimum();
-        spinner->setValue(shown);
-        label->setText(QString::number(shown));
-    };
-    restore(upLevel_, lblLevel_, level, 1);
-    restore(upDecoration_, lblDecoration_, decoration, 0);
-    restore(upSkill_, lblSkill_, skill, 1);
-
-    const int index = rank && *rank >= 0 && *rank < cmbClass_->count() ? *rank : 0;
-    if (cmbClass_->currentIndex() == index)
-        CalcFormation();
-    else
-        cmbClass_->setCurrentIndex(index);
+    const Commander commander = CommanderFromStored({rank, level, decoration, skill});
+    SetCommanderControls(commander);
+    formation_->SetCommander(commander);
+    SaveCommander();
     settled_ = State();
 }
 
-Commander FormationPanel::CurrentCommander() const {
-    Commander commander;
-    if (cmbClass_->currentIndex() >= 0) commander.rank = cmbClass_->currentData().toInt();
-    commander.level = upLevel_->value();
-    commander.decoration = upDecoration_->value();
-    commander.skill = upSkill_->value();
-    return commander;
+void FormationPanel::EditCommander(const Commander& commander, const QString& stepName) {
+    const RecordedStep step(*this, stepName);
+    formation_->SetCommander(commander);
+    SaveCommander();
 }
 
-void FormationPanel::WriteCommander(const Commander& commander) {
-    if (!commander.rank || !settings_.Exists()) return;
-    // The four keys in one replacement of the file, which is left alone when they are unchanged.
-    const Status written = settings_.WriteKeys(
-        SettingSection(), {
-                              {QStringLiteral("class"), QString::number(*commander.rank)},
-                              {QStringLiteral("level"), QString::number(commander.level)},
-                              {QStringLiteral("decoration"), QString::number(commander.decoration)},
-                              {QStringLiteral("skill"), QString::number(commander.skill)},
-                          });
+void FormationPanel::SaveCommander() {
+    const Status written = store_.WriteCommander(formation_->Leader());
     if (!written) {
+        // Every recompute (a row selection, the focus) saves the commander: say it once until a
+        // save succeeds again.
         if (!commanderFailureShown_) {
             commanderFailureShown_ = true;
             platform_.MsgBox(this, written.message(), texts::ErrorTitle(), MsgStyle::Information);
@@ -385,50 +371,26 @@ void FormationPanel::WriteCommander(const Commander& commander) {
     commanderFailureShown_ = false;
 }
 
-void FormationPanel::CalcFormation() {
-    const Commander commander = CurrentCommander();
-    baseCapacity_ = CapacityText(commander, baseCapacity_);
-    WriteCommander(commander);
-    const FormationResult result =
-        CalcFormationRules(commander, baseCapacity_, model_->Rows(), catalogue_);
-    ShowResult(result);
-    ExplainResult(commander, result);
-}
+void FormationPanel::Recompute() { formation_->Recompute(); }
 
-void FormationPanel::ExplainResult(const Commander& commander, const FormationResult& result) {
-    model_->SetTinted(RowsAgainstRule(result, model_->Rows()));
-    lblTotalWeight_->setToolTip(CapacityFormula(commander, result));
-    Q_EMIT verdictExplained(ExplainVerdict(commander, result));
-}
-
-void FormationPanel::ShowResult(const FormationResult& result) {
+void FormationPanel::ShowOutcome() {
+    const FormationOutcome& outcome = formation_->Outcome();
+    const FormationResult& result = outcome.result;
     lblTotalWeight_->setText(result.capacity);
     SetTextColour(lblTotalWeight_, result.capacityRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
     lblMyWeight_->setText(result.load);
     lblTotalRepair_->setText(result.repair);
     lblRestriction_->setText(QString::number(result.limited));
     lblPersonal_->setText(QString::number(result.oneUnit));
-    for (std::size_t k = 0; k < result.marks.size(); ++k) {
-        const FormationMarks& marks = result.marks[k];
-        const int row = int(k);
-        model_->SetCell(row, Col(FormationColumn::LowHp), marks.lowHp);
-        model_->SetCell(row, Col(FormationColumn::HighHp), marks.highHp);
-        model_->SetCell(row, Col(FormationColumn::Strong), marks.strong);
-        model_->SetCell(row, Col(FormationColumn::Support), marks.support);
-    }
     Q_EMIT verdictChanged(result.verdict);
-}
-
-void FormationPanel::StepCommander(CommanderSpinBox* spinner, QLabel* label) {
-    label->setText(QString::number(spinner->value()));
-    CalcFormation();
+    lblTotalWeight_->setToolTip(outcome.capacityFormula);
+    Q_EMIT verdictExplained(outcome.explanation);
 }
 
 void FormationPanel::AddUnit(const FormationRow& row) {
     const RecordedStep step(*this, u"配備 " + row[FormationColumn::Name]);
-    if (model_->rowCount() >= kMaxUnits) return;
-    model_->AppendRow(row);
-    CalcFormation();
+    if (!formation_->Append(row)) return;
+    SaveCommander();
     SaveDefaultFormation();
     const int current = CurrentRow();
     if (current >= 1) MakeCurrent(current - 1);
@@ -437,34 +399,30 @@ void FormationPanel::AddUnit(const FormationRow& row) {
 void FormationPanel::UpdateCurrentRow(const FormationRow& row) {
     const RecordedStep step(*this, u"更新 " + row[FormationColumn::Name]);
     const int current = CurrentRow();
-    if (current < 1 || model_->rowCount() == 0) return;
+    if (current < 1 || formation_->Count() == 0) return;
     const int target = current - 1;
-    if (row[FormationColumn::Name] != model_->Cell(target, Col(FormationColumn::Name))) return;
-    for (const FormationColumn column :
-         {FormationColumn::Hp, FormationColumn::Armor, FormationColumn::Away,
-          FormationColumn::Preemptive, FormationColumn::Move, FormationColumn::Shield,
-          FormationColumn::Modification, FormationColumn::Weapon})
-        model_->SetCell(target, Col(column), row[column]);
-    CalcFormation();
+    if (row[FormationColumn::Name] != formation_->Cell(target, Col(FormationColumn::Name))) return;
+    formation_->UpdateFigures(target, row);
+    SaveCommander();
     SaveDefaultFormation();
 }
 
 void FormationPanel::RemoveCurrentRow() {
     const int current = CurrentRow();
-    if (current < 1 || model_->rowCount() == 0) return;
+    if (current < 1 || formation_->Count() == 0) return;
     const int removed = current - 1;
     {
         // The selection moves while the row goes; the unit shown is chosen afterwards.
         const QScopedValueRollback quiet(movingRow_, true);
-        model_->RemoveRow(removed);
+        formation_->Remove(removed);
     }
-    if (model_->rowCount() > 0) {
+    if (formation_->Count() > 0) {
         // The row that moved into the gap, or the new last row.
-        MakeCurrent(qMin(removed, model_->rowCount() - 1));
+        MakeCurrent(qMin(removed, formation_->Count() - 1));
         SelectFormationRow();
     } else {
         Q_EMIT detailClearRequested();
-        CalcFormation();
+        SaveCommander();
     }
     SaveDefaultFormation();
 }
@@ -479,53 +437,43 @@ void FormationPanel::MakeCurrent(int modelRow) {
 void FormationPanel::SelectFormationRow() {
     if (!grdFormation_->isEnabled()) return;
     const int current = CurrentRow();
-    if (current < 1 || model_->rowCount() == 0) return;
-    const int row = current - 1;
-    Q_EMIT unitSelected(model_->Cell(row, Col(FormationColumn::MsNo)),
-                        model_->Cell(row, Col(FormationColumn::Shield)),
-                        model_->Cell(row, Col(FormationColumn::Modification)),
-                        model_->Cell(row, Col(FormationColumn::Weapon)));
-    CalcFormation();
+    if (current < 1 || formation_->Count() == 0) return;
+    const FormationRow& row = formation_->Entries()[std::size_t(current - 1)];
+    Q_EMIT unitSelected(row[FormationColumn::MsNo], row[FormationColumn::Shield],
+                        row[FormationColumn::Modification], row[FormationColumn::Weapon]);
+    // A selection recomputes and saves the commander, as it always has.
+    Recompute();
+    SaveCommander();
 }
 
 void FormationPanel::SaveDefaultFormation() {
-    if (!settings_.Exists()) return;
-    const QString text =
-        MakeFormationText(QStringLiteral(u"デフォルト編成"), platform_.Now(), Lists());
-    const Status written =
-        settings_.Write(text, SettingSection(), QStringLiteral("defaultformation"));
+    const Status written = store_.WriteDefaultFormation(formation_->Lists(), platform_.Now());
     if (!written)
         platform_.MsgBox(this, written.message(), texts::ErrorTitle(), MsgStyle::Information);
 }
 
 void FormationPanel::LoadDefaultFormation() {
     const QScopedValueRollback quiet(restoring_, true);
-    const QString text = settings_.Read(SettingSection(), QStringLiteral("defaultformation"));
-    if (!text.isEmpty()) ApplyFormationLists(ListsOfFormationText(text));
+    if (const std::optional<FormationLists> lists = store_.ReadDefaultFormation())
+        (void)ApplyFormationLists(*lists);  // a short list was reported; what loaded stays
     settled_ = State();
 }
 
-bool FormationPanel::ApplyFormationLists(const QString& fourLists) {
+bool FormationPanel::ApplyFormationLists(const FormationLists& lists) {
+    // Disabled: the row changes of the load are not the user's selections.
     grdFormation_->setEnabled(false);
-    model_->Clear();
-    CalcFormation();
-
-    // A failure keeps the rows made so far and leaves the formation editable.
-    const auto fail = [this](const QString& message) {
-        platform_.MsgBox(this, message, texts::ErrorTitle(), MsgStyle::Information);
+    const QString failure = formation_->Load(lists);
+    SaveCommander();
+    if (!failure.isEmpty()) {
+        // The rows made so far stay, and the formation stays editable.
+        platform_.MsgBox(this, failure, texts::ErrorTitle(), MsgStyle::Information);
         grdFormation_->setEnabled(true);
-        CalcFormation();
         return false;
-    };
-    RebuiltFormation rebuilt = RebuildRows(catalogue_, FormationLists::Parse(fourLists));
-    model_->SetRows(std::move(rebuilt.rows));
-    if (!rebuilt.failure.isEmpty()) return fail(rebuilt.failure);
-
-    if (model_->rowCount() > 0) {
+    }
+    if (formation_->Count() > 0) {
         MakeCurrent(0);
         grdFormation_->setEnabled(true);
         SelectFormationRow();
-        CalcFormation();
     }
     grdFormation_->setEnabled(true);
     return true;
@@ -535,45 +483,38 @@ void FormationPanel::OpenSavedFormations() {
     frmSaveData dialog(catalogue_, settings_, platform_, Lists(), window());
     dialog.SetUndoStack(undoStack_);
     dialog.exec();
-    if (dialog.Tag().isEmpty()) return;
+    if (!dialog.Chosen()) return;
     const RecordedStep step(*this, QStringLiteral(u"読込"));
-    if (ApplyFormationLists(dialog.Tag()) && model_->rowCount() > 0) SaveDefaultFormation();
+    if (ApplyFormationLists(*dialog.Chosen()) && formation_->Count() > 0) SaveDefaultFormation();
 }
 
 void FormationPanel::RemoveRowAsStep() {
-    const RecordedStep step(*this,
-                            u"削除 " + model_->Cell(CurrentRow() - 1, Col(FormationColumn::Name)));
+    const RecordedStep step(
+        *this, u"削除 " + formation_->Cell(CurrentRow() - 1, Col(FormationColumn::Name)));
     RemoveCurrentRow();
-}
-
-void FormationPanel::RecordCommanderStep(const QString& name) {
-    const RecordedStep step(*this, name);
 }
 
 void FormationPanel::PushStep(const QString& name) {
     if (restoring_) return;
-    FormationState after = State();
+    const FormationState& after = State();
     if (after == settled_) return;
     undoStack_->push(new MadeChange<FormationState>(
         name, settled_, after, [this](const FormationState& state) { RestoreState(state); }));
-    settled_ = std::move(after);
+    settled_ = after;
 }
-
-FormationState FormationPanel::State() const { return StateOf(model_->Rows(), CurrentCommander()); }
 
 void FormationPanel::RestoreState(const FormationState& state) {
     const QScopedValueRollback quiet(restoring_, true);
     const bool rowsChange = State().rows != state.rows;
-    if (rowsChange) {
-        const int current = CurrentRow();
-        {
-            const QScopedValueRollback moving(movingRow_, true);
-            model_->SetRows(state.rows);
-        }
-        if (model_->rowCount() > 0) MakeCurrent(qBound(0, current - 1, model_->rowCount() - 1));
-    }
+    const int current = CurrentRow();
     SetCommanderControls(state.commander);
-    CalcFormation();
+    {
+        const QScopedValueRollback moving(movingRow_, true);
+        formation_->SetState(state);
+    }
+    if (rowsChange && formation_->Count() > 0)
+        MakeCurrent(qBound(0, current - 1, formation_->Count() - 1));
+    SaveCommander();
     if (rowsChange) SaveDefaultFormation();
     settled_ = State();
 }
@@ -586,18 +527,16 @@ void FormationPanel::SetCommanderControls(const Commander& commander) {
     set(upLevel_, lblLevel_, commander.level);
     set(upDecoration_, lblDecoration_, commander.decoration);
     set(upSkill_, lblSkill_, commander.skill);
-    // Blocked: the caller recomputes once, with every control set.
+    // Blocked: the document takes the commander from the caller, not from this control.
     const QSignalBlocker quiet(cmbClass_);
     cmbClass_->setCurrentIndex(commander.rank ? *commander.rank : -1);
 }
 
 QString FormationPanel::ClipboardText() const {
-    const Commander commander = CurrentCommander();
-    const FormationResult result =
-        CalcFormationRules(commander, baseCapacity_, model_->Rows(), catalogue_);
     const QString line =
         MakeFormationText(QStringLiteral(u"デフォルト編成"), platform_.Now(), Lists());
-    return FormationClipboardText(model_->Rows(), catalogue_, commander, result, line);
+    return FormationClipboardText(formation_->Entries(), catalogue_, formation_->Leader(),
+                                  formation_->Outcome().result, line);
 }
 
 void FormationPanel::CopyToClipboard() const {
@@ -607,7 +546,7 @@ void FormationPanel::CopyToClipboard() const {
 void FormationPanel::PasteFromClipboard() { PasteFormation(QGuiApplication::clipboard()->text()); }
 
 void FormationPanel::PasteFormation(const QString& text) {
-    const std::optional<QString> lists = PastedFormationLists(text);
+    const std::optional<FormationLists> lists = PastedFormationLists(text);
     if (!lists) {
         platform_.MsgBox(this, QStringLiteral(u"貼り付ける編成データがありません。"),
                          texts::ErrorTitle(), MsgStyle::Information);
@@ -618,7 +557,8 @@ void FormationPanel::PasteFormation(const QString& text) {
 }
 
 QString FormationPanel::PreviewDeploy(const typMsData& unit) const {
-    return DeployPreview(unit, CurrentCommander(), baseCapacity_, model_->Rows(), catalogue_);
+    return DeployPreview(unit, formation_->Leader(), formation_->BaseCapacity(),
+                         formation_->Entries(), catalogue_);
 }
 
 int FormationPanel::RowCount() const { return model_->rowCount() + 1; }
@@ -627,9 +567,9 @@ int FormationPanel::CurrentRow() const { return grdFormation_->CurrentGridRow();
 
 QString FormationPanel::Cell(int row, int column) const {
     if (row == 0) return model_->headerData(column, Qt::Horizontal).toString();
-    return model_->Cell(row - 1, column);
+    return formation_->Cell(row - 1, column);
 }
 
-FormationLists FormationPanel::Lists() const { return ListsOfRows(model_->Rows()); }
+FormationLists FormationPanel::Lists() const { return formation_->Lists(); }
 
 }  // namespace velmora

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "catalogue/Status.h"
-#include "formation/FormationColumns.h"
-#include "formation/FormationRules.h"
-#include "formation/FormationState.h"
-#include "formation/FormationText.h"
+#include "formation/Formation.h"
+#include "formation/FormationSettings.h"
 
 #include <QGroupBox>
 #include <QList>
@@ -26,9 +24,10 @@ class Platform;
 class SettingsFile;
 struct typMsData;
 
-// The "編成" frame (fraFormation): the formation grid grdFormation, the commander controls, the
-// totals and the saved-formations button. Every change recomputes the rules and keeps the
-// default formation in setting.ini.
+// The "編成" frame (fraFormation): the formation document shown in the grid grdFormation, the
+// commander controls, the totals and the saved-formations button. The controls edit the
+// document; every edit becomes an undo step, and the commander and the default formation are
+// saved to setting.ini at the moments the user made them.
 class FormationPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -37,21 +36,27 @@ public:
     // The undo stack outlives this part of the panel and signals as it goes.
     ~FormationPanel() override;
 
-    // Start-up: sets level, decoration and skill (invalid or missing values give their
-    // defaults), then selects the rank, which recomputes and stores all four.
+    // Start-up: the commander as stored (invalid or missing values give their defaults), shown,
+    // recomputed and saved back; no undo step.
     void RestoreCommander(const Result<int>& rank, const Result<int>& level,
                           const Result<int>& decoration, const Result<int>& skill);
 
-    void CalcFormation();
+    // The rules again over the document (the catalogue may have changed); writes nothing.
+    void Recompute();
     // Appends the row of a unit (UnitRow); does nothing with seven units.
     void AddUnit(const FormationRow& row);
     // Writes the figures and choices of the unit's row (columns 3 to 7 and 15 to 17) into the
     // current row when that row holds a unit of the same name.
     void UpdateCurrentRow(const FormationRow& row);
     void SelectFormationRow();
+    // The named saving steps: each writes only what changed.
     void SaveDefaultFormation();
+    void SaveCommander();
     void LoadDefaultFormation();
-    bool ApplyFormationLists(const QString& fourLists);
+    // Rebuilds the document from the lists; false, after saying why, when a list is short.
+    bool ApplyFormationLists(const FormationLists& lists);
+
+    const Formation& Document() const { return *formation_; }
 
     int RowCount() const;  // grid numbering, header included
     int CurrentRow() const;
@@ -65,10 +70,10 @@ public:
     // Undo, redo and paste answer their keys anywhere in the window, copy on the formation grid.
     QList<QAction*> EditActions() const;
 
-    // The formation rows and the commander as they stand.
-    FormationState State() const;
-    // Brings a state back as an undo or redo does: the rows, the commander controls, the
-    // recompute, and setting.ini as if the state had just been made by hand.
+    // The formation entries and the commander as they stand.
+    const FormationState& State() const { return formation_->State(); }
+    // Brings a state back as an undo or redo does: the document, the commander controls, and
+    // setting.ini as if the state had just been made by hand.
     void RestoreState(const FormationState& state);
 
     // The formation as text to share: readable lines, then the formation text line as stored.
@@ -100,24 +105,24 @@ private:
 
     void BuildControls();
     void BuildActions();
-    void ExplainResult(const Commander& commander, const FormationResult& result);
+    // The document's figures into the labels and the status bar.
+    void ShowOutcome();
     void SetCommanderControls(const Commander& commander);
-    // A commander control was changed by the user: one step named after the new value.
-    void RecordCommanderStep(const QString& name);
+    // A commander control was changed by the user: the document takes the commander with that
+    // one value changed, as one step named after the new value.
+    void EditCommander(const Commander& commander, const QString& stepName);
     void PushStep(const QString& name);
     void RemoveRowAsStep();
-    Commander CurrentCommander() const;
-    void WriteCommander(const Commander& commander);
-    void ShowResult(const FormationResult& result);
-    void StepCommander(CommanderSpinBox* spinner, QLabel* label);
     void RemoveCurrentRow();
     void OpenSavedFormations();
     void MakeCurrent(int modelRow);
 
     const clsMsData& catalogue_;
     SettingsFile& settings_;
+    FormationSettings store_;
     Platform& platform_;
 
+    Formation* formation_ = nullptr;
     FormationModel* model_ = nullptr;
     GridView* grdFormation_ = nullptr;
     QComboBox* cmbClass_ = nullptr;
@@ -139,9 +144,6 @@ private:
     QAction* copyAction_ = nullptr;
     QAction* pasteAction_ = nullptr;
 
-    // The capacity before any penalty: the penalties never accumulate, also while no rank is
-    // selected and the previous capacity stands.
-    QString baseCapacity_;
     // Set while the program itself moves the current row: the row change is not the user's.
     bool movingRow_ = false;
     // A failed save of the commander settings is reported once until a save succeeds again,

@@ -94,9 +94,14 @@ UnitCategory CategoryOf(const QString& code) {
     return UnitCategory::Other;
 }
 
+int BaseCapacity(const Commander& commander) {
+    return commander.level + commander.rank.value_or(0) + kCapacityBase + commander.decoration;
+}
+
 QString CapacityText(const Commander& commander, const QString& previousCapacity) {
     if (!commander.rank) return previousCapacity;
-    return num::NumberText(double(commander.level) + *commander.rank + 47 + commander.decoration);
+    return num::NumberText(double(commander.level) + *commander.rank + kCapacityBase +
+                           commander.decoration);
 }
 
 FormationResult CalcFormationRules(const Commander& commander, const QString& previousCapacity,
@@ -129,25 +134,25 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
     result.marks = Markers(rows, catalogue);
 
     const int skill = commander.skill;
-    if (skill == 0 && result.limited > 3) {
+    if (skill == 0 && result.limited > kLimitedWithoutSkill) {
         result.verdict = QStringLiteral(u"搭載解除スキルがありません。限定生産機は３機までです。");
         result.capacityRed = true;
         result.rule = VerdictRule::LimitedWithoutSkill;
         result.remaining = Remaining(result);
         return result;
     }
-    if (skill < 2 && result.limited >= 3) {
+    if (skill < 2 && result.limited >= kLimitedWithoutSkill) {
         result.limitedPenalty = 2;
         result.capacity = Lowered(result.capacity, result.limitedPenalty);
         result.capacityRed = true;
     }
-    if (result.oneUnit > 2) {
+    if (result.oneUnit > kOneUnitMost) {
         result.verdict = QStringLiteral(u"一機制限機は二機までです。");
         result.rule = VerdictRule::OneUnitOverTwo;
         result.remaining = Remaining(result);
         return result;
     }
-    if (result.oneUnit == 2) {
+    if (result.oneUnit == kOneUnitMost) {
         switch (skill) {
             case 0:
                 result.verdict =
@@ -179,7 +184,7 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
     } else {
         result.verdict = QStringLiteral(u"残り搭載 ") + num::NumberText(result.remaining);
     }
-    if (commander.rank == 0 && result.exclusive > 0) {
+    if (commander.rank == 0 && result.exclusive > kExclusiveForEnsign) {
         result.verdict = QStringLiteral(u"少尉は制限機を配備することが出来ません。");
         result.rule = VerdictRule::EnsignWithExclusive;
     }

@@ -26,6 +26,16 @@ struct Commander {
 // The one hard limit: units are added one by one up to seven.
 constexpr int kMaxFormationUnits = 7;
 
+// The values a commander setting may take; the lowest is the default.
+struct CommanderRange {
+    int lowest;
+    int highest;
+};
+inline constexpr CommanderRange kRankRange{0, 5};
+inline constexpr CommanderRange kLevelRange{1, 99};
+inline constexpr CommanderRange kDecorationRange{0, 99};
+inline constexpr CommanderRange kSkillRange{0, 3};
+
 // The six rank entries, in rank-code order (0 "少尉" to 5 "大佐").
 const QStringList& RankTexts();
 
@@ -35,7 +45,17 @@ enum class UnitCategory { Other, Limited, Exclusive, OneUnit };
 // "専用" exclusive, "一機" one-unit restricted, everything else none of them.
 UnitCategory CategoryOf(const QString& code);
 
-// level + rank + 47 + decoration; the previous capacity text while no rank is selected.
+// The limits the rules count against, as the verdicts and their explanation name them.
+inline constexpr int kCapacityBase = 47;           // capacity = level + rank + 47 + decoration
+inline constexpr int kLimitedWithoutSkill = 3;     // limited units without the skill
+inline constexpr int kOneUnitMost = 2;             // one-unit units with the skill
+inline constexpr int kOneUnitWithoutSkill = 1;     // one-unit units without the skill
+inline constexpr int kExclusiveForEnsign = 0;      // exclusive units for a 少尉
+
+// level + rank + kCapacityBase + decoration; only with a rank.
+int BaseCapacity(const Commander& commander);
+
+// BaseCapacity as text; the previous capacity text while no rank is selected.
 QString CapacityText(const Commander& commander, const QString& previousCapacity);
 
 inline const QString& MarkText() {

@@ -36,8 +36,9 @@ QStringList SplitFormationText(const QString& text) {
     return fields.mid(0, kFields);
 }
 
-QString ListsOfFormationText(const QString& text) {
-    return SplitFormationText(text).mid(2).join(u'\t');
+FormationLists ListsOfFormationText(const QString& text) {
+    const QStringList fields = SplitFormationText(text);
+    return {SplitList(fields[2]), SplitList(fields[3]), SplitList(fields[4]), SplitList(fields[5])};
 }
 
 }  // namespace velmora

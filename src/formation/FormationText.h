@@ -18,12 +18,14 @@ struct FormationLists {
     QStringList modifications;
     QStringList weapons;
 
-    // The four lists joined by "," each, then by tabs: the hand-over form of a formation.
+    // The four lists joined by "," each, then by tabs: fields 2 to 5 of a formation text.
     QString Joined() const;
 
-    // Splits a hand-over text (four tab-separated fields; missing fields count as empty). An
-    // empty field gives an empty list, not a list with one empty entry.
+    // The lists of four tab-separated fields (missing fields count as empty). An empty field
+    // gives an empty list, not a list with one empty entry.
     static FormationLists Parse(const QString& fourFields);
+
+    bool operator==(const FormationLists&) const = default;
 };
 
 // "MM.DD HH:mm" on a 24-hour clock: 3 February at 9:05 gives "02.03 09:05".
@@ -37,7 +39,7 @@ QString MakeFormationText(const QString& comment, const QDateTime& when,
 // dropped.
 QStringList SplitFormationText(const QString& text);
 
-// Fields 2 to 5 of a stored formation text joined by tabs.
-QString ListsOfFormationText(const QString& text);
+// The lists in fields 2 to 5 of a stored formation text.
+FormationLists ListsOfFormationText(const QString& text);
 
 }  // namespace velmora

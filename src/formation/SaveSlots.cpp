@@ -6,8 +6,8 @@
 
 namespace velmora {
 
-QString SaveSlots::Slot::Lists() const {
-    return msNos + u'\t' + shields + u'\t' + modifications + u'\t' + weapons;
+FormationLists SaveSlots::Slot::Lists() const {
+    return {SplitList(msNos), SplitList(shields), SplitList(modifications), SplitList(weapons)};
 }
 
 SaveSlots SaveSlots::Read(const SettingsFile& settings) {
@@ -62,8 +62,8 @@ QStringList SaveSlots::UnitNames(const QString& msNos, const clsMsData& catalogu
     return names;
 }
 
-QString SaveSlots::SectionName() { return QStringLiteral(u"SaveData"); }
+const QString& SaveSlots::SectionName() { return FormationSettings::SlotSection(); }
 
-QString SaveSlots::KeyName(int slot) { return QStringLiteral(u"No") + QString::number(slot); }
+QString SaveSlots::KeyName(int slot) { return FormationSettings::SlotKey(slot); }
 
 }  // namespace velmora

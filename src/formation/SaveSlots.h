@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Status.h"
+#include "formation/FormationSettings.h"
 #include "formation/FormationText.h"
 
 #include <QDateTime>
@@ -17,7 +18,7 @@ class SettingsFile;
 // one formation text; an empty or missing key is a free slot. Read afresh whenever asked.
 class SaveSlots {
 public:
-    static constexpr int kCount = 8;
+    static constexpr int kCount = FormationSettings::kSlotCount;
 
     // One slot: the six fields of its text as stored, the lists still joined by ",".
     struct Slot {
@@ -28,8 +29,8 @@ public:
         QString modifications;
         QString weapons;
 
-        // The four lists joined by tabs: what loading the slot hands over.
-        QString Lists() const;
+        // The four lists: what loading the slot hands over.
+        FormationLists Lists() const;
     };
 
     // The eight slots as the file holds them now; a missing file or section gives free slots.
@@ -58,8 +59,8 @@ public:
     // catalogue does not hold. An empty list has no entry.
     static QStringList UnitNames(const QString& msNos, const clsMsData& catalogue);
 
-    static QString SectionName();
-    static QString KeyName(int slot);  // "No1" to "No8"
+    static const QString& SectionName();  // as FormationSettings names it
+    static QString KeyName(int slot);      // "No1" to "No8"
 
 private:
     std::array<Slot, kCount> slots_;

@@ -11,17 +11,21 @@ constexpr int kHighestLevel = 99;
 
 QString Number(double value) { return num::NumberText(value); }
 
+QString Against(const char16_t* what, int count, int limit) {
+    return QString::fromUtf16(what) + QString::number(count) + u" / " + QString::number(limit);
+}
+
 // The count against the limit of the rule that gave the verdict; empty for the load verdicts.
 QString CountAgainstLimit(const FormationResult& result) {
     switch (result.rule) {
         case VerdictRule::LimitedWithoutSkill:
-            return u"限定生産機 " + QString::number(result.limited) + u" / 3";
+            return Against(u"限定生産機 ", result.limited, kLimitedWithoutSkill);
         case VerdictRule::OneUnitOverTwo:
-            return u"一機制限機 " + QString::number(result.oneUnit) + u" / 2";
+            return Against(u"一機制限機 ", result.oneUnit, kOneUnitMost);
         case VerdictRule::TwoOneUnitWithoutSkill:
-            return u"一機制限機 " + QString::number(result.oneUnit) + u" / 1";
+            return Against(u"一機制限機 ", result.oneUnit, kOneUnitWithoutSkill);
         case VerdictRule::EnsignWithExclusive:
-            return u"専用機 " + QString::number(result.exclusive) + u" / 0";
+            return Against(u"専用機 ", result.exclusive, kExclusiveForEnsign);
         case VerdictRule::LoadLeft:
         case VerdictRule::LoadOver:
             break;
@@ -104,10 +108,10 @@ std::vector<bool> RowsAgainstRule(const FormationResult& result,
 
 QString CapacityFormula(const Commander& commander, const FormationResult& result) {
     if (!commander.rank) return QString();
-    const int base = commander.level + *commander.rank + 47 + commander.decoration;
     QString text = u"レベル " + QString::number(commander.level) + u" + 階級 " +
-                   QString::number(*commander.rank) + u" + 47 + 勲章 " +
-                   QString::number(commander.decoration) + u" = " + QString::number(base);
+                   QString::number(*commander.rank) + u" + " + QString::number(kCapacityBase) +
+                   u" + 勲章 " + QString::number(commander.decoration) + u" = " +
+                   QString::number(BaseCapacity(commander));
     if (result.limitedPenalty == 0 && result.oneUnitPenalty == 0) return text;
     if (result.limitedPenalty != 0)
         text += u"\n− " + Number(result.limitedPenalty) + u"（限定生産機 " +

@@ -272,7 +272,7 @@ void frmSaveData::ListUnits() {
 int frmSaveData::CurrentSlot() const { return grdSaveData_->CurrentGridRow(); }
 
 void frmSaveData::CloseWithoutLoading() {
-    tag_.clear();
+    chosen_.reset();
     reject();
 }
 
@@ -343,10 +343,10 @@ void frmSaveData::LoadChosenSlot() {
         platform_.MsgBox(this, QStringLiteral(u"この編成データをロードしますか？\r\n\r\n"),
                          texts::ConfirmTitle(), MsgStyle::YesNoQuestion);
     if (answer == MsgAnswer::Yes) {
-        tag_ = slot.Lists();
+        chosen_ = slot.Lists();
         accept();
     } else {
-        tag_.clear();
+        chosen_.reset();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 
 class QMouseEvent;
 class QUndoStack;
@@ -17,8 +18,8 @@ class Platform;
 class SettingsFile;
 
 // The "登録データ" dialog: eight saved formations in section SaveData of setting.ini. The user
-// stores the current formation into a slot under a comment, or picks a slot to load; Tag()
-// then holds that slot's four lists joined by tabs (empty: load nothing). Open it with exec().
+// stores the current formation into a slot under a comment, or picks a slot to load; Chosen()
+// then holds that slot's four lists (none: load nothing). Open it with exec().
 class frmSaveData : public QDialog {
     Q_OBJECT
 public:
@@ -26,7 +27,9 @@ public:
                 FormationLists currentFormation, QWidget* parent = nullptr);
     ~frmSaveData() override;
 
-    const QString& Tag() const { return tag_; }
+    const std::optional<FormationLists>& Chosen() const { return chosen_; }
+    // The chosen lists joined by tabs; empty when none was chosen.
+    QString Tag() const { return chosen_ ? chosen_->Joined() : QString(); }
 
     // Storing into a slot that holds an entry becomes a step on this stack (the main window's);
     // undoing it puts the slot's previous text back.
@@ -61,7 +64,7 @@ private:
     UnitModel* unitModel_ = nullptr;
     GridView* grdSaveData_ = nullptr;
     GridView* msList_ = nullptr;
-    QString tag_;
+    std::optional<FormationLists> chosen_;
     QUndoStack* undoStack_ = nullptr;
 };
 

@@ -18,14 +18,14 @@ PanelFigures FiguresOf(const typMsData& unit) {
 int EquippedRowOf(const typMsData& unit) {
     int equipped = 0;
     for (int row = 1; row <= kWeaponCount; ++row)
-        if (unit.Weapon[std::size_t(row - 1)].Equipped == u"1") equipped = row;
+        if (unit.Weapon[std::size_t(row - 1)].Equipped == FlagOn()) equipped = row;
     return equipped;
 }
 
 void EquipRow(typMsData& unit, double row) {
     for (int t = 1; t <= kWeaponCount; ++t)
         unit.Weapon[std::size_t(t - 1)].Equipped =
-            t == row ? QStringLiteral("1") : QStringLiteral("0");
+            t == row ? FlagOn() : FlagOff();
 }
 
 }  // namespace velmora

@@ -45,6 +45,10 @@ int ModificationCodeOf(const QString& entryText) {
     return static_cast<int>(ModificationTexts().indexOf(entryText));
 }
 
+bool HasShield(const typMsData& record) { return record.Shield == u"○"; }
+
+UnitChoices ListedChoices(const typMsData& record) { return {HasShield(record) ? 1 : 0, 0}; }
+
 bool CalcReconstruct(typMsData& record, int shieldChoice, int code) {
     record.HpPlus = 0;
     record.ArmorPlus = 0;
@@ -66,7 +70,7 @@ bool CalcReconstruct(typMsData& record, int shieldChoice, int code) {
     // Each equipped option carries its load off the evasion; only the last one's half load
     // counts against pre-emption.
     for (const typWeapon& weapon : record.Weapon) {
-        if (weapon.Equipped != u"1") continue;
+        if (weapon.Equipped != FlagOn()) continue;
         const double load = num::Val(weapon.AwayLoad);
         record.AwayPlus = num::WholeInt(record.AwayPlus - load);
         record.EquipPreemptive =

@@ -16,6 +16,17 @@ const QStringList& ModificationTexts();
 // The code of an entry text, or -1 when the text is none of the nine.
 int ModificationCodeOf(const QString& entryText);
 
+// True when the unit can carry a shield (its shield column is "○").
+bool HasShield(const typMsData& record);
+
+// The choices a unit picked in the unit list starts with, in the detail panel and in the deploy
+// preview alike: its shield fitted when it has one, no modification.
+struct UnitChoices {
+    int shield = 0;
+    int modification = 0;
+};
+UnitChoices ListedChoices(const typMsData& record);
+
 // Recomputes the bonus fields of record for a shield position (0 without, anything else with
 // the shield) and a modification code. Returns false when the code is outside 0 to 8; the
 // shield and the equipped options are applied all the same. Calling it again with the same

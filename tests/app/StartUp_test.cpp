@@ -27,26 +27,6 @@ const QString kPrompt =
 
 // Pure pieces
 
-TEST(StartUpWholeSetting, readsTheLeadingNumberRoundedWithHalvesToEven) {
-    EXPECT_EQ(StartUp::WholeSetting(S(u"7.5")), 8);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"6.5")), 6);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"7.6")), 8);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"-1")), -1);
-    EXPECT_EQ(StartUp::WholeSetting(S(u" 12x")), 12);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"abc")), 0);
-    EXPECT_EQ(StartUp::WholeSetting(QString()), 0);
-    EXPECT_EQ(StartUp::WholeSetting(S(u"2147483647")), std::numeric_limits<int>::max());
-    EXPECT_EQ(StartUp::WholeSetting(S(u"-2147483648")), std::numeric_limits<int>::min());
-}
-
-TEST(StartUpWholeSetting, beyondThirtyTwoBits_givesNoValue) {
-    EXPECT_FALSE(StartUp::WholeSetting(S(u"2147483648")).ok());
-    EXPECT_FALSE(StartUp::WholeSetting(S(u"-2147483649")).ok());
-    EXPECT_FALSE(StartUp::WholeSetting(S(u"2147483647.5")).ok());  // rounds to 2^31
-    EXPECT_FALSE(StartUp::WholeSetting(S(u"99999999999999999999")).ok());
-    EXPECT_FALSE(StartUp::WholeSetting(S(u"1e300")).ok());
-}
-
 TEST(StartUpFolderPrompt, isTheInstructionThenTheQuotedExampleOnASecondLine) {
     EXPECT_EQ(StartUp::FolderPrompt(), kPrompt);
     EXPECT_EQ(StartUp::FolderPrompt().split(S(u"\r\n")).size(), 2);

@@ -79,7 +79,6 @@ protected:
         panel->SetPictureRefresh([this](const typMsData& unit, int, const QStringList&) {
             ++pictures;
             pictured = unit.MsName;
-            return pictureResult;
         });
         panel->resize(793, 146);
         panel->show();
@@ -110,7 +109,6 @@ protected:
     std::unique_ptr<MsInfoPanel> panel;
     int pictures = 0;  // picture refreshes so far
     QString pictured;  // the unit of the last one
-    Status pictureResult = Status::Ok();
     GridView* grid = nullptr;
     QComboBox* shield = nullptr;
     QComboBox* modification = nullptr;
@@ -226,16 +224,6 @@ TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
     DoubleClick(5);  // "装備を外す"
     EXPECT_EQ(Label(u"lblAway"_s), u"25");
     EXPECT_EQ(Label(u"lblPreemptive"_s), u"17");
-}
-
-TEST_F(MsInfoPanelTest, FailureWhileChoosingAWeaponIsShownAndEndsTheProgram) {
-    panel->ShowListUnit(u"1"_s);
-    pictureResult = Status::Fail(u"picture failed"_s);
-    DoubleClick(4);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, u"picture failed");
-    EXPECT_EQ(platform.messages[0].title, u"エラー");
-    EXPECT_EQ(platform.endProgramCalls, 1);
 }
 
 TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {

@@ -11,6 +11,12 @@
 namespace velmora {
 namespace {
 
+// The pasted lists as the four list fields of a formation text, to compare at a glance.
+std::optional<QString> Pasted(const QString& text) {
+    const std::optional<FormationLists> lists = PastedFormationLists(text);
+    return lists ? std::optional<QString>(lists->Joined()) : std::nullopt;
+}
+
 using test::FormationUnit;
 using test::LoadedCatalogue;
 
@@ -44,28 +50,28 @@ TEST(FormationClipboard, Text_readableLinesThenTheStoredLine) {
     EXPECT_FALSE(lines.mid(0, 5).join(QString()).contains(u'\t'));
 
     // Text taken back gives the lists of the last line.
-    EXPECT_EQ(PastedFormationLists(lines.join(u'\n')), S(u"A,B\t1,0\t5,0\t2,0"));
+    EXPECT_EQ(Pasted(lines.join(u'\n')), S(u"A,B\t1,0\t5,0\t2,0"));
 }
 
 TEST(FormationClipboard, Paste_takesABareLineASavedEntryOrTheLastFormationLine) {
-    EXPECT_EQ(PastedFormationLists(kLine), S(u"A,B\t1,0\t5,0\t2,0"));
-    EXPECT_EQ(PastedFormationLists(S(u"No3=旧編成\t01.15 20:30\tC\t0\t0\t1\r\n")),
+    EXPECT_EQ(Pasted(kLine), S(u"A,B\t1,0\t5,0\t2,0"));
+    EXPECT_EQ(Pasted(S(u"No3=旧編成\t01.15 20:30\tC\t0\t0\t1\r\n")),
               S(u"C\t0\t0\t1"));
-    EXPECT_EQ(PastedFormationLists(S(u"  defaultformation = ") + kLine + S(u"  ")),
+    EXPECT_EQ(Pasted(S(u"  defaultformation = ") + kLine + S(u"  ")),
               S(u"A,B\t1,0\t5,0\t2,0"));
     // A comment with "=" in a bare line: only the lists count.
-    EXPECT_EQ(PastedFormationLists(S(u"a=b\tx\tD\t0\t0\t0")), S(u"D\t0\t0\t0"));
+    EXPECT_EQ(Pasted(S(u"a=b\tx\tD\t0\t0\t0")), S(u"D\t0\t0\t0"));
     // An empty formation keeps its empty lists.
-    EXPECT_EQ(PastedFormationLists(S(u"デフォルト編成\t02.03 09:05\t\t\t\t\r\n")), S(u"\t\t\t"));
+    EXPECT_EQ(Pasted(S(u"デフォルト編成\t02.03 09:05\t\t\t\t\r\n")), S(u"\t\t\t"));
     // Fields after the sixth are not used; the last formation line of several wins.
-    EXPECT_EQ(PastedFormationLists(kLine + S(u"\r\nx\ty\tE\t1\t2\t3\textra\r\nおわり")),
+    EXPECT_EQ(Pasted(kLine + S(u"\r\nx\ty\tE\t1\t2\t3\textra\r\nおわり")),
               S(u"E\t1\t2\t3"));
 }
 
 TEST(FormationClipboard, Paste_rubbishOrListsOfUnequalLength_isNoFormation) {
     for (const QString& text : {QString(), S(u"こんにちは"), S(u"a\tb\tc\td\te"), S(u"No1="),
                                 S(u"c\ts\tA,B\t0\t0,0\t0,0"), S(u"c\ts\tA\t0\t0\t\t")}) {
-        EXPECT_EQ(PastedFormationLists(text), std::nullopt) << text.toStdString();
+        EXPECT_EQ(Pasted(text), std::nullopt) << text.toStdString();
     }
 }
 

@@ -1,6 +1,8 @@
 #include "formation/FormationModel.h"
 
 #include "FormationFixtures.h"
+#include "catalogue/clsMsData.h"
+#include "formation/Formation.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
@@ -20,7 +22,9 @@ Qt::Alignment AlignmentOf(const QVariant& value) { return Qt::Alignment(value.to
 
 class FormationModelTest : public ::testing::Test {
 protected:
-    FormationModel model_;
+    clsMsData catalogue_;
+    Formation formation_{catalogue_};
+    FormationModel model_{formation_};
     QAbstractItemModelTester tester_{&model_,
                                      QAbstractItemModelTester::FailureReportingMode::Fatal};
 };
@@ -58,7 +62,7 @@ TEST_F(FormationModelTest, Layout_headersWidthsAndHiddenColumns) {
 }
 
 TEST_F(FormationModelTest, Alignments_nameLeft_moveCategoryAndMarksCentred_numbersRight) {
-    model_.AppendRow(NumberedRow(QStringLiteral("Unit")));
+    formation_.Append(NumberedRow(QStringLiteral("Unit")));
     const auto cell = [&](int c) {
         return AlignmentOf(model_.data(model_.index(0, c), Qt::TextAlignmentRole));
     };
@@ -77,29 +81,50 @@ TEST_F(FormationModelTest, Alignments_nameLeft_moveCategoryAndMarksCentred_numbe
     EXPECT_EQ(header(Col(FormationColumn::Category)), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-TEST_F(FormationModelTest, AppendSetRemoveClear_keepRowsInOrder) {
-    model_.AppendRow(NumberedRow(QStringLiteral("first")));
-    model_.AppendRow(NumberedRow(QStringLiteral("second")));
-    model_.AppendRow(NumberedRow(QStringLiteral("third")));
+TEST_F(FormationModelTest, FollowsTheDocument_rowsCellsMarkersAndTints) {
+    QSignalSpy inserted(&model_, &QAbstractItemModel::rowsInserted);
+    formation_.Append(NumberedRow(QStringLiteral("first")));
+    formation_.Append(NumberedRow(QStringLiteral("second")));
+    FormationRow heavy = NumberedRow(QStringLiteral("third"));
+    heavy[FormationColumn::Weight] = QStringLiteral("30");
+    formation_.Append(heavy);
+    EXPECT_EQ(inserted.count(), 3);
+    ASSERT_EQ(model_.rowCount(), 3);
     EXPECT_EQ(model_.data(model_.index(1, Col(FormationColumn::Name))).toString(),
               QStringLiteral("second"));
+    // The markers are the rules', not the texts the rows came with.
+    const auto cell = [&](int row, FormationColumn column) {
+        return model_.data(model_.index(row, Col(column))).toString();
+    };
+    EXPECT_EQ(cell(2, FormationColumn::Strong), QStringLiteral(u"○"));
+    EXPECT_EQ(cell(0, FormationColumn::Strong), QString());
+    EXPECT_EQ(cell(0, FormationColumn::LowHp), QString());
 
+    // A recompute that moves no marker and no tint repaints nothing.
     QSignalSpy changed(&model_, &QAbstractItemModel::dataChanged);
-    model_.SetCell(2, Col(FormationColumn::LowHp), QStringLiteral(u"○"));
-    model_.SetCell(2, Col(FormationColumn::LowHp), QStringLiteral(u"○"));  // unchanged: no signal
-    model_.SetCell(5, Col(FormationColumn::LowHp), QStringLiteral("x"));   // outside: ignored
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(model_.Cell(2, Col(FormationColumn::LowHp)), QStringLiteral(u"○"));
+    formation_.SetCommander(test::Rank(2));
+    EXPECT_TRUE(changed.isEmpty());
 
-    model_.RemoveRow(1);
-    model_.RemoveRow(7);
+    formation_.Remove(1);
     ASSERT_EQ(model_.rowCount(), 2);
-    EXPECT_EQ(model_.Cell(1, Col(FormationColumn::Name)), QStringLiteral("third"));
-    EXPECT_EQ(model_.Cell(9, Col(FormationColumn::Name)), QString());
+    EXPECT_EQ(cell(1, FormationColumn::Name), QStringLiteral("third"));
 
-    model_.Clear();
-    EXPECT_EQ(model_.rowCount(), 0);
-    EXPECT_TRUE(model_.Rows().empty());
+    // Two one-unit units without the skill break a rule: both names are tinted.
+    FormationRow oneUnit = NumberedRow(QStringLiteral("one"));
+    oneUnit[FormationColumn::Category] = QStringLiteral(u"一機");
+    formation_.SetState({{oneUnit, oneUnit, NumberedRow(QStringLiteral("other"))}, test::Rank(2)});
+    ASSERT_EQ(model_.rowCount(), 3);
+    EXPECT_EQ(model_.data(model_.index(0, Col(FormationColumn::Name)), Qt::BackgroundRole),
+              QVariant(FormationModel::TintColour()));
+    EXPECT_EQ(model_.data(model_.index(2, Col(FormationColumn::Name)), Qt::BackgroundRole),
+              QVariant());
+
+    // The skill makes the two legal: the tints go, and the views are told.
+    changed.clear();
+    formation_.SetCommander(test::Rank(2, 1));
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_EQ(model_.data(model_.index(0, Col(FormationColumn::Name)), Qt::BackgroundRole),
+              QVariant());
 }
 
 }  // namespace

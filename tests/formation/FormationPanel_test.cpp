@@ -398,7 +398,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_rebuildsRows_selectsTheFirst_unkn
     panel_->AddUnit(Row(QStringLiteral("C")));
     selected_.clear();
 
-    EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral("B,gone,B\t1,0,0\t5,0,x\t0,0,9")));
+    EXPECT_TRUE(panel_->ApplyFormationLists(FormationLists::Parse(QStringLiteral("B,gone,B\t1,0,0\t5,0,x\t0,0,9"))));
     ASSERT_EQ(panel_->RowCount(), 4);
     EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Name)), QStringLiteral("Bravo"));
     EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Hp)), QStringLiteral("174"));
@@ -419,7 +419,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_rebuildsRows_selectsTheFirst_unkn
 
 TEST_F(FormationPanelTest, ApplyFormationLists_shortList_reportsIt_keepsCompleteRows_gridEditable) {
     panel_->RestoreCommander(1, 1, 0, 0);
-    EXPECT_FALSE(panel_->ApplyFormationLists(QStringLiteral("A,B,C\t0,0\t0,0,0\t0,0,0")));
+    EXPECT_FALSE(panel_->ApplyFormationLists(FormationLists::Parse(QStringLiteral("A,B,C\t0,0\t0,0,0\t0,0,0"))));
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].text, QStringLiteral(u"インデックスが有効範囲にありません。"));
     EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
@@ -432,7 +432,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_shortList_reportsIt_keepsComplete
     Select(2);
     EXPECT_EQ(SelectedMsNo(), QStringLiteral("B"));
 
-    EXPECT_FALSE(panel_->ApplyFormationLists(QStringLiteral("A,B")));
+    EXPECT_FALSE(panel_->ApplyFormationLists(FormationLists::Parse(QStringLiteral("A,B"))));
     EXPECT_EQ(panel_->RowCount(), 1);
     EXPECT_EQ(platform_.messages.size(), 2u);
 }
@@ -440,12 +440,12 @@ TEST_F(FormationPanelTest, ApplyFormationLists_shortList_reportsIt_keepsComplete
 TEST_F(FormationPanelTest, ApplyFormationLists_emptyOrOversized) {
     panel_->AddUnit(Row(QStringLiteral("A")));
     selected_.clear();
-    EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral("\t\t\t")));
+    EXPECT_TRUE(panel_->ApplyFormationLists(FormationLists::Parse(QStringLiteral("\t\t\t"))));
     EXPECT_EQ(panel_->RowCount(), 1);
     EXPECT_TRUE(selected_.isEmpty());
 
-    EXPECT_TRUE(panel_->ApplyFormationLists(QStringLiteral(
-        "A,A,A,A,A,A,A,A,A\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0")));
+    EXPECT_TRUE(panel_->ApplyFormationLists(FormationLists::Parse(QStringLiteral(
+        "A,A,A,A,A,A,A,A,A\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0\t0,0,0,0,0,0,0,0,0"))));
     EXPECT_EQ(panel_->RowCount(), 10);
     EXPECT_TRUE(platform_.messages.empty());
 }
@@ -461,7 +461,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_hundredThousandEntries_loadWhole_
         lists.modifications << QStringLiteral("0");
         lists.weapons << QStringLiteral("0");
     }
-    EXPECT_TRUE(panel_->ApplyFormationLists(lists.Joined()));
+    EXPECT_TRUE(panel_->ApplyFormationLists(lists));
     ASSERT_EQ(panel_->RowCount(), 100001);
     EXPECT_EQ(panel_->Cell(100000, Col(FormationColumn::Name)), QStringLiteral("Bravo"));
     // Every A row ties for the lowest HP, every B row for the highest HP and load.

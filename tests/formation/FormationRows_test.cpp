@@ -168,8 +168,8 @@ TEST(FormationText, MadeAndSplitBack) {
               QStringLiteral("12.31 23:59"));
 
     const QString text = QStringLiteral(u"c\t01.01 00:00\tA,B\t0,1\t2,3\t4,5\textra");
-    EXPECT_EQ(ListsOfFormationText(text), QStringLiteral("A,B\t0,1\t2,3\t4,5"));
-    EXPECT_EQ(ListsOfFormationText(QStringLiteral(u"c\tstamp")), QStringLiteral("\t\t\t"));
+    EXPECT_EQ(ListsOfFormationText(text).Joined(), QStringLiteral("A,B\t0,1\t2,3\t4,5"));
+    EXPECT_EQ(ListsOfFormationText(QStringLiteral(u"c\tstamp")).Joined(), QStringLiteral("\t\t\t"));
     const FormationLists parsed = FormationLists::Parse(QStringLiteral("A,B\t0"));
     EXPECT_EQ(parsed.msNos, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_EQ(parsed.shields, QStringList{QStringLiteral("0")});

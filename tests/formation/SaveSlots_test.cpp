@@ -40,10 +40,10 @@ TEST_F(SaveSlotsTest, Read_splitsEachKeyIntoSixFields_missingEmptyAndExtraDroppe
         u"No8=a\tb\tc\td\te\tf\tg\r\nNo9=x\tx\tX\r\n")));
     EXPECT_EQ(saved.At(1).comment, S(u"攻撃,部隊"));
     EXPECT_EQ(saved.At(1).stamp, S(u"01.02 03:04"));
-    EXPECT_EQ(saved.At(1).Lists(), S(u"A,B\t0,1\t3,0\t1,2"));
+    EXPECT_EQ(saved.At(1).Lists().Joined(), S(u"A,B\t0,1\t3,0\t1,2"));
     EXPECT_EQ(saved.At(2).comment, S(u"短い"));
-    EXPECT_EQ(saved.At(2).Lists(), S(u"\t\t\t"));
-    EXPECT_EQ(saved.At(8).Lists(), S(u"c\td\te\tf"));
+    EXPECT_EQ(saved.At(2).Lists().Joined(), S(u"\t\t\t"));
+    EXPECT_EQ(saved.At(8).Lists().Joined(), S(u"c\td\te\tf"));
     EXPECT_TRUE(saved.At(3).comment.isEmpty());
     // Numbers outside 1..8 are free saved, not a crash.
     EXPECT_TRUE(saved.At(0).comment.isEmpty());
@@ -59,7 +59,7 @@ TEST_F(SaveSlotsTest, Store_thenRead_givesTheSameSlot_andReplacesOnlyThatKey) {
               S(u"新しい,編成\t02.03 09:05\tA,B\t0,1\t0,2\t1,0"));
     const SaveSlots saved = SaveSlots::Read(ini);
     EXPECT_EQ(saved.At(3).comment, S(u"新しい,編成"));
-    EXPECT_EQ(saved.At(3).Lists(), two_.Joined());
+    EXPECT_EQ(saved.At(3).Lists().Joined(), two_.Joined());
     EXPECT_EQ(saved.At(4).comment, S(u"残る"));
 }
 

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "formation/FormationText.h"
+#include "catalogue/Status.h"
