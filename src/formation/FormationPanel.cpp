@@ -4,6 +4,7 @@
 #include "formation/CommanderSpinBox.h"
 #include "formation/DeployPreview.h"
 #include "formation/FormationClipboard.h"
+#include "formation/FormationCompare.h"
 #include "formation/FormationModel.h"
 #include "formation/FormationRows.h"
 #include "formation/MadeChange.h"
@@ -201,6 +202,10 @@ void FormationPanel::BuildActions() {
     connect(redoAction_, &QAction::triggered, undoStack_, &QUndoStack::redo);
     connect(copyAction_, &QAction::triggered, this, &FormationPanel::CopyToClipboard);
     connect(pasteAction_, &QAction::triggered, this, &FormationPanel::PasteFromClipboard);
+    clearAction_ = make(QStringLiteral(u"編成をクリア"),
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)});
+    clearAction_->setObjectName(QStringLiteral("actClearFormation"));
+    connect(clearAction_, &QAction::triggered, this, &FormationPanel::ClearFormation);
 
     // Delete removes the current row as the double-click does.
     auto* remove = new QAction(this);
@@ -211,7 +216,7 @@ void FormationPanel::BuildActions() {
 }
 
 QList<QAction*> FormationPanel::EditActions() const {
-    return {undoAction_, redoAction_, copyAction_, pasteAction_};
+    return {undoAction_, redoAction_, copyAction_, pasteAction_, clearAction_};
 }
 
 void FormationPanel::BuildControls() {
@@ -353,6 +358,18 @@ void FormationPanel::EditCommander(const Commander& commander, const QString& st
     SaveCommander();
 }
 
+void FormationPanel::ForgetPastedCommander() {
+    if (pastedCommanderNote_.isEmpty()) return;
+    pastedCommanderNote_.clear();
+    ShowOutcome();
+}
+
+void FormationPanel::TakeCommander(const Commander& commander) {
+    SetCommanderControls(commander);
+    formation_->SetCommander(commander);
+    SaveCommander();
+}
+
 void FormationPanel::SaveCommander() {
     const Status written = store_.WriteCommander(formation_->Leader());
     if (!written) {
@@ -380,7 +397,8 @@ void FormationPanel::ShowOutcome() {
     lblPersonal_->setText(QString::number(result.oneUnit));
     Q_EMIT verdictChanged(result.verdict);
     lblTotalWeight_->setToolTip(outcome.capacityFormula);
-    Q_EMIT verdictExplained(outcome.explanation);
+    Q_EMIT verdictExplained(pastedCommanderNote_.isEmpty() ? outcome.explanation
+                                                           : pastedCommanderNote_);
 }
 
 void FormationPanel::AddUnit(const FormationRow& row) {
@@ -435,8 +453,12 @@ void FormationPanel::SelectFormationRow() {
     const int current = CurrentRow();
     if (current < 1 || formation_->Count() == 0) return;
     const FormationRow& row = formation_->Entries()[std::size_t(current - 1)];
-    Q_EMIT unitSelected(row[FormationColumn::MsNo], row[FormationColumn::Shield],
-                        row[FormationColumn::Modification], row[FormationColumn::Weapon]);
+    // A unit the catalogue no longer holds has nothing to show: no figures of the unit before.
+    if (IsMissingUnit(row, catalogue_))
+        Q_EMIT detailClearRequested();
+    else
+        Q_EMIT unitSelected(row[FormationColumn::MsNo], row[FormationColumn::Shield],
+                            row[FormationColumn::Modification], row[FormationColumn::Weapon]);
     // A selection recomputes and saves the commander, as it always has.
     Recompute();
     SaveCommander();
@@ -478,10 +500,25 @@ bool FormationPanel::ApplyFormationLists(const FormationLists& lists) {
 void FormationPanel::OpenSavedFormations() {
     frmSaveData dialog(catalogue_, settings_, platform_, Lists(), window());
     dialog.SetUndoStack(undoStack_);
+    dialog.SetCurrent(State(), formation_->BaseCapacity());
     dialog.exec();
     if (!dialog.Chosen()) return;
     const RecordedStep step(*this, QStringLiteral(u"読込"));
+    if (dialog.ChosenCommander()) TakeCommander(*dialog.ChosenCommander());
     if (ApplyFormationLists(*dialog.Chosen()) && formation_->Count() > 0) SaveDefaultFormation();
+}
+
+void FormationPanel::ClearFormation() {
+    if (formation_->Count() == 0) return;
+    const RecordedStep step(*this, QStringLiteral(u"編成をクリア"));
+    {
+        const QScopedValueRollback quiet(movingRow_, true);
+        formation_->SetState({{}, formation_->Leader()});
+    }
+    // As removing the last unit by hand does.
+    Q_EMIT detailClearRequested();
+    SaveCommander();
+    SaveDefaultFormation();
 }
 
 void FormationPanel::RemoveRowAsStep() {
@@ -494,6 +531,7 @@ void FormationPanel::PushStep(const QString& name) {
     if (restoring_) return;
     const FormationState& after = State();
     if (after == settled_) return;
+    ForgetPastedCommander();
     undoStack_->push(new MadeChange<FormationState>(
         name, settled_, after, [this](const FormationState& state) { RestoreState(state); }));
     settled_ = after;
@@ -501,6 +539,7 @@ void FormationPanel::PushStep(const QString& name) {
 
 void FormationPanel::RestoreState(const FormationState& state) {
     const QScopedValueRollback quiet(restoring_, true);
+    pastedCommanderNote_.clear();
     const bool rowsChange = State().rows != state.rows;
     const int current = CurrentRow();
     SetCommanderControls(state.commander);
@@ -542,14 +581,23 @@ void FormationPanel::CopyToClipboard() const {
 void FormationPanel::PasteFromClipboard() { PasteFormation(QGuiApplication::clipboard()->text()); }
 
 void FormationPanel::PasteFormation(const QString& text) {
-    const std::optional<FormationLists> lists = PastedFormationLists(text);
-    if (!lists) {
+    const std::optional<PastedFormation> pasted = ParsePastedFormation(text);
+    if (!pasted) {
         platform_.MsgBox(this, QStringLiteral(u"貼り付ける編成データがありません。"),
                          texts::ErrorTitle(), MsgStyle::Information);
         return;
     }
-    const RecordedStep step(*this, QStringLiteral(u"貼り付け"));
-    if (ApplyFormationLists(*lists)) SaveDefaultFormation();
+    {
+        const RecordedStep step(*this, QStringLiteral(u"貼り付け"));
+        if (pasted->commander && frmSaveData::ReadLoadCommander(settings_))
+            TakeCommander(*pasted->commander);
+        if (ApplyFormationLists(pasted->lists)) SaveDefaultFormation();
+    }
+    if (pasted->commander) {
+        // Said until the formation next changes, after the step that the paste made.
+        pastedCommanderNote_ = u"貼り付けた編成の指揮官: " + CommanderText(*pasted->commander);
+        ShowOutcome();
+    }
 }
 
 QString FormationPanel::PreviewDeploy(const typMsData& unit) const {
