@@ -91,11 +91,12 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 // settled one and, when it differs, pushed as a step. Scopes inside it add nothing.
 class FormationPanel::RecordedStep {
 public:
-    RecordedStep(FormationPanel& panel, QString name) : panel_(panel), name_(std::move(name)) {
+    RecordedStep(FormationPanel& panel, QString name, int gesture = kNoGesture)
+        : panel_(panel), name_(std::move(name)), gesture_(gesture) {
         ++panel_.recording_;
     }
     ~RecordedStep() {
-        if (--panel_.recording_ == 0) panel_.PushStep(name_);
+        if (--panel_.recording_ == 0) panel_.PushStep(name_, gesture_);
     }
     RecordedStep(const RecordedStep&) = delete;
     RecordedStep& operator=(const RecordedStep&) = delete;
@@ -103,6 +104,7 @@ public:
 private:
     FormationPanel& panel_;
     QString name_;
+    int gesture_;
 };
 
 FormationPanel::~FormationPanel() {
@@ -137,19 +139,22 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
         Commander commander = formation_->Leader();
         commander.level = upLevel_->value();
         lblLevel_->setText(QString::number(commander.level));
-        EditCommander(commander, u"レベル " + QString::number(commander.level));
+        EditCommander(commander, u"レベル " + QString::number(commander.level),
+                      Gesture(upLevel_));
     });
     connect(upDecoration_, &CommanderSpinBox::stepped, this, [this] {
         Commander commander = formation_->Leader();
         commander.decoration = upDecoration_->value();
         lblDecoration_->setText(QString::number(commander.decoration));
-        EditCommander(commander, u"勲章 " + QString::number(commander.decoration));
+        EditCommander(commander, u"勲章 " + QString::number(commander.decoration),
+                      Gesture(upDecoration_));
     });
     connect(upSkill_, &CommanderSpinBox::stepped, this, [this] {
         Commander commander = formation_->Leader();
         commander.skill = upSkill_->value();
         lblSkill_->setText(QString::number(commander.skill));
-        EditCommander(commander, u"搭載解除 " + QString::number(commander.skill));
+        EditCommander(commander, u"搭載解除 " + QString::number(commander.skill),
+                      Gesture(upSkill_));
     });
     // Digits typed into a spinner show in its label until they are committed.
     connect(upLevel_, &CommanderSpinBox::typing, lblLevel_, &QLabel::setText);
@@ -352,8 +357,14 @@ void FormationPanel::RestoreCommander(const Result<int>& rank, const Result<int>
     settled_ = State();
 }
 
-void FormationPanel::EditCommander(const Commander& commander, const QString& stepName) {
-    const RecordedStep step(*this, stepName);
+int FormationPanel::Gesture(const CommanderSpinBox* spinner) const {
+    if (spinner->LastStepTyped()) return kNoGesture;
+    return spinner == upLevel_ ? 1 : spinner == upDecoration_ ? 2 : 3;
+}
+
+void FormationPanel::EditCommander(const Commander& commander, const QString& stepName,
+                                   int gesture) {
+    const RecordedStep step(*this, stepName, gesture);
     formation_->SetCommander(commander);
     SaveCommander();
 }
@@ -527,13 +538,17 @@ void FormationPanel::RemoveRowAsStep() {
     RemoveCurrentRow();
 }
 
-void FormationPanel::PushStep(const QString& name) {
+void FormationPanel::PushStep(const QString& name, int gesture) {
     if (restoring_) return;
     const FormationState& after = State();
     if (after == settled_) return;
     ForgetPastedCommander();
-    undoStack_->push(new MadeChange<FormationState>(
-        name, settled_, after, [this](const FormationState& state) { RestoreState(state); }));
+    const auto restore = [this](const FormationState& state) { RestoreState(state); };
+    if (gesture == kNoGesture)
+        undoStack_->push(new MadeChange<FormationState>(name, settled_, after, restore));
+    else
+        undoStack_->push(new GestureChange<FormationState>(name, settled_, after, restore,
+                                                           gesture, platform_.Now()));
     settled_ = after;
 }
 

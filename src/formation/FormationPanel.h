@@ -117,8 +117,13 @@ private:
     void ForgetPastedCommander();
     // A commander control was changed by the user: the document takes the commander with that
     // one value changed, as one step named after the new value.
-    void EditCommander(const Commander& commander, const QString& stepName);
-    void PushStep(const QString& name);
+    void EditCommander(const Commander& commander, const QString& stepName,
+                       int gesture = kNoGesture);
+    // The steps of one spinner within a second of each other are one undo step: the spinner's
+    // gesture id; typed values are steps of their own (kNoGesture).
+    static constexpr int kNoGesture = -1;
+    int Gesture(const CommanderSpinBox* spinner) const;
+    void PushStep(const QString& name, int gesture = kNoGesture);
     void RemoveRowAsStep();
     // Every unit out as one step; nothing on an empty formation.
     void ClearFormation();

@@ -220,6 +220,7 @@ TEST_F(EditingTest, undoKeys_reachTheStackFromTheGridTheSpinnersAndTheKeywordBox
     auto* level = Control<QSpinBox>(S(u"upLevel"));
     level->setFocus();
     level->stepUp();
+    platform_.now = platform_.now.addSecs(2);  // two gestures, two steps
     level->stepUp();
     ASSERT_EQ(Text(u"lblLevel"), S(u"3"));
     QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier);
