@@ -52,7 +52,8 @@ QStringList Surplus(const std::vector<FormationRow>& side, const std::vector<For
         int& more = count[row[FormationColumn::MsNo]];
         if (more <= 0) continue;
         const QString& name = row[FormationColumn::Name];
-        QString text = name.isEmpty() ? row[FormationColumn::MsNo] : name;
+        const QString& msNo = row[FormationColumn::MsNo];
+        QString text = !name.isEmpty() ? name : !msNo.isEmpty() ? msNo : QStringLiteral(u"－");
         if (more > 1) text += u" ×" + QString::number(more);
         names.append(text);
         more = 0;  // named once

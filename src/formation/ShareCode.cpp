@@ -28,6 +28,8 @@ std::optional<SharedFormation> Decode(const QString& body) {
     const QByteArray::FromBase64Result decoded = QByteArray::fromBase64Encoding(
         body.toLatin1(), kEncoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.size() < kCheckBytes) return std::nullopt;
+    // The last character may carry bits the bytes do not use: only the one spelling counts.
+    if (decoded.decoded.toBase64(kEncoding) != body.toLatin1()) return std::nullopt;
     const QByteArray payload = decoded.decoded.chopped(kCheckBytes);
     if (Check(payload) != decoded.decoded.right(kCheckBytes)) return std::nullopt;
     const QString text = QString::fromUtf8(payload);
