@@ -317,7 +317,7 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     grdCompare->setGeometry(TwipsRect(105, 3105, 9390, 2340));
     compareModel_ = new CompareModel(grdCompare);
     grdCompare->setModel(compareModel_);
-    SetColumnWidths(grdCompare, {1500, 2550, 2550, 2550});
+    SetColumnWidths(grdCompare, {1800, 2490, 2490, 2490});
     grdCompare->setFocusPolicy(Qt::NoFocus);
     grdCompare->setSelectionMode(QAbstractItemView::NoSelection);
 
