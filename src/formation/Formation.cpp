@@ -36,8 +36,8 @@ FormationOutcome Evaluate(const FormationState& state, const QString& previousCa
         missing += outcome.missing.back() ? 1 : 0;
     }
     if (missing > 0)
-        outcome.explanation = u"カタログにない機体 " + QString::number(missing) + u"機　" +
-                              outcome.explanation;
+        outcome.explanation =
+            u"カタログにない機体 " + QString::number(missing) + u"機　" + outcome.explanation;
     return outcome;
 }
 

@@ -180,9 +180,9 @@ QString FormationClipboardText(const std::vector<FormationRow>& rows, const clsM
                      .join(Gap()));
     lines.append(result.verdict);
     lines.append(formationLine);
-    lines.append(EncodeShareCode(
-        {SplitFormationText(formationLine)[0], ListsOfRows(rows),
-         commander.rank ? std::optional<Commander>(commander) : std::nullopt}));
+    lines.append(
+        EncodeShareCode({SplitFormationText(formationLine)[0], ListsOfRows(rows),
+                         commander.rank ? std::optional<Commander>(commander) : std::nullopt}));
     return lines.join(u'\n');
 }
 

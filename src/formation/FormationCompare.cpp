@@ -69,8 +69,7 @@ QString CommanderText(const Commander& commander) {
                              ? ranks[*commander.rank]
                              : QStringLiteral(u"－");
     return rank + u" Lv" + QString::number(commander.level) + u" 勲章" +
-           QString::number(commander.decoration) + u" 搭載解除" +
-           QString::number(commander.skill);
+           QString::number(commander.decoration) + u" 搭載解除" + QString::number(commander.skill);
 }
 
 FormationComparison CompareFormations(const FormationState& current, const QString& baseCapacity,

@@ -139,8 +139,7 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
         Commander commander = formation_->Leader();
         commander.level = upLevel_->value();
         lblLevel_->setText(QString::number(commander.level));
-        EditCommander(commander, u"レベル " + QString::number(commander.level),
-                      Gesture(upLevel_));
+        EditCommander(commander, u"レベル " + QString::number(commander.level), Gesture(upLevel_));
     });
     connect(upDecoration_, &CommanderSpinBox::stepped, this, [this] {
         Commander commander = formation_->Leader();
@@ -547,8 +546,8 @@ void FormationPanel::PushStep(const QString& name, int gesture) {
     if (gesture == kNoGesture)
         undoStack_->push(new MadeChange<FormationState>(name, settled_, after, restore));
     else
-        undoStack_->push(new GestureChange<FormationState>(name, settled_, after, restore,
-                                                           gesture, platform_.Now()));
+        undoStack_->push(new GestureChange<FormationState>(name, settled_, after, restore, gesture,
+                                                           platform_.Now()));
     settled_ = after;
 }
 

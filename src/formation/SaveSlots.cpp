@@ -39,7 +39,8 @@ Status SaveSlots::Store(SettingsFile& settings, int slot, const QString& comment
         return Status::Fail(QStringLiteral(u"登録先の番号が正しくありません。"));
     if (!IsStorableComment(comment))
         return Status::Fail(QStringLiteral(u"このコメントは登録できません。"));
-    return settings.Write(MakeFormationText(comment, when, lists, commander), SectionName(), KeyName(slot));
+    return settings.Write(MakeFormationText(comment, when, lists, commander), SectionName(),
+                          KeyName(slot));
 }
 
 bool SaveSlots::IsStorableComment(const QString& comment) {

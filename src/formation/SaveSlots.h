@@ -69,7 +69,7 @@ public:
     static QStringList UnitNames(const QString& msNos, const clsMsData& catalogue);
 
     static const QString& SectionName();  // as FormationSettings names it
-    static QString KeyName(int slot);      // "No1" to "No8"
+    static QString KeyName(int slot);     // "No1" to "No8"
 
 private:
     std::array<Slot, kCount> slots_;

@@ -50,7 +50,8 @@ std::optional<SharedFormation> Decode(const QString& body) {
 }  // namespace
 
 QString EncodeShareCode(const SharedFormation& formation) {
-    const QString commander = formation.commander ? CommanderField(*formation.commander) : QString();
+    const QString commander =
+        formation.commander ? CommanderField(*formation.commander) : QString();
     const QByteArray payload =
         (formation.comment + u'\t' + formation.lists.Joined() + u'\t' + commander).toUtf8();
     const QByteArray checked = payload + Check(payload);

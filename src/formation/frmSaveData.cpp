@@ -226,7 +226,8 @@ public:
             case Qt::DisplayRole:
                 return comparison_.cells[row][side];
             case Qt::BackgroundRole:
-                return comparison_.differs[row][side] ? QVariant(QColor(255, 236, 170)) : QVariant();
+                return comparison_.differs[row][side] ? QVariant(QColor(255, 236, 170))
+                                                      : QVariant();
             case Qt::TextAlignmentRole:
                 return QVariant::fromValue(num::IsNumeric(comparison_.cells[row][side]) ? kRight
                                                                                         : kLeft);
@@ -252,8 +253,8 @@ public:
 private:
     static QString RowName(int row) {
         static const std::array<const char16_t*, kCompareRowCount> names{
-            u"指揮官", u"搭載", u"残り", u"修理", u"一機制限", u"制限機", u"判定",
-            u"カタログにない機体"};
+            u"指揮官",   u"搭載",   u"残り", u"修理",
+            u"一機制限", u"制限機", u"判定", u"カタログにない機体"};
         return QString::fromUtf16(names[std::size_t(row)]);
     }
 
@@ -416,9 +417,8 @@ void frmSaveData::StoreFormation() {
     }
     const QString key = SaveSlots::KeyName(slot);
     const QString previous = settings_.Read(SaveSlots::SectionName(), key);
-    const Status stored =
-        SaveSlots::Store(settings_, slot, *comment, platform_.Now(), currentFormation_,
-                         current_.commander);
+    const Status stored = SaveSlots::Store(settings_, slot, *comment, platform_.Now(),
+                                           currentFormation_, current_.commander);
     if (!stored) {
         platform_.MsgBox(this, QStringLiteral(u"登録できませんでした。\n") + stored.message(),
                          texts::ErrorTitle(), MsgStyle::Information);

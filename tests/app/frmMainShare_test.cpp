@@ -46,8 +46,8 @@ class ShareTest : public ::testing::Test {
 protected:
     ShareTest() : platform_(folder_.Path()) {
         const auto oneUnit = [](const char16_t* msNo, const char16_t* name, const char16_t* w) {
-            return ProgramUnit(S(msNo), S(u"EFSF"), S(name), S(w)).Set(test::Col::Category,
-                                                                       S(u"一機"));
+            return ProgramUnit(S(msNo), S(u"EFSF"), S(name), S(w))
+                .Set(test::Col::Category, S(u"一機"));
         };
         folder_.Write(S(u"unitdata.csv"),
                       CatalogueBytes({ProgramUnit(S(u"001"), S(u"EFSF"), S(u"ヴェルデ"), S(u"4")),
@@ -59,15 +59,14 @@ protected:
 
     void Start(const QString& defaultFormation = S(u"001\t0\t0\t1"),
                const QStringList& extra = {}) {
-        folder_.Write(S(u"setting.ini"),
-                      SettingsBytes(QStringList{S(u"[Setting]"), S(u"path=") + game_,
-                                                S(u"class=2"), S(u"level=1"), S(u"decoration=0"),
-                                                S(u"skill=0"),
-                                                S(u"defaultformation=デフォルト編成\t02.03 09:05\t") +
-                                                    defaultFormation,
-                                                S(u"[SaveData]"), S(u"No1=") + kOldSlot,
-                                                S(u"No3=") + kPlannedSlot} +
-                                    extra));
+        folder_.Write(
+            S(u"setting.ini"),
+            SettingsBytes(
+                QStringList{S(u"[Setting]"), S(u"path=") + game_, S(u"class=2"), S(u"level=1"),
+                            S(u"decoration=0"), S(u"skill=0"),
+                            S(u"defaultformation=デフォルト編成\t02.03 09:05\t") + defaultFormation,
+                            S(u"[SaveData]"), S(u"No1=") + kOldSlot, S(u"No3=") + kPlannedSlot} +
+                extra));
         window_.emplace(platform_);
         ASSERT_TRUE(window_->Load());
     }
@@ -85,19 +84,19 @@ protected:
     QString Text(const char16_t* label) { return Control<QLabel>(S(label))->text(); }
     QString Ini() const { return DecodeText(folder_.Read(S(u"setting.ini"))).text; }
     QAction* Act(const char16_t* name) { return Control<QAction>(S(name)); }
-    QAction* UndoAction() {
+    // The edit action whose text starts with caption (undo and redo name their step after it).
+    QAction* EditAction(const char16_t* caption) {
         for (QAction* action : window_->findChildren<QAction*>())
-            if (action->text().startsWith(S(u"元に戻す"))) return action;
+            if (action->text().startsWith(S(caption))) return action;
+        ADD_FAILURE() << "no action " << S(caption).toStdString();
         return nullptr;
     }
-    QAction* RedoAction() {
-        for (QAction* action : window_->findChildren<QAction*>())
-            if (action->text().startsWith(S(u"やり直し"))) return action;
-        return nullptr;
-    }
+    QAction* UndoAction() { return EditAction(u"元に戻す"); }
+    QAction* RedoAction() { return EditAction(u"やり直し"); }
+    void Trigger(const char16_t* caption) { EditAction(caption)->trigger(); }
     QString Commander() {
-        return Control<QComboBox>(S(u"cmbClass"))->currentText() + u' ' + Text(u"lblLevel") +
-               u' ' + Text(u"lblDecoration") + u' ' + Text(u"lblSkill");
+        return Control<QComboBox>(S(u"cmbClass"))->currentText() + u' ' + Text(u"lblLevel") + u' ' +
+               Text(u"lblDecoration") + u' ' + Text(u"lblSkill");
     }
     QStringList Rows() {
         QStringList rows;
@@ -147,7 +146,8 @@ TEST_F(ShareTest, storedSlotKeepsTheCommander_loadTakesItOnlyWithTheCheckBox) {
     });
     EXPECT_TRUE(Ini().contains(S(u"No2=計画\t02.03 09:05\t001\t0\t0\t1\t2,1,0,0\r\n")));
     // The default formation keeps its six fields.
-    EXPECT_TRUE(Ini().contains(S(u"defaultformation=デフォルト編成\t02.03 09:05\t001\t0\t0\t1\r\n")));
+    EXPECT_TRUE(
+        Ini().contains(S(u"defaultformation=デフォルト編成\t02.03 09:05\t001\t0\t0\t1\r\n")));
     EXPECT_FALSE(Ini().contains(S(u"loadcommander")));
 
     // Without the check box the slot's units come, the commander on screen stays.
@@ -202,9 +202,9 @@ TEST_F(ShareTest, compareGrid_showsEachSlotUnderBothCommanders_tintsWhatDiffers)
         for (int r = 1; r <= model->rowCount(); ++r) names.append(cell(r, 0));
         EXPECT_EQ(headers, (QStringList{QString(), S(u"現在の編成"), S(u"スロット（現在の指揮官）"),
                                         S(u"スロット（保存時の指揮官）")}));
-        EXPECT_EQ(names, (QStringList{S(u"指揮官"), S(u"搭載"), S(u"残り"), S(u"修理"),
-                                      S(u"一機制限"), S(u"制限機"), S(u"判定"),
-                                      S(u"カタログにない機体")}));
+        EXPECT_EQ(names,
+                  (QStringList{S(u"指揮官"), S(u"搭載"), S(u"残り"), S(u"修理"), S(u"一機制限"),
+                               S(u"制限機"), S(u"判定"), S(u"カタログにない機体")}));
 
         // On opening: slot 1, an old slot without a commander.
         EXPECT_EQ(cell(1, 1), S(u"大尉 Lv1 勲章0 搭載解除0"));
@@ -250,7 +250,8 @@ TEST_F(ShareTest, unitTheCatalogueLacks_keepsItsNumber_tintedExplained_detailCle
     EXPECT_EQ(missing.data(Qt::BackgroundRole), QVariant(FormationModel::MissingColour()));
     EXPECT_EQ(missing.data(Qt::ToolTipRole).toString(), S(u"カタログにない機体です（MS番号 099）"));
     EXPECT_FALSE(Formation()->model()->index(0, 4).data(Qt::BackgroundRole).isValid());
-    EXPECT_TRUE(Text(u"sbPanel2").startsWith(S(u"カタログにない機体 1機"))) << Text(u"sbPanel2").toStdString();
+    EXPECT_TRUE(Text(u"sbPanel2").startsWith(S(u"カタログにない機体 1機")))
+        << Text(u"sbPanel2").toStdString();
 
     // Selecting it shows nothing of the unit shown before.
     Formation()->setCurrentIndex(Formation()->model()->index(0, 1));
@@ -305,8 +306,7 @@ TEST_F(ShareTest, paste_everySharedForm_givesTheFormationBack_commanderNamedOrTa
     const QStringList planned = Rows();
     QGuiApplication::clipboard()->clear();
     Formation()->setFocus();
-    for (QAction* action : window_->findChildren<QAction*>())
-        if (action->text() == S(u"編成をコピー")) action->trigger();
+    Trigger(u"編成をコピー");
     const QString copied = QGuiApplication::clipboard()->text();
     const QStringList lines = copied.split(u'\n');
     const QString code = lines.last();
@@ -315,18 +315,13 @@ TEST_F(ShareTest, paste_everySharedForm_givesTheFormationBack_commanderNamedOrTa
     blanked.replace(u'\t', S(u"   "));
 
     const QStringList forms = {
-        copied,
-        S(u"> 今夜の編成です\n> ") + code + S(u" よろしく\n"),
-        lines[lines.size() - 2],
-        blanked,
-        S(u"defaultformation=") + lines[lines.size() - 2],
-        lines.mid(0, 2).join(u'\n'),
+        copied,  S(u"> 今夜の編成です\n> ") + code + S(u" よろしく\n"), lines[lines.size() - 2],
+        blanked, S(u"defaultformation=") + lines[lines.size() - 2],     lines.mid(0, 2).join(u'\n'),
     };
     for (const QString& form : forms) {
         Act(u"actClearFormation")->trigger();
         QGuiApplication::clipboard()->setText(form);
-        for (QAction* action : window_->findChildren<QAction*>())
-            if (action->text() == S(u"編成を貼り付け")) action->trigger();
+        Trigger(u"編成を貼り付け");
         EXPECT_EQ(Rows(), planned) << form.toStdString();
     }
     EXPECT_TRUE(platform_.messages.empty());
@@ -334,18 +329,17 @@ TEST_F(ShareTest, paste_everySharedForm_givesTheFormationBack_commanderNamedOrTa
     // The code names its commander until the next change; with loadcommander on it is taken.
     Control<QComboBox>(S(u"cmbClass"))->setCurrentIndex(0);
     QGuiApplication::clipboard()->setText(code);
-    for (QAction* action : window_->findChildren<QAction*>())
-        if (action->text() == S(u"編成を貼り付け")) action->trigger();
+    Trigger(u"編成を貼り付け");
     EXPECT_EQ(Text(u"sbPanel2"), S(u"貼り付けた編成の指揮官: 大佐 Lv1 勲章0 搭載解除0"));
     EXPECT_EQ(Commander(), S(u"少尉 1 0 0"));
     Control<QSpinBox>(S(u"upLevel"))->stepUp();
     EXPECT_NE(Text(u"sbPanel2"), S(u"貼り付けた編成の指揮官: 大佐 Lv1 勲章0 搭載解除0"));
 
-    SettingsFile(folder_.FilePath(S(u"setting.ini"))).Write(S(u"1"), S(u"Window"), S(u"loadcommander"));
+    SettingsFile(folder_.FilePath(S(u"setting.ini")))
+        .Write(S(u"1"), S(u"Window"), S(u"loadcommander"));
     Act(u"actClearFormation")->trigger();
     const QString beforePaste = Commander();
-    for (QAction* action : window_->findChildren<QAction*>())
-        if (action->text() == S(u"編成を貼り付け")) action->trigger();
+    Trigger(u"編成を貼り付け");
     EXPECT_EQ(Commander(), S(u"大佐 1 0 0"));
     EXPECT_EQ(Rows(), planned);
     UndoAction()->trigger();
@@ -354,8 +348,7 @@ TEST_F(ShareTest, paste_everySharedForm_givesTheFormationBack_commanderNamedOrTa
 
     // A cut code is refused and changes nothing.
     QGuiApplication::clipboard()->setText(code.left(code.size() - 3));
-    for (QAction* action : window_->findChildren<QAction*>())
-        if (action->text() == S(u"編成を貼り付け")) action->trigger();
+    Trigger(u"編成を貼り付け");
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].text, S(u"貼り付ける編成データがありません。"));
     EXPECT_EQ(Formation()->model()->rowCount(), 0);

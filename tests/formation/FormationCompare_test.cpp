@@ -17,10 +17,9 @@ QString S(const char16_t* text) { return QString::fromUtf16(text); }
 class FormationCompareTest : public ::testing::Test {
 protected:
     FormationCompareTest()
-        : catalogue_(LoadedCatalogue({FormationUnit(S(u"1"), S(u"ヴェルデ")),
-                                      FormationUnit(S(u"2"), S(u"ザルガ")),
-                                      FormationUnit(S(u"3"), S(u"ドラグ"))
-                                          .Set(test::Col::Category, S(u"限定"))})) {}
+        : catalogue_(LoadedCatalogue(
+              {FormationUnit(S(u"1"), S(u"ヴェルデ")), FormationUnit(S(u"2"), S(u"ザルガ")),
+               FormationUnit(S(u"3"), S(u"ドラグ")).Set(test::Col::Category, S(u"限定"))})) {}
 
     FormationState Current(const QString& msNos, const Commander& commander) const {
         return {RebuildRows(catalogue_, Lists(msNos)).rows, commander};
@@ -62,7 +61,8 @@ TEST_F(FormationCompareTest, slotWithMissingUnitsAndRepeats_underBothCommanders)
     EXPECT_EQ(Cell(c, CompareRow::Missing, CompareSide::SlotUnderCurrent), S(u"2（No.2, No.5）"));
     EXPECT_EQ(Cell(c, CompareRow::Load, CompareSide::SlotUnderCurrent), S(u"80 / 48"));
     EXPECT_EQ(Cell(c, CompareRow::Left, CompareSide::SlotUnderCurrent), S(u"-32"));
-    EXPECT_EQ(Cell(c, CompareRow::Verdict, CompareSide::SlotUnderCurrent), S(u"搭載オーバーです。"));
+    EXPECT_EQ(Cell(c, CompareRow::Verdict, CompareSide::SlotUnderCurrent),
+              S(u"搭載オーバーです。"));
     EXPECT_EQ(Cell(c, CompareRow::Load, CompareSide::SlotUnderStored), S(u"80 / 115"));
     EXPECT_EQ(Cell(c, CompareRow::Verdict, CompareSide::SlotUnderStored), S(u"残り搭載 35"));
     EXPECT_EQ(Cell(c, CompareRow::Commander, CompareSide::SlotUnderStored),
@@ -78,9 +78,9 @@ TEST_F(FormationCompareTest, slotWithMissingUnitsAndRepeats_underBothCommanders)
 }
 
 TEST_F(FormationCompareTest, oldSlotWithoutCommander_sameUnits_noNamesNoStoredFigures) {
-    const FormationComparison c = CompareFormations(
-        Current(S(u"2,1"), {2, 1, 0, 0}), S(u"99"), SavedFormation{Lists(S(u"1,2")), {}},
-        catalogue_);
+    const FormationComparison c =
+        CompareFormations(Current(S(u"2,1"), {2, 1, 0, 0}), S(u"99"),
+                          SavedFormation{Lists(S(u"1,2")), {}}, catalogue_);
     EXPECT_EQ(Cell(c, CompareRow::Commander, CompareSide::SlotUnderStored), S(u"指揮官の記録なし"));
     for (int r = 1; r < kCompareRowCount; ++r) EXPECT_EQ(c.cells[std::size_t(r)][2], QString());
     EXPECT_EQ(Cell(c, CompareRow::Verdict, CompareSide::SlotUnderCurrent),

@@ -18,15 +18,16 @@ using test::LoadedCatalogue;
 
 QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
-const SharedFormation kPlan{S(u"遠征 用"),
-                            {{S(u"001"), S(u"A-7")}, {S(u"1"), S(u"0")}, {S(u"5"), S(u"0")},
-                             {S(u"2"), S(u"0")}},
-                            Commander{5, 60, 0, 2}};
+const SharedFormation kPlan{
+    S(u"遠征 用"),
+    {{S(u"001"), S(u"A-7")}, {S(u"1"), S(u"0")}, {S(u"5"), S(u"0")}, {S(u"2"), S(u"0")}},
+    Commander{5, 60, 0, 2}};
 
 TEST(ShareCode, roundTrip_onlyUrlSafeCharacters_foundInsideChatText) {
     const QString code = EncodeShareCode(kPlan);
     EXPECT_TRUE(code.startsWith(S(u"VELMORA1-")));
-    EXPECT_TRUE(QRegularExpression(S(u"^[A-Za-z0-9_-]+$")).match(code).hasMatch()) << code.toStdString();
+    EXPECT_TRUE(QRegularExpression(S(u"^[A-Za-z0-9_-]+$")).match(code).hasMatch())
+        << code.toStdString();
     EXPECT_EQ(FindShareCode(code), kPlan);
     EXPECT_EQ(FindShareCode(S(u"> これ使って\r\n> ") + code + S(u"。よろしく\n次の話")), kPlan);
 
@@ -93,8 +94,7 @@ TEST(PastedFormation, roundTrip_everyChoice_everyForm_sameCells) {
     test::UnitLine armed = FormationUnit(S(u"10"), S(u"ヴェルデ")).Set(test::Col::Shield, S(u"○"));
     for (int k = 0; k < kWeaponCount; ++k)
         armed.Set(k, test::WeaponCol::Name, S(u"武器") + QString::number(k + 1));
-    const clsMsData catalogue =
-        LoadedCatalogue({armed, FormationUnit(S(u"20"), S(u"ザルガ"))});
+    const clsMsData catalogue = LoadedCatalogue({armed, FormationUnit(S(u"20"), S(u"ザルガ"))});
     const QDateTime when(QDate(2026, 2, 3), QTime(9, 5));
     const Commander commander{3, 12, 4, 1};
 
