@@ -140,7 +140,8 @@ void frmMain::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral(u"編集"));
     const QList<QAction*> actions = formation_->EditActions();
     for (int i = 0; i < actions.size(); ++i) {
-        if (i == 2) edit->addSeparator();  // undo and redo, then copy and paste
+        // undo and redo, then copy and paste, then clearing
+        if (i == 2 || i == 4) edit->addSeparator();
         edit->addAction(actions[i]);
     }
     for (QWidget* editor : findChildren<QLineEdit*>()) editor->installEventFilter(this);

@@ -18,6 +18,7 @@ CommanderSpinBox::CommanderSpinBox(QWidget* parent) : QSpinBox(parent) {
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
         if (!typed_) return;
         typed_ = false;
+        lastTyped_ = true;
         Q_EMIT stepped();
         selectAll();  // the next digit starts a new value
     });
@@ -25,6 +26,7 @@ CommanderSpinBox::CommanderSpinBox(QWidget* parent) : QSpinBox(parent) {
 
 void CommanderSpinBox::stepBy(int steps) {
     typed_ = false;
+    lastTyped_ = false;
     QSpinBox::stepBy(steps);
     Q_EMIT stepped();
 }

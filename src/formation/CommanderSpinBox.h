@@ -14,6 +14,8 @@ public:
     explicit CommanderSpinBox(QWidget* parent = nullptr);
 
     void stepBy(int steps) override;
+    // True when the last stepped() came from typed digits, not from a step.
+    bool LastStepTyped() const { return lastTyped_; }
 
 Q_SIGNALS:
     void stepped();
@@ -25,6 +27,7 @@ protected:
 
 private:
     bool typed_ = false;
+    bool lastTyped_ = false;
 };
 
 }  // namespace velmora

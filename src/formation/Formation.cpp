@@ -29,6 +29,14 @@ FormationOutcome Evaluate(const FormationState& state, const QString& previousCa
     outcome.againstRule = RowsAgainstRule(outcome.result, state.rows);
     outcome.capacityFormula = CapacityFormula(state.commander, outcome.result);
     outcome.explanation = ExplainVerdict(state.commander, outcome.result);
+    int missing = 0;
+    for (const FormationRow& row : state.rows) {
+        outcome.missing.push_back(IsMissingUnit(row, catalogue));
+        missing += outcome.missing.back() ? 1 : 0;
+    }
+    if (missing > 0)
+        outcome.explanation =
+            u"カタログにない機体 " + QString::number(missing) + u"機　" + outcome.explanation;
     return outcome;
 }
 

@@ -30,7 +30,8 @@ struct FormationState {
 struct FormationOutcome {
     FormationResult result;
     std::vector<bool> againstRule;  // one per entry
-    QString explanation;            // the status bar's second panel
+    std::vector<bool> missing;      // one per entry: a unit the catalogue does not hold
+    QString explanation;            // the status bar's second panel, the missing units counted
     QString capacityFormula;        // the capacity's tooltip
 };
 

@@ -2,9 +2,12 @@
 
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
+#include "formation/FormationRows.h"
 #include "formation/FormationText.h"
+#include "formation/ShareCode.h"
 #include "rules/Reconstruct.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace velmora {
@@ -40,9 +43,20 @@ QString WeaponWords(const FormationRow& row, const clsMsData& catalogue) {
     return QStringLiteral(u"武器なし");
 }
 
+QString ChoiceWords(const QString& label, const QString& cell, const QString& words) {
+    return label + u' ' + cell + u"（" + words + u"）";
+}
+
 QString UnitLine(int number, const FormationRow& row, const clsMsData& catalogue) {
     const QStringList parts = {
         QString::number(number) + u". " + OrDash(row[FormationColumn::Name]),
+        u"MS番号 " + OrDash(row[FormationColumn::MsNo]),
+        ChoiceWords(QStringLiteral(u"盾"), row[FormationColumn::Shield],
+                    ShieldWords(row[FormationColumn::Shield])),
+        ChoiceWords(QStringLiteral(u"改造"), row[FormationColumn::Modification],
+                    ModificationWords(row[FormationColumn::Modification])),
+        ChoiceWords(QStringLiteral(u"武器"), row[FormationColumn::Weapon],
+                    WeaponWords(row, catalogue)),
         u"搭載 " + row[FormationColumn::Weight],
         u"ＨＰ " + row[FormationColumn::Hp],
         u"装甲 " + row[FormationColumn::Armor],
@@ -50,9 +64,6 @@ QString UnitLine(int number, const FormationRow& row, const clsMsData& catalogue
         u"先制 " + row[FormationColumn::Preemptive],
         u"移動 " + row[FormationColumn::Move],
         u"制限 " + OrDash(row[FormationColumn::Category]),
-        ShieldWords(row[FormationColumn::Shield]),
-        ModificationWords(row[FormationColumn::Modification]),
-        WeaponWords(row, catalogue),
     };
     return parts.join(Gap());
 }
@@ -67,20 +78,82 @@ QString TrimmedLine(const QString& line) {
     return line.mid(begin, end - begin);
 }
 
-std::optional<FormationLists> ListsOfLine(QString line) {
+// Whole lists of equal length whose choices are whole numbers.
+bool IsWhole(const FormationLists& lists) {
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    const qsizetype units = lists.msNos.size();
+    if (lists.shields.size() != units || lists.modifications.size() != units ||
+        lists.weapons.size() != units)
+        return false;
+    for (const QStringList* list : {&lists.shields, &lists.modifications, &lists.weapons}) {
+        for (const QString& entry : *list) {
+            if (!whole.match(entry).hasMatch()) return false;
+        }
+    }
+    return true;
+}
+
+std::optional<PastedFormation> Accepted(PastedFormation pasted) {
+    if (!IsWhole(pasted.lists)) return std::nullopt;
+    return pasted;
+}
+
+// A stored formation text line, its tabs kept.
+std::optional<PastedFormation> TabbedLine(QString line) {
     line = TrimmedLine(line);
     // "No3=..." or "defaultformation=...": the key goes, as the settings reader drops it.
     const qsizetype tab = line.indexOf(u'\t');
     const qsizetype equals = line.indexOf(u'=');
     if (equals >= 0 && (tab < 0 || equals < tab)) line = TrimmedLine(line.mid(equals + 1));
     if (line.count(u'\t') < 5) return std::nullopt;
+    return Accepted({ListsOfFormationText(line), CommanderOfFormationText(line)});
+}
 
-    FormationLists lists = ListsOfFormationText(line);
-    const qsizetype units = lists.msNos.size();
-    if (lists.shields.size() != units || lists.modifications.size() != units ||
-        lists.weapons.size() != units)
-        return std::nullopt;
-    return lists;
+// A stored formation text line whose tabs became blanks: the stamp, four lists and perhaps the
+// commander field after it. An empty list leaves no trace then, so only lists with entries
+// are taken.
+std::optional<PastedFormation> BlankedLine(const QString& line) {
+    static const QRegularExpression fields(QStringLiteral(
+        "(?:^|[ \\t\\x{3000}=])[0-9]{2}\\.[0-9]{2}[ \\t\\x{3000}]+[0-9]{2}:[0-9]{2}"
+        "[ \\t\\x{3000}]+([^ \\t\\x{3000}]+)[ \\t\\x{3000}]+([^ \\t\\x{3000}]+)"
+        "[ \\t\\x{3000}]+([^ \\t\\x{3000}]+)[ \\t\\x{3000}]+([^ \\t\\x{3000}]+)"
+        "(?:[ \\t\\x{3000}]+([0-9]+,[0-9]+,[0-9]+,[0-9]+))?(?:[ \\t\\x{3000}\\r].*)?$"));
+    const QRegularExpressionMatch match = fields.match(line);
+    if (!match.hasMatch()) return std::nullopt;
+    PastedFormation pasted{{SplitList(match.captured(1)), SplitList(match.captured(2)),
+                            SplitList(match.captured(3)), SplitList(match.captured(4))},
+                           std::nullopt};
+    if (match.hasCaptured(5)) pasted.commander = ParseCommanderField(match.captured(5));
+    return Accepted(pasted);
+}
+
+// The last run of readable unit lines "1. ", "2. ", ... with their MS numbers and choices.
+std::optional<PastedFormation> ReadableLines(const QStringList& lines) {
+    static const QRegularExpression unit(QStringLiteral(
+        "^[>＞ \\t\\x{3000}]*([0-9]+)\\. .*?[ \\t\\x{3000}]MS番号 ([^ \\t\\x{3000}]+)"
+        "[ \\t\\x{3000}]+盾 ([^ \\t\\x{3000}（]+).*?[ \\t\\x{3000}]改造 ([^ \\t\\x{3000}（]+)"
+        ".*?[ \\t\\x{3000}]武器 ([^ \\t\\x{3000}（]+)"));
+    std::optional<FormationLists> last;
+    std::optional<FormationLists> run;
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = unit.match(line);
+        const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+        if (number == 1 || !run || number != run->msNos.size() + 1) {
+            // Any other line ends a run.
+            if (run && !run->msNos.isEmpty()) last = run;
+            run.reset();
+            if (number != 1) continue;
+            run = FormationLists();
+        }
+        const QString msNo = match.captured(2);
+        run->msNos.append(msNo == u"－" ? QString() : msNo);
+        run->shields.append(match.captured(3));
+        run->modifications.append(match.captured(4));
+        run->weapons.append(match.captured(5));
+    }
+    if (run && !run->msNos.isEmpty()) last = run;
+    if (!last) return std::nullopt;
+    return Accepted({*last, std::nullopt});
 }
 
 }  // namespace
@@ -107,15 +180,28 @@ QString FormationClipboardText(const std::vector<FormationRow>& rows, const clsM
                      .join(Gap()));
     lines.append(result.verdict);
     lines.append(formationLine);
+    lines.append(
+        EncodeShareCode({SplitFormationText(formationLine)[0], ListsOfRows(rows),
+                         commander.rank ? std::optional<Commander>(commander) : std::nullopt}));
     return lines.join(u'\n');
 }
 
-std::optional<FormationLists> PastedFormationLists(const QString& text) {
+std::optional<PastedFormation> ParsePastedFormation(const QString& text) {
+    if (std::optional<SharedFormation> shared = FindShareCode(text)) {
+        if (std::optional<PastedFormation> pasted = Accepted({shared->lists, shared->commander}))
+            return pasted;
+    }
     const QStringList lines = text.split(u'\n');
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
-        if (std::optional<FormationLists> lists = ListsOfLine(*line)) return lists;
+        if (std::optional<PastedFormation> pasted = TabbedLine(*line)) return pasted;
+        if (std::optional<PastedFormation> pasted = BlankedLine(*line)) return pasted;
     }
-    return std::nullopt;
+    return ReadableLines(lines);
+}
+
+std::optional<FormationLists> PastedFormationLists(const QString& text) {
+    const std::optional<PastedFormation> pasted = ParsePastedFormation(text);
+    return pasted ? std::optional<FormationLists>(pasted->lists) : std::nullopt;
 }
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "catalogue/NumberText.h"
 #include "formation/Formation.h"
+#include "formation/FormationRows.h"
 
 #include <array>
 
@@ -84,12 +85,17 @@ QVariant FormationModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(Aligned(Layout()[std::size_t(index.column())].cellAlignment,
                                                formation_.Cell(index.row(), index.column())));
         case Qt::BackgroundRole: {
+            const std::size_t k = std::size_t(index.row());
             const std::vector<bool>& tinted = formation_.Outcome().againstRule;
-            if (index.column() == Col(FormationColumn::Name) &&
-                std::size_t(index.row()) < tinted.size() && tinted[std::size_t(index.row())])
+            if (index.column() == Col(FormationColumn::Name) && k < tinted.size() && tinted[k])
                 return TintColour();
+            if (IsMissing(index.row())) return MissingColour();
             return QVariant();
         }
+        case Qt::ToolTipRole:
+            if (IsMissing(index.row()))
+                return MissingUnitTip(formation_.Cell(index.row(), Col(FormationColumn::MsNo)));
+            return QVariant();
         default:
             return QVariant();
     }
@@ -140,11 +146,18 @@ void FormationModel::Follow(int change, int entry) {
         Q_EMIT dataChanged(index(0, Col(FormationColumn::LowHp)),
                            index(rows_ - 1, Col(FormationColumn::Support)),
                            {Qt::DisplayRole, Qt::TextAlignmentRole});
-        Q_EMIT dataChanged(index(0, Col(FormationColumn::Name)),
-                           index(rows_ - 1, Col(FormationColumn::Name)), {Qt::BackgroundRole});
+        Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, kFormationColumnCount - 1),
+                           {Qt::BackgroundRole, Qt::ToolTipRole});
     }
 }
 
 QColor FormationModel::TintColour() { return QColor(255, 204, 204); }
+
+QColor FormationModel::MissingColour() { return QColor(255, 236, 170); }
+
+bool FormationModel::IsMissing(int row) const {
+    const std::vector<bool>& missing = formation_.Outcome().missing;
+    return row >= 0 && std::size_t(row) < missing.size() && missing[std::size_t(row)];
+}
 
 }  // namespace velmora

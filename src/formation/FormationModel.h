@@ -28,8 +28,11 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     static QColor TintColour();
+    // The whole row of a unit the catalogue does not hold.
+    static QColor MissingColour();
 
 private:
+    bool IsMissing(int row) const;
     void Follow(int change, int entry);
 
     const Formation& formation_;

@@ -5,6 +5,7 @@
 #include "formation/CommanderValue.h"
 #include "formation/DeployPreview.h"
 #include "formation/FormationClipboard.h"
+#include "formation/FormationCompare.h"
 #include "formation/FormationModel.h"
 #include "formation/FormationRows.h"
 #include "formation/MadeChange.h"
@@ -91,11 +92,12 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 // settled one and, when it differs, pushed as a step. Scopes inside it add nothing.
 class FormationPanel::RecordedStep {
 public:
-    RecordedStep(FormationPanel& panel, QString name) : panel_(panel), name_(std::move(name)) {
+    RecordedStep(FormationPanel& panel, QString name, int gesture = kNoGesture)
+        : panel_(panel), name_(std::move(name)), gesture_(gesture) {
         ++panel_.recording_;
     }
     ~RecordedStep() {
-        if (--panel_.recording_ == 0) panel_.PushStep(name_);
+        if (--panel_.recording_ == 0) panel_.PushStep(name_, gesture_);
     }
     RecordedStep(const RecordedStep&) = delete;
     RecordedStep& operator=(const RecordedStep&) = delete;
@@ -103,6 +105,7 @@ public:
 private:
     FormationPanel& panel_;
     QString name_;
+    int gesture_;
 };
 
 FormationPanel::~FormationPanel() {
@@ -137,19 +140,21 @@ FormationPanel::FormationPanel(const clsMsData& catalogue, SettingsFile& setting
         Commander commander = formation_->Leader();
         commander.level = upLevel_->value();
         lblLevel_->setText(QString::number(commander.level));
-        EditCommander(commander, u"レベル " + QString::number(commander.level));
+        EditCommander(commander, u"レベル " + QString::number(commander.level), Gesture(upLevel_));
     });
     connect(upDecoration_, &CommanderSpinBox::stepped, this, [this] {
         Commander commander = formation_->Leader();
         commander.decoration = upDecoration_->value();
         lblDecoration_->setText(QString::number(commander.decoration));
-        EditCommander(commander, u"勲章 " + QString::number(commander.decoration));
+        EditCommander(commander, u"勲章 " + QString::number(commander.decoration),
+                      Gesture(upDecoration_));
     });
     connect(upSkill_, &CommanderSpinBox::stepped, this, [this] {
         Commander commander = formation_->Leader();
         commander.skill = upSkill_->value();
         lblSkill_->setText(QString::number(commander.skill));
-        EditCommander(commander, u"搭載解除 " + QString::number(commander.skill));
+        EditCommander(commander, u"搭載解除 " + QString::number(commander.skill),
+                      Gesture(upSkill_));
     });
     // Digits typed into a spinner show in its label until they are committed.
     connect(upLevel_, &CommanderSpinBox::typing, lblLevel_, &QLabel::setText);
@@ -202,6 +207,10 @@ void FormationPanel::BuildActions() {
     connect(redoAction_, &QAction::triggered, undoStack_, &QUndoStack::redo);
     connect(copyAction_, &QAction::triggered, this, &FormationPanel::CopyToClipboard);
     connect(pasteAction_, &QAction::triggered, this, &FormationPanel::PasteFromClipboard);
+    clearAction_ = make(QStringLiteral(u"編成をクリア"),
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)});
+    clearAction_->setObjectName(QStringLiteral("actClearFormation"));
+    connect(clearAction_, &QAction::triggered, this, &FormationPanel::ClearFormation);
 
     // Delete removes the current row as the double-click does.
     auto* remove = new QAction(this);
@@ -212,7 +221,7 @@ void FormationPanel::BuildActions() {
 }
 
 QList<QAction*> FormationPanel::EditActions() const {
-    return {undoAction_, redoAction_, copyAction_, pasteAction_};
+    return {undoAction_, redoAction_, copyAction_, pasteAction_, clearAction_};
 }
 
 void FormationPanel::BuildControls() {
@@ -351,8 +360,26 @@ void FormationPanel::RestoreCommander(const Result<int>& rank, const Result<int>
     settled_ = State();
 }
 
-void FormationPanel::EditCommander(const Commander& commander, const QString& stepName) {
-    const RecordedStep step(*this, stepName);
+int FormationPanel::Gesture(const CommanderSpinBox* spinner) const {
+    if (spinner->LastStepTyped()) return kNoGesture;
+    return spinner == upLevel_ ? 1 : spinner == upDecoration_ ? 2 : 3;
+}
+
+void FormationPanel::EditCommander(const Commander& commander, const QString& stepName,
+                                   int gesture) {
+    const RecordedStep step(*this, stepName, gesture);
+    formation_->SetCommander(commander);
+    SaveCommander();
+}
+
+void FormationPanel::ForgetPastedCommander() {
+    if (pastedCommanderNote_.isEmpty()) return;
+    pastedCommanderNote_.clear();
+    ShowOutcome();
+}
+
+void FormationPanel::TakeCommander(const Commander& commander) {
+    SetCommanderControls(commander);
     formation_->SetCommander(commander);
     SaveCommander();
 }
@@ -384,7 +411,8 @@ void FormationPanel::ShowOutcome() {
     lblPersonal_->setText(QString::number(result.oneUnit));
     Q_EMIT verdictChanged(result.verdict);
     lblTotalWeight_->setToolTip(outcome.capacityFormula);
-    Q_EMIT verdictExplained(outcome.explanation);
+    Q_EMIT verdictExplained(pastedCommanderNote_.isEmpty() ? outcome.explanation
+                                                           : pastedCommanderNote_);
 }
 
 void FormationPanel::AddUnit(const FormationRow& row) {
@@ -439,8 +467,12 @@ void FormationPanel::SelectFormationRow() {
     const int current = CurrentRow();
     if (current < 1 || formation_->Count() == 0) return;
     const FormationRow& row = formation_->Entries()[std::size_t(current - 1)];
-    Q_EMIT unitSelected(row[FormationColumn::MsNo], row[FormationColumn::Shield],
-                        row[FormationColumn::Modification], row[FormationColumn::Weapon]);
+    // A unit the catalogue no longer holds has nothing to show: no figures of the unit before.
+    if (IsMissingUnit(row, catalogue_))
+        Q_EMIT detailClearRequested();
+    else
+        Q_EMIT unitSelected(row[FormationColumn::MsNo], row[FormationColumn::Shield],
+                            row[FormationColumn::Modification], row[FormationColumn::Weapon]);
     // A selection recomputes and saves the commander, as it always has.
     Recompute();
     SaveCommander();
@@ -482,10 +514,25 @@ bool FormationPanel::ApplyFormationLists(const FormationLists& lists) {
 void FormationPanel::OpenSavedFormations() {
     frmSaveData dialog(catalogue_, settings_, platform_, Lists(), window());
     dialog.SetUndoStack(undoStack_);
+    dialog.SetCurrent(State(), formation_->BaseCapacity());
     dialog.exec();
     if (!dialog.Chosen()) return;
     const RecordedStep step(*this, QStringLiteral(u"読込"));
+    if (dialog.ChosenCommander()) TakeCommander(*dialog.ChosenCommander());
     if (ApplyFormationLists(*dialog.Chosen()) && formation_->Count() > 0) SaveDefaultFormation();
+}
+
+void FormationPanel::ClearFormation() {
+    if (formation_->Count() == 0) return;
+    const RecordedStep step(*this, QStringLiteral(u"編成をクリア"));
+    {
+        const QScopedValueRollback quiet(movingRow_, true);
+        formation_->SetState({{}, formation_->Leader()});
+    }
+    // As removing the last unit by hand does.
+    Q_EMIT detailClearRequested();
+    SaveCommander();
+    SaveDefaultFormation();
 }
 
 void FormationPanel::RemoveRowAsStep() {
@@ -494,17 +541,23 @@ void FormationPanel::RemoveRowAsStep() {
     RemoveCurrentRow();
 }
 
-void FormationPanel::PushStep(const QString& name) {
+void FormationPanel::PushStep(const QString& name, int gesture) {
     if (restoring_) return;
     const FormationState& after = State();
     if (after == settled_) return;
-    undoStack_->push(new MadeChange<FormationState>(
-        name, settled_, after, [this](const FormationState& state) { RestoreState(state); }));
+    ForgetPastedCommander();
+    const auto restore = [this](const FormationState& state) { RestoreState(state); };
+    if (gesture == kNoGesture)
+        undoStack_->push(new MadeChange<FormationState>(name, settled_, after, restore));
+    else
+        undoStack_->push(new GestureChange<FormationState>(name, settled_, after, restore, gesture,
+                                                           platform_.Now()));
     settled_ = after;
 }
 
 void FormationPanel::RestoreState(const FormationState& state) {
     const QScopedValueRollback quiet(restoring_, true);
+    pastedCommanderNote_.clear();
     const bool rowsChange = State().rows != state.rows;
     const int current = CurrentRow();
     SetCommanderControls(state.commander);
@@ -546,14 +599,23 @@ void FormationPanel::CopyToClipboard() const {
 void FormationPanel::PasteFromClipboard() { PasteFormation(QGuiApplication::clipboard()->text()); }
 
 void FormationPanel::PasteFormation(const QString& text) {
-    const std::optional<FormationLists> lists = PastedFormationLists(text);
-    if (!lists) {
+    const std::optional<PastedFormation> pasted = ParsePastedFormation(text);
+    if (!pasted) {
         platform_.MsgBox(this, QStringLiteral(u"貼り付ける編成データがありません。"),
                          texts::ErrorTitle(), MsgStyle::Information);
         return;
     }
-    const RecordedStep step(*this, QStringLiteral(u"貼り付け"));
-    if (ApplyFormationLists(*lists)) SaveDefaultFormation();
+    {
+        const RecordedStep step(*this, QStringLiteral(u"貼り付け"));
+        if (pasted->commander && frmSaveData::ReadLoadCommander(settings_))
+            TakeCommander(*pasted->commander);
+        if (ApplyFormationLists(pasted->lists)) SaveDefaultFormation();
+    }
+    if (pasted->commander) {
+        // Said until the formation next changes, after the step that the paste made.
+        pastedCommanderNote_ = u"貼り付けた編成の指揮官: " + CommanderText(*pasted->commander);
+        ShowOutcome();
+    }
 }
 
 QString FormationPanel::PreviewDeploy(const typMsData& unit) const {

@@ -66,7 +66,8 @@ public:
     // Every change of the formation and of the commander is one step on this stack; the
     // start-up's restoring is none.
     QUndoStack* UndoStack() const { return undoStack_; }
-    // "元に戻す", "やり直し", "編成をコピー" and "編成を貼り付け", for the window's "編集" menu.
+    // "元に戻す", "やり直し", "編成をコピー", "編成を貼り付け" and "編成をクリア", for the window's
+    // "編集" menu.
     // Undo, redo and paste answer their keys anywhere in the window, copy on the formation grid.
     QList<QAction*> EditActions() const;
 
@@ -79,9 +80,10 @@ public:
     // The formation as text to share: readable lines, then the formation text line as stored.
     QString ClipboardText() const;
     void CopyToClipboard() const;
-    // Rebuilds the formation from the last formation text line in text, as loading a saved
-    // formation does, as one step, and saves the default formation. Text without such a line
-    // changes nothing and says so.
+    // Rebuilds the formation from what text holds (ParsePastedFormation), as loading a saved
+    // formation does, as one step, and saves the default formation; a pasted commander is named
+    // in the second status panel and, with loadcommander on, taken in the same step. Text
+    // without a formation changes nothing and says so.
     void PasteFormation(const QString& text);
     void PasteFromClipboard();
 
@@ -108,11 +110,23 @@ private:
     // The document's figures into the labels and the status bar.
     void ShowOutcome();
     void SetCommanderControls(const Commander& commander);
+    // A loaded or pasted commander: shown, taken by the document and saved (within the caller's
+    // step).
+    void TakeCommander(const Commander& commander);
+    // The next change of the formation ends the pasted commander's note.
+    void ForgetPastedCommander();
     // A commander control was changed by the user: the document takes the commander with that
     // one value changed, as one step named after the new value.
-    void EditCommander(const Commander& commander, const QString& stepName);
-    void PushStep(const QString& name);
+    void EditCommander(const Commander& commander, const QString& stepName,
+                       int gesture = kNoGesture);
+    // The steps of one spinner within a second of each other are one undo step: the spinner's
+    // gesture id; typed values are steps of their own (kNoGesture).
+    static constexpr int kNoGesture = -1;
+    int Gesture(const CommanderSpinBox* spinner) const;
+    void PushStep(const QString& name, int gesture = kNoGesture);
     void RemoveRowAsStep();
+    // Every unit out as one step; nothing on an empty formation.
+    void ClearFormation();
     void RemoveCurrentRow();
     void OpenSavedFormations();
     void MakeCurrent(int modelRow);
@@ -143,6 +157,7 @@ private:
     QAction* redoAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* pasteAction_ = nullptr;
+    QAction* clearAction_ = nullptr;
 
     // Set while the program itself moves the current row: the row change is not the user's.
     bool movingRow_ = false;
@@ -153,6 +168,8 @@ private:
     FormationState settled_;
     int recording_ = 0;       // open RecordedStep scopes; only the outermost records
     bool restoring_ = false;  // the start-up or an undo step sets the state: no step is made
+    // "貼り付けた編成の指揮官: ..." in the second status panel until the formation next changes.
+    QString pastedCommanderNote_;
 };
 
 }  // namespace velmora

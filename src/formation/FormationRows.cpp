@@ -54,6 +54,8 @@ FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const Q
     EquipRow(unit, num::Val(weaponEntry));
     CalcReconstruct(unit, WholeEntry(shieldEntry, 1), WholeEntry(modificationEntry, -1));
     FormationRow row = FigureCells(unit);
+    // After a game update the catalogue may lack the unit: its number stays for the player.
+    row[FormationColumn::MsNo] = msNo;
     row[FormationColumn::Shield] = shieldEntry;
     row[FormationColumn::Modification] = modificationEntry;
     row[FormationColumn::Weapon] = weaponEntry;
@@ -73,6 +75,16 @@ RebuiltFormation RebuildRows(const clsMsData& catalogue, const FormationLists& l
                                           lists.modifications[i], lists.weapons[i]));
     }
     return rebuilt;
+}
+
+bool IsMissingUnit(const FormationRow& row, const clsMsData& catalogue) {
+    const QString& msNo = row[FormationColumn::MsNo];
+    return msNo.isEmpty() || !catalogue.FindMsData(msNo);
+}
+
+QString MissingUnitTip(const QString& msNo) {
+    return u"カタログにない機体です（MS番号 " + (msNo.isEmpty() ? QStringLiteral(u"－") : msNo) +
+           u"）";
 }
 
 FormationLists ListsOfRows(const std::vector<FormationRow>& rows) {

@@ -22,7 +22,8 @@ FormationRow UnitRow(const typMsData& unit, int shieldChoice, int modificationCo
 // A row rebuilt from the catalogue for one stored unit: the unit with only the stored weapon row
 // equipped (none for 0), its shield and modification applied, and the stored entries kept in
 // columns 15 to 17. Entries that are not numbers count as 0. A unit the catalogue does not hold
-// gives a row without number, name, load, category or repair.
+// gives a row that keeps its MS number, so that a save keeps it too, without name, load,
+// category or repair.
 FormationRow RebuiltRow(const clsMsData& catalogue, const QString& msNo, const QString& shieldEntry,
                         const QString& modificationEntry, const QString& weaponEntry);
 
@@ -34,6 +35,12 @@ struct RebuiltFormation {
     QString failure;  // empty when every entry was rebuilt
 };
 RebuiltFormation RebuildRows(const clsMsData& catalogue, const FormationLists& lists);
+
+// True when the row's MS number is one the catalogue does not hold (an empty one included).
+bool IsMissingUnit(const FormationRow& row, const clsMsData& catalogue);
+
+// "カタログにない機体です（MS番号 …）": the tooltip of such a row.
+QString MissingUnitTip(const QString& msNo);
 
 // Columns 0, 15, 16 and 17 of the rows, in row order.
 FormationLists ListsOfRows(const std::vector<FormationRow>& rows);

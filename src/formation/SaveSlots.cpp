@@ -10,13 +10,19 @@ FormationLists SaveSlots::Slot::Lists() const {
     return {SplitList(msNos), SplitList(shields), SplitList(modifications), SplitList(weapons)};
 }
 
+bool SaveSlots::Slot::IsFree() const {
+    return comment.isEmpty() && stamp.isEmpty() && msNos.isEmpty() && shields.isEmpty() &&
+           modifications.isEmpty() && weapons.isEmpty() && !commander;
+}
+
 SaveSlots SaveSlots::Read(const SettingsFile& settings) {
     SaveSlots read;
     for (int n = 1; n <= kCount; ++n) {
         const QString value = settings.Read(SectionName(), KeyName(n));
         if (value.isEmpty()) continue;
         const QStringList f = SplitFormationText(value);
-        read.slots_[n - 1] = Slot{f[0], f[1], f[2], f[3], f[4], f[5]};
+        read.slots_[n - 1] =
+            Slot{f[0], f[1], f[2], f[3], f[4], f[5], CommanderOfFormationText(value)};
     }
     return read;
 }
@@ -27,12 +33,14 @@ const SaveSlots::Slot& SaveSlots::At(int slot) const {
 }
 
 Status SaveSlots::Store(SettingsFile& settings, int slot, const QString& comment,
-                        const QDateTime& when, const FormationLists& lists) {
+                        const QDateTime& when, const FormationLists& lists,
+                        const std::optional<Commander>& commander) {
     if (slot < 1 || slot > kCount)
         return Status::Fail(QStringLiteral(u"登録先の番号が正しくありません。"));
     if (!IsStorableComment(comment))
         return Status::Fail(QStringLiteral(u"このコメントは登録できません。"));
-    return settings.Write(MakeFormationText(comment, when, lists), SectionName(), KeyName(slot));
+    return settings.Write(MakeFormationText(comment, when, lists, commander), SectionName(),
+                          KeyName(slot));
 }
 
 bool SaveSlots::IsStorableComment(const QString& comment) {

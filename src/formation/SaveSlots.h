@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace velmora {
 
@@ -28,6 +29,12 @@ public:
         QString shields;
         QString modifications;
         QString weapons;
+        // The seventh field: the commander the formation was stored with; none in a slot stored
+        // without one.
+        std::optional<Commander> commander;
+
+        // A missing or empty key.
+        bool IsFree() const;
 
         // The four lists: what loading the slot hands over.
         FormationLists Lists() const;
@@ -39,11 +46,13 @@ public:
     // Slot 1 to 8; any other number gives a free slot.
     const Slot& At(int slot) const;
 
-    // Writes the formation text (comment, stamp of when, the four lists) into slot 1 to 8,
+    // Writes the formation text (comment, stamp of when, the four lists, the commander when
+    // given) into slot 1 to 8,
     // replacing what the slot held. Fails, writing nothing, for another slot number, for a
     // comment that IsStorableComment refuses, and whenever the settings file refuses the value.
     static Status Store(SettingsFile& settings, int slot, const QString& comment,
-                        const QDateTime& when, const FormationLists& lists);
+                        const QDateTime& when, const FormationLists& lists,
+                        const std::optional<Commander>& commander = std::nullopt);
 
     // True when the comment reads back as the same slot: not empty, not blanks alone (the
     // reader trims blanks at the start of a value, which would shift the fields), and free of
@@ -60,7 +69,7 @@ public:
     static QStringList UnitNames(const QString& msNos, const clsMsData& catalogue);
 
     static const QString& SectionName();  // as FormationSettings names it
-    static QString KeyName(int slot);      // "No1" to "No8"
+    static QString KeyName(int slot);     // "No1" to "No8"
 
 private:
     std::array<Slot, kCount> slots_;

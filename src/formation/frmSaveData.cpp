@@ -2,6 +2,7 @@
 
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
+#include "formation/FormationCompare.h"
 #include "formation/MadeChange.h"
 #include "system/MessageTexts.h"
 #include "system/Platform.h"
@@ -10,8 +11,10 @@
 #include "widgets/Twips.h"
 
 #include <QAbstractTableModel>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUndoStack>
@@ -30,6 +33,16 @@ constexpr int Col(SlotColumn column) { return static_cast<int>(column); }
 enum class UnitColumn { Key, Position, Name };
 constexpr int kUnitColumnCount = 3;
 constexpr int Col(UnitColumn column) { return static_cast<int>(column); }
+
+const QString& WindowSection() {
+    static const QString section = QStringLiteral("Window");
+    return section;
+}
+
+const QString& LoadCommanderKey() {
+    static const QString key = QStringLiteral("loadcommander");
+    return key;
+}
 
 constexpr Qt::Alignment kLeft = Qt::AlignVCenter | Qt::AlignLeft;
 constexpr Qt::Alignment kRight = Qt::AlignVCenter | Qt::AlignRight;
@@ -187,6 +200,68 @@ private:
     QStringList names_;
 };
 
+// grdCompare: the formation on screen and the current slot under both commanders, one row per
+// figure; a slot's cell that differs from the formation on screen is tinted.
+class frmSaveData::CompareModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void SetComparison(const FormationComparison& comparison) {
+        comparison_ = comparison;
+        Q_EMIT dataChanged(index(0, 0), index(kCompareRowCount - 1, kCompareSideCount));
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kCompareRowCount;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kCompareSideCount + 1;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+        const std::size_t row = std::size_t(index.row());
+        if (index.column() == 0) return role == Qt::DisplayRole ? RowName(index.row()) : QVariant();
+        const std::size_t side = std::size_t(index.column() - 1);
+        switch (role) {
+            case Qt::DisplayRole:
+                return comparison_.cells[row][side];
+            case Qt::BackgroundRole:
+                return comparison_.differs[row][side] ? QVariant(QColor(255, 236, 170))
+                                                      : QVariant();
+            case Qt::TextAlignmentRole:
+                return QVariant::fromValue(num::IsNumeric(comparison_.cells[row][side]) ? kRight
+                                                                                        : kLeft);
+            default:
+                return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        switch (section) {
+            case 1:
+                return QStringLiteral(u"現在の編成");
+            case 2:
+                return QStringLiteral(u"スロット（現在の指揮官）");
+            case 3:
+                return QStringLiteral(u"スロット（保存時の指揮官）");
+            default:
+                return QString();
+        }
+    }
+
+private:
+    static QString RowName(int row) {
+        static const std::array<const char16_t*, kCompareRowCount> names{
+            u"指揮官",   u"搭載",   u"残り", u"修理",
+            u"一機制限", u"制限機", u"判定", u"カタログにない機体"};
+        return QString::fromUtf16(names[std::size_t(row)]);
+    }
+
+    FormationComparison comparison_;
+};
+
 frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Platform& platform,
                          FormationLists currentFormation, QWidget* parent)
     : QDialog(parent),
@@ -199,7 +274,9 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     setModal(true);
     // A dialog is a window of its own: take the main window's font and colours explicitly.
     setAttribute(Qt::WA_WindowPropagation);
-    setFixedSize(400, 182);
+    // The design's 400 x 182, grown below for the comparison; the design's grids keep their
+    // places.
+    setFixedSize(640, 404);
 
     // Created in the design's tab order.
     grdSaveData_ = new GridView(this);
@@ -230,6 +307,28 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     QPushButton* cmdClose =
         makeButton(QStringLiteral(u"cmdClose"), QStringLiteral(u"閉じる"), 5085);
 
+    chkLoadCommander_ = new QCheckBox(QStringLiteral(u"指揮官も読み込む"), this);
+    chkLoadCommander_->setObjectName(QStringLiteral(u"chkLoadCommander"));
+    chkLoadCommander_->setGeometry(TwipsRect(105, 2745, 4500, 300));
+    chkLoadCommander_->setToolTip(
+        QStringLiteral(u"読込で、登録したときの階級・レベル・勲章・搭載解除も読み込みます"));
+    chkLoadCommander_->setChecked(ReadLoadCommander(settings_));
+
+    auto* grdCompare = new GridView(this);
+    grdCompare->setObjectName(QStringLiteral(u"grdCompare"));
+    grdCompare->setGeometry(TwipsRect(105, 3105, 9390, 2340));
+    compareModel_ = new CompareModel(grdCompare);
+    grdCompare->setModel(compareModel_);
+    SetColumnWidths(grdCompare, {1800, 2490, 2490, 2490});
+    grdCompare->setFocusPolicy(Qt::NoFocus);
+    grdCompare->setSelectionMode(QAbstractItemView::NoSelection);
+
+    lblCompareUnits_ = new QLabel(this);
+    lblCompareUnits_->setObjectName(QStringLiteral(u"lblCompareUnits"));
+    lblCompareUnits_->setGeometry(TwipsRect(105, 5520, 9390, 480));
+    lblCompareUnits_->setWordWrap(true);
+    lblCompareUnits_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     // Shortcuts instead of "&" mnemonics, which would change the captions' text.
     cmdSave->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
     cmdSave->setToolTip(QStringLiteral(u"いまの編成を選んだ枠に登録します（Alt+R）"));
@@ -239,6 +338,7 @@ frmSaveData::frmSaveData(const clsMsData& catalogue, SettingsFile& settings, Pla
     connect(cmdSave, &QPushButton::clicked, this, &frmSaveData::StoreFormation);
     connect(cmdLoad, &QPushButton::clicked, this, &frmSaveData::LoadChosenSlot);
     connect(cmdClose, &QPushButton::clicked, this, &frmSaveData::CloseWithoutLoading);
+    connect(chkLoadCommander_, &QCheckBox::toggled, this, &frmSaveData::RememberLoadCommander);
     connect(grdSaveData_, &QAbstractItemView::clicked, this, &frmSaveData::ListUnits);
     connect(grdSaveData_, &GridView::focusGained, this, &frmSaveData::ListUnits);
     connect(grdSaveData_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -266,13 +366,39 @@ void frmSaveData::FillSlots() {
 }
 
 void frmSaveData::ListUnits() {
-    unitModel_->SetNames(SaveSlots::UnitNames(slots_.At(CurrentSlot()).msNos, catalogue_));
+    const SaveSlots::Slot& slot = slots_.At(CurrentSlot());
+    unitModel_->SetNames(SaveSlots::UnitNames(slot.msNos, catalogue_));
+    std::optional<SavedFormation> saved;
+    if (!slot.IsFree()) saved = SavedFormation{slot.Lists(), slot.commander};
+    const FormationComparison comparison =
+        CompareFormations(current_, baseCapacity_, saved, catalogue_);
+    compareModel_->SetComparison(comparison);
+    lblCompareUnits_->setText(comparison.unitsOnOneSide);
 }
 
 int frmSaveData::CurrentSlot() const { return grdSaveData_->CurrentGridRow(); }
 
+void frmSaveData::SetCurrent(const FormationState& state, const QString& baseCapacity) {
+    current_ = state;
+    baseCapacity_ = baseCapacity;
+    ListUnits();
+}
+
+bool frmSaveData::ReadLoadCommander(const SettingsFile& settings) {
+    return settings.Read(WindowSection(), LoadCommanderKey()) == u"1";
+}
+
+void frmSaveData::RememberLoadCommander(bool on) {
+    if (!settings_.Exists()) return;
+    const Status written = settings_.Write(on ? QStringLiteral("1") : QStringLiteral("0"),
+                                           WindowSection(), LoadCommanderKey());
+    if (!written)
+        platform_.MsgBox(this, written.message(), texts::ErrorTitle(), MsgStyle::Information);
+}
+
 void frmSaveData::CloseWithoutLoading() {
     chosen_.reset();
+    chosenCommander_.reset();
     reject();
 }
 
@@ -306,8 +432,8 @@ void frmSaveData::StoreFormation() {
         return;
     }
     const QString previous = settings_.Read(SaveSlots::SectionName(), key);
-    const Status stored =
-        SaveSlots::Store(settings_, slot, *comment, platform_.Now(), currentFormation_);
+    const Status stored = SaveSlots::Store(settings_, slot, *comment, platform_.Now(),
+                                           currentFormation_, current_.commander);
     if (!stored) {
         platform_.MsgBox(this, QStringLiteral(u"登録できませんでした。\n") + stored.message(),
                          texts::ErrorTitle(), MsgStyle::Information);
@@ -344,9 +470,12 @@ void frmSaveData::LoadChosenSlot() {
                          texts::ConfirmTitle(), MsgStyle::YesNoQuestion);
     if (answer == MsgAnswer::Yes) {
         chosen_ = slot.Lists();
+        chosenCommander_.reset();
+        if (chkLoadCommander_->isChecked()) chosenCommander_ = slot.commander;
         accept();
     } else {
         chosen_.reset();
+        chosenCommander_.reset();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formation/Formation.h"
 #include "formation/FormationText.h"
 #include "formation/SaveSlots.h"
 
@@ -7,6 +8,8 @@
 #include <QString>
 #include <optional>
 
+class QCheckBox;
+class QLabel;
 class QMouseEvent;
 class QUndoStack;
 
@@ -28,6 +31,16 @@ public:
     ~frmSaveData() override;
 
     const std::optional<FormationLists>& Chosen() const { return chosen_; }
+    // The commander to load with the chosen lists: the slot's, when chkLoadCommander is on and
+    // the slot has one; none otherwise.
+    const std::optional<Commander>& ChosenCommander() const { return chosenCommander_; }
+
+    // The formation on screen as the document holds it, with the capacity that stands while no
+    // rank is chosen: what a slot is stored with and compared against.
+    void SetCurrent(const FormationState& state, const QString& baseCapacity);
+
+    // Section Window, key loadcommander: "1" when chkLoadCommander is on.
+    static bool ReadLoadCommander(const SettingsFile& settings);
     // The chosen lists joined by tabs; empty when none was chosen.
     QString Tag() const { return chosen_ ? chosen_->Joined() : QString(); }
 
@@ -42,14 +55,17 @@ protected:
 private:
     class SlotModel;
     class UnitModel;
+    class CompareModel;
 
     // Reads the eight slots afresh into grdSaveData; the current slot row stays as it was.
     void FillSlots();
-    // msList: one numbered row per MS number of the current slot, with the unit's name.
+    // msList: one numbered row per MS number of the current slot, with the unit's name; and the
+    // slot compared with the formation on screen in grdCompare and lblCompareUnits.
     void ListUnits();
     // The current slot row, 1 to 8; 0 when there is none.
     int CurrentSlot() const;
     void CloseWithoutLoading();
+    void RememberLoadCommander(bool on);
 
     // The buttons: cmdSave stores the formation in the current slot, cmdLoad applies the slot.
     void StoreFormation();
@@ -64,7 +80,13 @@ private:
     UnitModel* unitModel_ = nullptr;
     GridView* grdSaveData_ = nullptr;
     GridView* msList_ = nullptr;
+    QCheckBox* chkLoadCommander_ = nullptr;
+    CompareModel* compareModel_ = nullptr;
+    QLabel* lblCompareUnits_ = nullptr;
+    FormationState current_;
+    QString baseCapacity_ = QStringLiteral("99");
     std::optional<FormationLists> chosen_;
+    std::optional<Commander> chosenCommander_;
     QUndoStack* undoStack_ = nullptr;
 };
 

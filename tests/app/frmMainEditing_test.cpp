@@ -220,6 +220,7 @@ TEST_F(EditingTest, undoKeys_reachTheStackFromTheGridTheSpinnersAndTheKeywordBox
     auto* level = Control<QSpinBox>(S(u"upLevel"));
     level->setFocus();
     level->stepUp();
+    platform_.now = platform_.now.addSecs(2);  // two gestures, two steps
     level->stepUp();
     ASSERT_EQ(Text(u"lblLevel"), S(u"3"));
     QTest::keyClick(level, Qt::Key_Z, Qt::ControlModifier);
@@ -263,9 +264,9 @@ TEST_F(EditingTest, copy_fromTheGridOrTheMenu_givesReadableLinesEndingInTheStore
     Formation()->setFocus();
     QTest::keyClick(Formation(), Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
-    ASSERT_EQ(lines.size(), 6);
-    EXPECT_TRUE(lines[0].startsWith(S(u"1. ヴェルデ　搭載 4　ＨＰ 300"))) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith(S(u"2. グリフォン　搭載 20"))) << lines[1].toStdString();
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_TRUE(lines[0].startsWith(S(u"1. ヴェルデ　MS番号 001"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(S(u"2. グリフォン　MS番号 003"))) << lines[1].toStdString();
     EXPECT_EQ(lines[2], S(u"階級 大尉　レベル 1　勲章 0　搭載解除 0"));
     EXPECT_EQ(lines[3], S(u"搭載 24 / 50　修理 600　一機制限 1　制限機 0"));
     EXPECT_EQ(lines[4], S(u"残り搭載 26"));

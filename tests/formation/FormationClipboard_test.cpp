@@ -38,19 +38,23 @@ TEST(FormationClipboard, Text_readableLinesThenTheStoredLine) {
 
     const QStringList lines =
         FormationClipboardText(rows, catalogue, commander, result, kLine).split(u'\n');
-    ASSERT_EQ(lines.size(), 6);
-    EXPECT_EQ(lines[0], S(u"1. ヴェルデ　搭載 20　ＨＰ 124　装甲 10　回避 22　先制 20　移動 地3　"
-                          u"制限 量産　盾あり　ＨＰ↑ 回避↓　ビームライフル"));
-    EXPECT_EQ(lines[1], S(u"2. ザルガ　搭載 20　ＨＰ 100　装甲 10　回避 30　先制 20　移動 地3　"
-                          u"制限 一機　盾なし　デフォルト　武器なし"));
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0], S(u"1. ヴェルデ　MS番号 A　盾 1（盾あり）　改造 5（ＨＰ↑ 回避↓）　"
+                          u"武器 2（ビームライフル）　搭載 20　ＨＰ 124　装甲 10　回避 22　先制 20　"
+                          u"移動 地3　制限 量産"));
+    EXPECT_EQ(lines[1], S(u"2. ザルガ　MS番号 B　盾 0（盾なし）　改造 0（デフォルト）　"
+                          u"武器 0（武器なし）　搭載 20　ＨＰ 100　装甲 10　回避 30　先制 20　"
+                          u"移動 地3　制限 一機"));
     EXPECT_EQ(lines[2], S(u"階級 大尉　レベル 30　勲章 5　搭載解除 1"));
     EXPECT_EQ(lines[3], S(u"搭載 40 / 84　修理 320　一機制限 1　制限機 0"));
     EXPECT_EQ(lines[4], S(u"残り搭載 44"));
     EXPECT_EQ(lines[5], kLine);
+    EXPECT_TRUE(lines[6].startsWith(S(u"VELMORA1-"))) << lines[6].toStdString();
     EXPECT_FALSE(lines.mid(0, 5).join(QString()).contains(u'\t'));
 
-    // Text taken back gives the lists of the last line.
+    // Text taken back gives the lists of the code, with the commander.
     EXPECT_EQ(Pasted(lines.join(u'\n')), S(u"A,B\t1,0\t5,0\t2,0"));
+    EXPECT_EQ(ParsePastedFormation(lines.join(u'\n'))->commander, commander);
 }
 
 TEST(FormationClipboard, Paste_takesABareLineASavedEntryOrTheLastFormationLine) {

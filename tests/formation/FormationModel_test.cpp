@@ -116,15 +116,16 @@ TEST_F(FormationModelTest, FollowsTheDocument_rowsCellsMarkersAndTints) {
     ASSERT_EQ(model_.rowCount(), 3);
     EXPECT_EQ(model_.data(model_.index(0, Col(FormationColumn::Name)), Qt::BackgroundRole),
               QVariant(FormationModel::TintColour()));
+    // The empty catalogue holds none of them: the other rows carry the missing units' tint.
     EXPECT_EQ(model_.data(model_.index(2, Col(FormationColumn::Name)), Qt::BackgroundRole),
-              QVariant());
+              QVariant(FormationModel::MissingColour()));
 
-    // The skill makes the two legal: the tints go, and the views are told.
+    // The skill makes the two legal: the rule's tints go, and the views are told.
     changed.clear();
     formation_.SetCommander(test::Rank(2, 1));
     EXPECT_FALSE(changed.isEmpty());
     EXPECT_EQ(model_.data(model_.index(0, Col(FormationColumn::Name)), Qt::BackgroundRole),
-              QVariant());
+              QVariant(FormationModel::MissingColour()));
 }
 
 }  // namespace

@@ -402,7 +402,8 @@ TEST_F(FormationPanelTest, ApplyFormationLists_rebuildsRows_selectsTheFirst_unkn
     ASSERT_EQ(panel_->RowCount(), 4);
     EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Name)), QStringLiteral("Bravo"));
     EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::Hp)), QStringLiteral("174"));
-    EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::MsNo)), QString());
+    // A unit the catalogue no longer holds keeps its number, so that saving keeps it.
+    EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::MsNo)), QStringLiteral("gone"));
     EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::Name)), QString());
     EXPECT_EQ(panel_->Cell(3, Col(FormationColumn::Modification)), QStringLiteral("x"));
     EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::HighHp)), QStringLiteral(u"○"));

@@ -132,12 +132,12 @@ TEST_F(RebuiltRows, NonNumericEntries_countAsZero_butAreKeptAsStored) {
     EXPECT_EQ(huge[FormationColumn::Away], QStringLiteral("35"));  // shield fitted, no option
 }
 
-TEST_F(RebuiltRows, UnknownUnit_emptyTextCells_numbersHoldOnlyTheModification) {
+TEST_F(RebuiltRows, UnknownUnit_keepsItsNumber_emptyTextCells_numbersHoldOnlyTheModification) {
     const FormationRow row = RebuiltRow(catalogue_, QStringLiteral("nope"), QStringLiteral("1"),
                                         QStringLiteral("1"), QStringLiteral("2"));
-    for (const FormationColumn c :
-         {FormationColumn::MsNo, FormationColumn::Name, FormationColumn::Weight,
-          FormationColumn::Category, FormationColumn::Repair})
+    EXPECT_EQ(row[FormationColumn::MsNo], QStringLiteral("nope"));
+    for (const FormationColumn c : {FormationColumn::Name, FormationColumn::Weight,
+                                    FormationColumn::Category, FormationColumn::Repair})
         EXPECT_EQ(row[c], QString()) << Col(c);
     EXPECT_EQ(row[FormationColumn::Hp], QStringLiteral("-24"));
     EXPECT_EQ(row[FormationColumn::Away], QStringLiteral("8"));

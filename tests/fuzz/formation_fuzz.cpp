@@ -3,9 +3,11 @@
 // picks the commander; the rest is the text (UTF-8).
 #include "FuzzCheck.h"
 #include "catalogue/clsMsData.h"
+#include "formation/FormationClipboard.h"
 #include "formation/FormationRows.h"
 #include "formation/FormationRules.h"
 #include "formation/FormationText.h"
+#include "formation/ShareCode.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -72,5 +74,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CalcFormationRules(commander, QStringLiteral("48"), rebuilt.rows, Catalogue());
     FUZZ_REQUIRE(result.marks.size() == rebuilt.rows.size());
     FUZZ_REQUIRE(!result.verdict.isEmpty());
+
+    // Whatever paste takes from any text is whole lists of one length, and its share code reads
+    // back as it was.
+    if (const std::optional<PastedFormation> pasted = ParsePastedFormation(text)) {
+        const FormationLists& got = pasted->lists;
+        FUZZ_REQUIRE(got.shields.size() == got.msNos.size() &&
+                     got.modifications.size() == got.msNos.size() &&
+                     got.weapons.size() == got.msNos.size());
+        const SharedFormation shared{QStringLiteral("c"), got, pasted->commander};
+        if (!HasLoneEmptyList(got)) FUZZ_REQUIRE(FindShareCode(EncodeShareCode(shared)) == shared);
+    }
     return 0;
 }
