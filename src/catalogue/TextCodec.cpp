@@ -1,5 +1,7 @@
 #include "catalogue/TextCodec.h"
 
+#include "catalogue/Cp932.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -9,10 +11,6 @@
 namespace velmora {
 
 namespace {
-
-// Only the code-page-932 table maps 81 7C to U+FF0D and 81 60 to U+FF5E, the characters the
-// catalogue's texts are compared against; plain "Shift_JIS" would not.
-constexpr const char* kCp932 = "windows-31j";
 
 const QByteArray& Utf8Bom() {
     static const QByteArray bom("\xEF\xBB\xBF");
@@ -52,8 +50,7 @@ DecodedText DecodeText(const QByteArray& bytes) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         return {utf8(bytes), TextEncoding::Utf8};
     }
-    QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
-    return {cp932(bytes), TextEncoding::Cp932};
+    return {cp932::Decode(bytes), TextEncoding::Cp932};
 }
 
 namespace {
@@ -112,9 +109,9 @@ qsizetype Cp932Score(QByteArrayView bytes) {
 }
 
 bool IsValidCp932(QByteArrayView bytes) {
-    QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
-    const QString text = cp932(bytes);
-    return !cp932.hasError();
+    bool valid = true;
+    cp932::Decode(bytes, &valid);
+    return valid;
 }
 
 }  // namespace
@@ -158,7 +155,6 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
     }
     QString text;
     text.reserve(bytes.size());
-    QStringDecoder cp932(kCp932, Flag::Stateless);
     for (qsizetype i = 0; i < bytes.size();) {
         if (uchar(bytes[i]) < 0x80) {
             text += QChar(char16_t(uchar(bytes[i++])));
@@ -171,7 +167,7 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
                            IsCp932Trail(uchar(bytes[end + 1]))
                        ? 2
                        : 1;
-        text += cp932(bytes.sliced(i, end - i));
+        text += cp932::Decode(bytes.sliced(i, end - i));
         i = end;
     }
     return text;
@@ -192,8 +188,8 @@ Result<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding)
         case TextEncoding::Cp932:
             break;
     }
-    QStringEncoder cp932(kCp932, QStringEncoder::Flag::Stateless);
     QByteArray bytes;
+    bool encodable = true;
     for (qsizetype i = 0; i < text.size();) {
         if (text[i].unicode() < 0x80) {
             bytes += char(text[i++].unicode());
@@ -201,11 +197,16 @@ Result<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding)
         }
         qsizetype end = i;
         while (end < text.size() && text[end].unicode() >= 0x80) ++end;
-        bytes += cp932(QStringView(text).sliced(i, end - i));
+        const std::optional<QByteArray> run = cp932::Encode(QStringView(text).sliced(i, end - i));
+        if (!run) {
+            encodable = false;
+            break;
+        }
+        bytes += *run;
         i = end;
     }
-    // The converter substitutes what it cannot map; a round trip shows whether it had to.
-    if (cp932.hasError() || DecodeWithoutMark(bytes, TextEncoding::Cp932) != text)
+    // A round trip shows a character the converter took for another.
+    if (!encodable || DecodeWithoutMark(bytes, TextEncoding::Cp932) != text)
         return Status::Fail(StatusCode::Unencodable,
                             QStringLiteral(u"この文字コードでは表せない文字が含まれています。"));
     return bytes;
@@ -257,8 +258,7 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     else
         utf8 = bytes.isValidUtf8();
     using Flag = QStringDecoder::Flag;
-    QStringDecoder first = utf8 ? QStringDecoder(QStringDecoder::Utf8, Flag::Stateless)
-                                : QStringDecoder(kCp932, Flag::Stateless);
+    QStringDecoder first(QStringDecoder::Utf8, Flag::Stateless);
     // A UTF-8 decoder drops a mark at the start of the whole text alone; later pieces keep it.
     QStringDecoder utf8Later;
     if (utf8)
@@ -277,11 +277,15 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
         }
         const QByteArrayView piece = rest.first(end);
         rest = rest.sliced(end);
-        QStringDecoder& decoder = firstPiece || !utf8 ? first : utf8Later;
+        QStringDecoder& decoder = firstPiece ? first : utf8Later;
         firstPiece = false;
-        const qsizetype needed = kept + decoder.requiredSpace(piece.size());
-        if (qsizetype(buffer.size()) < needed) buffer.resize(size_t(needed));
-        const qsizetype size = decoder.appendToBuffer(buffer.data() + kept, piece) - buffer.data();
+        // Code page 932 gives at most two characters per byte.
+        const qsizetype room = utf8 ? decoder.requiredSpace(piece.size()) : 2 * piece.size();
+        if (qsizetype(buffer.size()) < kept + room) buffer.resize(size_t(kept + room));
+        QChar* const into = buffer.data() + kept;
+        QChar* const decodedEnd =
+            utf8 ? decoder.appendToBuffer(into, piece) : cp932::DecodeInto(piece, into);
+        const qsizetype size = decodedEnd - buffer.data();
 
         const QStringView text(buffer.data(), size);
         qsizetype start = 0;

@@ -1,19 +1,11 @@
 #include "system/AtomicFile.h"
 
+#include "system/FileReplace.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QTemporaryFile>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace velmora {
 
@@ -53,14 +45,6 @@ bool IsReadOnly(const QFileInfo& target) {
     return !target.isWritable() || !(target.permissions() & writeBits);
 }
 
-bool SyncToDisk(QFileDevice& file) {
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
 }  // namespace
 
 Status WriteAllBytes(QIODevice& device, const QByteArray& bytes, const QString& path) {
@@ -93,16 +77,14 @@ Status WriteFileAtomically(const QString& path, const QByteArray& bytes) {
                                              QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (!temporary.setPermissions(permissions)) return SaveFailure(path, temporary.errorString());
     if (Status written = WriteAllBytes(temporary, bytes, path); !written) return written;
-    if (!SyncToDisk(temporary))
-        return SaveFailure(path, QString::fromLocal8Bit(std::strerror(errno)));
+    QString reason;
+    if (!FlushToDisk(temporary, reason)) return SaveFailure(path, reason);
+    // Windows renames no file that is still open.
     temporary.close();
     if (temporary.error() != QFileDevice::NoError)
         return SaveFailure(path, temporary.errorString());
-
-    std::error_code error;
-    std::filesystem::rename(QFileInfo(temporary.fileName()).filesystemAbsoluteFilePath(),
-                            target.filesystemAbsoluteFilePath(), error);
-    if (error) return SaveFailure(path, QString::fromStdString(error.message()));
+    if (!PutInPlace(temporary.fileName(), target.absoluteFilePath(), reason))
+        return SaveFailure(path, reason);
     temporary.setAutoRemove(false);
     return Status::Ok();
 }
