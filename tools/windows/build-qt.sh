@@ -58,6 +58,9 @@ cmake -S "$work/source" -B "$work/build" -G Ninja \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}"
 cmake --build "$work/build" -j"$(nproc)"
 cmake --install "$work/build"
+# What a package that ships this Qt must carry: its licences, notices and where its source is.
+"$here/collect-qt-notices.sh" "$work/source" "$prefix/licenses" "$qt_version"
+printf '%s\n' "${options[@]}" >"$prefix/licenses/qt/CONFIGURE.txt"
 echo "Qt for Windows built in $(( ($(date +%s) - started) / 60 )) minutes."
 rm -rf "$work"
 touch "$prefix/.complete"
