@@ -4,7 +4,9 @@
 ; entry and an uninstaller that removes only the files it installed: the user's own files
 ; (setting.ini and the catalogue in %APPDATA%\Velmora, or anything put beside the program) stay.
 ; /S installs silently for the current user; /AllUsers for everyone.
-Unicode true
+; A 64-bit installer for a 64-bit program; it also runs where Windows' 32-bit layer is missing
+; (Wine without wine32).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
