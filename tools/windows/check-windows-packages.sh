@@ -40,16 +40,19 @@ start_program() {
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
+    local outcome
     if kill -0 "$pid" 2>/dev/null; then
-        WINEPREFIX="$out/wine" wineserver -k 2>/dev/null || true
-        wait "$pid" || true
-        echo "${seen:-nothing}"
+        outcome=${seen:-nothing}
     else
         local status=0
         wait "$pid" || status=$?
-        grep -qi 'unhandled exception\|crash' "$log" && cat "$log" >&2
-        echo "ended with $status"
+        outcome="ended with $status"
+        grep -i 'unhandled exception' "$log" >&2 || true
     fi
+    # Every Windows process of the prefix ends with the check, whatever came up.
+    WINEPREFIX="$out/wine" wineserver -k 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo "$outcome"
 }
 
 # The portable folder, unzipped where a player might put it.
