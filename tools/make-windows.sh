@@ -15,7 +15,7 @@ source tools/setup.sh
 started=$(date +%s)
 
 VELMORA_PACKAGES+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine nsis
-                   xvfb xauth zip unzip dpkg-dev googletest)
+                   xvfb xauth zip unzip dpkg-dev googletest fonts-dejavu-core)
 velmora_install_packages
 
 qt=$(tools/windows/build-qt.sh "${VELMORA_CACHE:-/var/cache/velmora}" | tail -n 1)
@@ -40,9 +40,15 @@ build_started=$(date +%s)
 cmake --build "$out/build" -j"$(nproc)"
 build_minutes=$(( ($(date +%s) - build_started) / 60 ))
 
-# The tests, before anything is packaged; the summary is repeated at the end.
+# The tests, before anything is packaged; the summary is repeated at the end. Qt's offscreen
+# plugin on Windows takes its fonts from one folder: a Latin and the Japanese fonts the Linux
+# tests see.
+mkdir -p "$out/fonts"
+ln -sf /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
+    /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf \
+    "$out/fonts/"
 test_log="$out/ctest.log"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$out/build" -j"$(nproc)" --output-on-failure \
+QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR="$out/fonts" ctest --test-dir "$out/build" -j"$(nproc)" --output-on-failure \
     2>&1 | tee "$test_log" || true
 tests_passed=0
 grep -q '^100% tests passed' "$test_log" && tests_passed=1
