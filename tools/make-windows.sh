@@ -24,7 +24,7 @@ qt=$(tools/windows/build-qt.sh "${VELMORA_CACHE:-/var/cache/velmora}" | tail -n 
 velmora_build make_demo_images
 
 out=$PWD/build-windows
-runtime=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion)-posix
+runtime=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion)
 mkdir -p "$out"
 sed -e "s|@WINEPREFIX@|$out/wine|" -e "s|@WINEPATH@|$qt/bin;$runtime;/usr/x86_64-w64-mingw32/lib|" \
     tools/windows/wine-run.sh.in >"$out/wine-run.sh"

@@ -69,23 +69,31 @@ Status WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     if (replacing && IsReadOnly(target))
         return SaveFailure(path, QStringLiteral(u"ファイルが読み取り専用です。"));
 
-    QTemporaryFile temporary(target.absoluteFilePath() + kTemporaryMark + u"XXXXXX");
-    if (!temporary.open()) return SaveFailure(path, temporary.errorString());
-    // A temporary file starts private to its owner; the file it becomes is not.
-    const auto permissions = replacing ? target.permissions()
-                                       : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    if (!temporary.setPermissions(permissions)) return SaveFailure(path, temporary.errorString());
-    if (Status written = WriteAllBytes(temporary, bytes, path); !written) return written;
+    QString temporaryPath;
     QString reason;
-    if (!FlushToDisk(temporary, reason)) return SaveFailure(path, reason);
-    // Windows renames no file that is still open.
-    temporary.close();
-    if (temporary.error() != QFileDevice::NoError)
-        return SaveFailure(path, temporary.errorString());
-    if (!PutInPlace(temporary.fileName(), target.absoluteFilePath(), reason))
+    {
+        QTemporaryFile temporary(target.absoluteFilePath() + kTemporaryMark + u"XXXXXX");
+        if (!temporary.open()) return SaveFailure(path, temporary.errorString());
+        // A temporary file starts private to its owner; the file it becomes is not.
+        const auto permissions = replacing ? target.permissions()
+                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        if (!temporary.setPermissions(permissions))
+            return SaveFailure(path, temporary.errorString());
+        if (Status written = WriteAllBytes(temporary, bytes, path); !written) return written;
+        if (!FlushToDisk(temporary, reason)) return SaveFailure(path, reason);
+        temporary.close();
+        if (temporary.error() != QFileDevice::NoError)
+            return SaveFailure(path, temporary.errorString());
+        temporary.setAutoRemove(false);
+        temporaryPath = temporary.fileName();
+    }
+    // Only now, with the temporary file closed and let go of: Windows renames no file that is
+    // still open, and a QTemporaryFile holds on to its file even when closed.
+    if (!PutInPlace(temporaryPath, target.absoluteFilePath(), reason)) {
+        QFile::remove(temporaryPath);
         return SaveFailure(path, reason);
-    temporary.setAutoRemove(false);
+    }
     return Status::Ok();
 }
 

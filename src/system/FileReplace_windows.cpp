@@ -4,7 +4,6 @@
 #include <QFileDevice>
 #include <QFileInfo>
 
-#include <io.h>
 #include <windows.h>
 
 namespace velmora {
@@ -31,11 +30,14 @@ std::wstring NativePath(const QString& path) {
 }  // namespace
 
 bool FlushToDisk(QFileDevice& file, QString& reason) {
-    // Qt's handle() is a C runtime descriptor over the file's Windows handle.
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
-    if (handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle)) return true;
-    reason = LastErrorText();
-    return false;
+    // A handle of our own, so that Qt's stays Qt's: flushing either flushes the file.
+    const HANDLE handle = CreateFileW(NativePath(file.fileName()).c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool flushed = handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle);
+    if (!flushed) reason = LastErrorText();
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    return flushed;
 }
 
 bool PutInPlace(const QString& from, const QString& to, QString& reason) {
