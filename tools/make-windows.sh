@@ -15,8 +15,11 @@ source tools/setup.sh
 started=$(date +%s)
 
 VELMORA_PACKAGES+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine nsis
-                   xvfb xauth zip unzip dpkg-dev googletest fonts-dejavu-core)
+                   xvfb xauth zip unzip dpkg-dev googletest fonts-dejavu-core locales)
 velmora_install_packages
+# Wine takes Windows' language and code page from the Linux locale, and file names need its
+# UTF-8: the Japanese locale must exist.
+locale -a | grep -qix 'ja_JP.utf8' || localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8
 
 qt=$(tools/windows/build-qt.sh "${VELMORA_CACHE:-/var/cache/velmora}" | tail -n 1)
 [ -x "$qt/bin/qt-cmake" ] || { echo "No Qt for Windows in $qt" >&2; exit 1; }

@@ -135,6 +135,9 @@ std::optional<QByteArray> Encode(QStringView text) {
         return std::nullopt;
     // The three control codes are never the second byte of a pair.
     for (char& byte : bytes) byte = char(UnswappedControl(uchar(byte)));
+    // The system writes U+0080 and U+F8F0 to U+F8F3 as the bytes 80, A0 and FD to FF, which in
+    // ICU's table start no character.
+    if (Decode(bytes) != text) return std::nullopt;
     return bytes;
 }
 

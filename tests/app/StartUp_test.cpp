@@ -56,8 +56,9 @@ TEST(StartUpFolderPrompt, isTheInstructionThenTheQuotedExampleOnASecondLine) {
 TEST(StartUpMissingFileMessage, namesTheFolderWhereTheFileHasToBePutOnASecondLine) {
     const QString message = StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
                                                         S(u"/home/player/.local/share/Velmora"));
-    EXPECT_EQ(message, S(u"機体データファイルが見つかりません。\n"
-                         u"次のフォルダに置いてください：/home/player/.local/share/Velmora"));
+    // The folder as the system writes it (backslashes on Windows).
+    EXPECT_EQ(message, S(u"機体データファイルが見つかりません。\n次のフォルダに置いてください：") +
+                           QDir::toNativeSeparators(S(u"/home/player/.local/share/Velmora")));
 }
 
 TEST(StartUpFolderTest, onlyAFolderHoldingAnOrdinaryFileCounts) {
