@@ -24,7 +24,7 @@ x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"
 # Nothing may load a DLL that is not in the folder or in Windows itself.
 system_dlls='^(kernel32|user32|gdi32|shell32|ole32|oleaut32|advapi32|comdlg32|imm32|winmm|ws2_32|'
 system_dlls+='version|netapi32|userenv|mpr|uxtheme|dwmapi|d3d9|d3d11|dxgi|d2d1|dwrite|setupapi|'
-system_dlls+='shlwapi|wtsapi32|opengl32|msvcrt|authz|comctl32|winspool.drv)\.dll$'
+system_dlls+='shlwapi|shcore|wtsapi32|opengl32|msvcrt|authz|comctl32|winspool.drv)\.dll$'
 for binary in "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll; do
     for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\tDLL Name: //p'); do
         [ -f "$stage/$dll" ] || [[ "${dll,,}" =~ $system_dlls ]] || [[ "${dll,,}" == api-ms-* ]] ||
