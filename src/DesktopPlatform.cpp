@@ -54,7 +54,9 @@ QString DesktopPlatform::BrowseFolder(QWidget* owner, const QString& prompt) {
 
 void DesktopPlatform::EndProgram() {
     std::fflush(nullptr);
-    std::quick_exit(EXIT_FAILURE);
+    // _Exit, not quick_exit: the mingw runtime of the Windows build has no quick_exit, and no
+    // at_quick_exit handler is registered anyway.
+    std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace velmora

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,12 +39,17 @@ namespace {
 constexpr int kClientWidth = TwipsToPixels(12075);
 constexpr int kClientHeight = TwipsToPixels(9330);
 
-// The design's "ＭＳ ゴシック" 9 pt, or a font made to its measures (IPAGothic), or any
-// Japanese font at hand.
+// The design's "ＭＳ ゴシック" 9 pt (named in English or Japanese, as Windows may list it), then
+// the other Japanese fonts of Windows, a font made to its measures (IPAGothic), or any Japanese
+// font at hand.
 QFont WindowFont() {
+    QStringList families{QStringLiteral(u"MS Gothic"), QStringLiteral(u"ＭＳ ゴシック"),
+                         QStringLiteral(u"Meiryo"),    QStringLiteral(u"Yu Gothic UI"),
+                         QStringLiteral(u"IPAGothic"), QStringLiteral(u"Noto Sans CJK JP")};
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    if (!japanese.isEmpty()) families.append(japanese.first());
     QFont font;
-    font.setFamilies({QStringLiteral(u"MS Gothic"), QStringLiteral(u"ＭＳ ゴシック"),
-                      QStringLiteral(u"IPAGothic"), QStringLiteral(u"Noto Sans CJK JP")});
+    font.setFamilies(families);
     font.setPointSize(9);
     return font;
 }

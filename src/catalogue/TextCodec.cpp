@@ -1,5 +1,6 @@
 #include "catalogue/TextCodec.h"
 
+#include "catalogue/Cp932.h"
 #include "catalogue/Cp932Table.h"
 
 #include <QStringDecoder>
@@ -11,10 +12,6 @@
 namespace velmora {
 
 namespace {
-
-// Only the code-page-932 table maps 81 7C to U+FF0D and 81 60 to U+FF5E, the characters the
-// catalogue's texts are compared against; plain "Shift_JIS" would not.
-constexpr const char* kCp932 = "windows-31j";
 
 const QByteArray& Utf8Bom() {
     static const QByteArray bom("\xEF\xBB\xBF");
@@ -59,8 +56,7 @@ DecodedText DecodeText(const QByteArray& bytes) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         return {utf8(bytes), TextEncoding::Utf8};
     }
-    QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
-    return {cp932(bytes), TextEncoding::Cp932};
+    return {cp932::Decode(bytes), TextEncoding::Cp932};
 }
 
 namespace {
@@ -119,9 +115,9 @@ qsizetype Cp932Score(QByteArrayView bytes) {
 }
 
 bool IsValidCp932(QByteArrayView bytes) {
-    QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
-    const QString text = cp932(bytes);
-    return !cp932.hasError();
+    bool valid = true;
+    cp932::Decode(bytes, &valid);
+    return valid;
 }
 
 }  // namespace
@@ -165,7 +161,6 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
     }
     QString text;
     text.reserve(bytes.size());
-    QStringDecoder cp932(kCp932, Flag::Stateless);
     for (qsizetype i = 0; i < bytes.size();) {
         if (uchar(bytes[i]) < 0x80) {
             text += QChar(char16_t(uchar(bytes[i++])));
@@ -178,7 +173,7 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
                            IsCp932Trail(uchar(bytes[end + 1]))
                        ? 2
                        : 1;
-        text += cp932(bytes.sliced(i, end - i));
+        text += cp932::Decode(bytes.sliced(i, end - i));
         i = end;
     }
     return text;
@@ -199,8 +194,8 @@ Result<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding)
         case TextEncoding::Cp932:
             break;
     }
-    QStringEncoder cp932(kCp932, QStringEncoder::Flag::Stateless);
     QByteArray bytes;
+    bool encodable = true;
     for (qsizetype i = 0; i < text.size();) {
         if (text[i].unicode() < 0x80) {
             bytes += char(text[i++].unicode());
@@ -208,11 +203,16 @@ Result<QByteArray> EncodeWithoutMark(const QString& text, TextEncoding encoding)
         }
         qsizetype end = i;
         while (end < text.size() && text[end].unicode() >= 0x80) ++end;
-        bytes += cp932(QStringView(text).sliced(i, end - i));
+        const std::optional<QByteArray> run = cp932::Encode(QStringView(text).sliced(i, end - i));
+        if (!run) {
+            encodable = false;
+            break;
+        }
+        bytes += *run;
         i = end;
     }
-    // The converter substitutes what it cannot map; a round trip shows whether it had to.
-    if (cp932.hasError() || DecodeWithoutMark(bytes, TextEncoding::Cp932) != text)
+    // A round trip shows a character the converter took for another.
+    if (!encodable || DecodeWithoutMark(bytes, TextEncoding::Cp932) != text)
         return Status::Fail(StatusCode::Unencodable,
                             QStringLiteral(u"この文字コードでは表せない文字が含まれています。"));
     return bytes;
@@ -286,8 +286,7 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     else
         utf8 = bytes.isValidUtf8();
     using Flag = QStringDecoder::Flag;
-    QStringDecoder first = utf8 ? QStringDecoder(QStringDecoder::Utf8, Flag::Stateless)
-                                : QStringDecoder(kCp932, Flag::Stateless);
+    QStringDecoder first(QStringDecoder::Utf8, Flag::Stateless);
     // A UTF-8 decoder drops a mark at the start of the whole text alone; later pieces keep it.
     QStringDecoder utf8Later;
     if (utf8)
@@ -303,9 +302,8 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     // a tenth of the converter's time per byte; a small one is done before the table would be.
     const Cp932Table* table = nullptr;
     if (!utf8 && bytes.size() >= kTableBytes) {
-        static const Cp932Table cp932Table([](QByteArrayView block) {
-            return QStringDecoder(kCp932, QStringDecoder::Flag::Stateless)(block);
-        });
+        static const Cp932Table cp932Table(
+            [](QByteArrayView block) { return cp932::Decode(block); });
         table = &cp932Table;
     }
     while (!rest.isEmpty()) {
@@ -320,12 +318,17 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
         }
         const QByteArrayView piece = rest.first(end);
         rest = rest.sliced(end);
-        QStringDecoder& decoder = firstPiece || !utf8 ? first : utf8Later;
+        QStringDecoder& decoder = firstPiece ? first : utf8Later;
         firstPiece = false;
-        const qsizetype needed = kept + decoder.requiredSpace(piece.size());
-        if (qsizetype(buffer.size()) < needed) buffer.resize(size_t(needed));
-        const QChar* decoded = table ? table->Decode(piece, buffer.data() + kept) : nullptr;
-        if (!decoded) decoded = decoder.appendToBuffer(buffer.data() + kept, piece);
+        // Code page 932 gives at most two characters per byte.
+        const qsizetype room = utf8 ? decoder.requiredSpace(piece.size()) : 2 * piece.size();
+        if (qsizetype(buffer.size()) < kept + room) buffer.resize(size_t(kept + room));
+        QChar* const into = buffer.data() + kept;
+        const QChar* decoded = nullptr;
+        if (utf8)
+            decoded = decoder.appendToBuffer(into, piece);
+        else if (!table || !(decoded = table->Decode(piece, into)))
+            decoded = cp932::DecodeInto(piece, into);
         const qsizetype size = decoded - buffer.data();
         // Every code page 932 byte gives a character, a replacement one at worst: no text
         // means the converter itself failed.

@@ -1,19 +1,11 @@
 #include "system/AtomicFile.h"
 
+#include "system/FileReplace.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QTemporaryFile>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace velmora {
 
@@ -53,14 +45,6 @@ bool IsReadOnly(const QFileInfo& target) {
     return !target.isWritable() || !(target.permissions() & writeBits);
 }
 
-bool SyncToDisk(QFileDevice& file) {
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
 }  // namespace
 
 Status WriteAllBytes(QIODevice& device, const QByteArray& bytes, const QString& path) {
@@ -85,25 +69,31 @@ Status WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     if (replacing && IsReadOnly(target))
         return SaveFailure(path, QStringLiteral(u"ファイルが読み取り専用です。"));
 
-    QTemporaryFile temporary(target.absoluteFilePath() + kTemporaryMark + u"XXXXXX");
-    if (!temporary.open()) return SaveFailure(path, temporary.errorString());
-    // A temporary file starts private to its owner; the file it becomes is not.
-    const auto permissions = replacing ? target.permissions()
-                                       : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    if (!temporary.setPermissions(permissions)) return SaveFailure(path, temporary.errorString());
-    if (Status written = WriteAllBytes(temporary, bytes, path); !written) return written;
-    if (!SyncToDisk(temporary))
-        return SaveFailure(path, QString::fromLocal8Bit(std::strerror(errno)));
-    temporary.close();
-    if (temporary.error() != QFileDevice::NoError)
-        return SaveFailure(path, temporary.errorString());
-
-    std::error_code error;
-    std::filesystem::rename(QFileInfo(temporary.fileName()).filesystemAbsoluteFilePath(),
-                            target.filesystemAbsoluteFilePath(), error);
-    if (error) return SaveFailure(path, QString::fromStdString(error.message()));
-    temporary.setAutoRemove(false);
+    QString temporaryPath;
+    QString reason;
+    {
+        QTemporaryFile temporary(target.absoluteFilePath() + kTemporaryMark + u"XXXXXX");
+        if (!temporary.open()) return SaveFailure(path, temporary.errorString());
+        // A temporary file starts private to its owner; the file it becomes is not.
+        const auto permissions = replacing ? target.permissions()
+                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        if (!temporary.setPermissions(permissions))
+            return SaveFailure(path, temporary.errorString());
+        if (Status written = WriteAllBytes(temporary, bytes, path); !written) return written;
+        if (!FlushToDisk(temporary, reason)) return SaveFailure(path, reason);
+        temporary.close();
+        if (temporary.error() != QFileDevice::NoError)
+            return SaveFailure(path, temporary.errorString());
+        temporary.setAutoRemove(false);
+        temporaryPath = temporary.fileName();
+    }
+    // Only now, with the temporary file closed and let go of: Windows renames no file that is
+    // still open, and a QTemporaryFile holds on to its file even when closed.
+    if (!PutInPlace(temporaryPath, target.absoluteFilePath(), reason)) {
+        QFile::remove(temporaryPath);
+        return SaveFailure(path, reason);
+    }
     return Status::Ok();
 }
 

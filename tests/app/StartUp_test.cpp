@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFileInfo>
 #include <limits>
 
 namespace velmora {
@@ -36,9 +37,10 @@ TEST(StartUpMissingFileMessage, namesTheFolderWhereTheFileHasToBePutOnASecondLin
     const QString message =
         StartUp::MissingFileMessage(S(u"機体データファイルが見つかりません。"),
                                     S(u"/home/player/.local/share/Velmora"), S(u"unitdata.csv"));
+    // The folder as the system writes it (backslashes on Windows).
     EXPECT_EQ(message, S(u"機体データファイルが見つかりません。\n"
-                         u"次のフォルダに unitdata.csv を置いてください："
-                         u"/home/player/.local/share/Velmora"));
+                         u"次のフォルダに unitdata.csv を置いてください：") +
+                           QDir::toNativeSeparators(S(u"/home/player/.local/share/Velmora")));
 }
 
 TEST(StartUpFolderTest, onlyAFolderHoldingAnOrdinaryFileCounts) {
@@ -61,6 +63,20 @@ TEST(StartUpPicturePaths, areBuiltUnderTheInstallFolder) {
     EXPECT_EQ(StartUp::FacePicturePath(S(u"/games/QEL")), S(u"/games/QEL/Image/MsLFace/"));
     // An empty setting points at the root, where the pictures are normally missing.
     EXPECT_EQ(StartUp::StatusPicturePath(QString()), S(u"/Image/Ms_status/"));
+}
+
+TEST(StartUpPicturePaths, windowsInstallFoldersOnADriveOrAShareStayWhole) {
+    for (const QString& folder : {S(u"C:\\Games\\QEL"), S(u"\\\\server\\share\\QEL")}) {
+        const QFileInfo picture(StartUp::StatusPicturePath(folder) + S(u"a.img"));
+#ifdef Q_OS_WIN
+        EXPECT_TRUE(picture.isAbsolute()) << folder.toStdString();
+        EXPECT_EQ(QDir::toNativeSeparators(picture.absoluteFilePath()),
+                  folder + S(u"\\Image\\Ms_status\\a.img"));
+#else
+        // Elsewhere a backslash is an ordinary character of a name: the path is relative.
+        EXPECT_TRUE(picture.isRelative()) << folder.toStdString();
+#endif
+    }
 }
 
 // The start-up sequence
@@ -147,6 +163,17 @@ TEST_F(StartUpTest, picturesFound_noPromptAndThePathsComeFromTheSetting) {
     EXPECT_TRUE(platform_.messages.empty());
     EXPECT_TRUE(platform_.folderPrompts.isEmpty());
     EXPECT_EQ(result->msStatusPath, game + S(u"/Image/Ms_status/"));
+}
+
+TEST_F(StartUpTest, installFolderInTheSystemsNotationWithAFinalSeparator_findsThePictures) {
+    // Players' setting.ini files hold the folder as Windows writes it: C:\Games\QEL or C:\QEL\.
+    WriteCatalogue();
+    const QString game = QDir::toNativeSeparators(test::MakeInstallFolder(folder_));
+    WriteSettings({S(u"[Setting]"), S(u"path=") + game + QDir::separator()});
+    const auto result = Run();
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(platform_.folderPrompts.isEmpty());
+    EXPECT_TRUE(QFileInfo(result->msStatusPath + S(u"ts_01_0.img")).isFile());
 }
 
 TEST_F(StartUpTest, pathEmpty_promptsAndAnAnswerIsWrittenUnderPath) {

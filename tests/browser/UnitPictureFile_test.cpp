@@ -68,7 +68,14 @@ TEST(UnitPictureFile, LocateFindsTheExactNameOrOneDifferingOnlyInCase) {
     const QString upper = folder.Write(u"ZARGA_01_02S.IMG"_s, QByteArray("y"));
     folder.MakeFolder(u"dir.img"_s);
     EXPECT_EQ(UnitPictureFile::Locate(exact), exact);
+#ifdef Q_OS_WIN
+    // Windows' file system ignores case itself: the name as asked is already the file's.
+    EXPECT_EQ(UnitPictureFile::Locate(folder.FilePath(u"zarga_01_02s.img"_s))
+                  .compare(upper, Qt::CaseInsensitive),
+              0);
+#else
     EXPECT_EQ(UnitPictureFile::Locate(folder.FilePath(u"zarga_01_02s.img"_s)), upper);
+#endif
     EXPECT_TRUE(UnitPictureFile::Locate(folder.FilePath(u"zarga_01_02.img"_s)).isEmpty());
     EXPECT_TRUE(UnitPictureFile::Locate(folder.FilePath(u"dir.img"_s)).isEmpty());
     EXPECT_TRUE(UnitPictureFile::Locate(folder.FilePath(u"none/x.img"_s)).isEmpty());

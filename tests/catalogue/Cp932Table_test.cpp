@@ -1,16 +1,14 @@
+#include "catalogue/Cp932.h"
 #include "catalogue/Cp932Table.h"
 #include "catalogue/TextCodec.h"
 
-#include <QStringDecoder>
 
 #include <gtest/gtest.h>
 
 namespace velmora {
 namespace {
 
-QString Converter(QByteArrayView bytes) {
-    return QStringDecoder("windows-31j", QStringDecoder::Flag::Stateless)(bytes);
-}
+QString Converter(QByteArrayView bytes) { return cp932::Decode(bytes); }
 
 // The table's text of bytes, or nullopt where it leaves them to the converter.
 std::optional<QString> TableText(const Cp932Table& table, QByteArrayView bytes) {

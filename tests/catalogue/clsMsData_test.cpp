@@ -7,6 +7,7 @@
 #include "support/UnitLine.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFileInfo>
 
 namespace velmora::test {
@@ -97,7 +98,8 @@ TEST(CatalogueFile, ReadErrorFailsNamingTheFile) {
     clsMsData catalogue;
     const Status status = catalogue.SetDataSource(path);
     EXPECT_FALSE(status.ok());
-    EXPECT_TRUE(status.message().contains(path)) << status.message().toStdString();
+    EXPECT_TRUE(status.message().contains(QDir::toNativeSeparators(path)))
+        << status.message().toStdString();
     EXPECT_EQ(catalogue.Count(), -1);
 }
 

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace velmora {
 namespace {
 
@@ -79,7 +83,13 @@ TEST(AtomicFile, WriteFileAtomically_keepsThePermissionsOfTheFileItReplaces) {
                       (QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+#ifdef Q_OS_WIN
+    // Windows has no permission bits, only the read-only attribute: the file stays writable.
+    EXPECT_EQ(kept, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
+#else
     EXPECT_EQ(kept, permissions);
+#endif
 }
 
 TEST(AtomicFile, WriteFileAtomically_readOnlyFile_isRefusedForEveryUser) {
@@ -110,6 +120,71 @@ TEST(AtomicFile, WriteFileAtomically_removesTheCopiesOfKilledWritesOnly) {
               QStringList({QStringLiteral(u"other.ini.velmora-aB3xYz"),
                            QStringLiteral(u"setting.ini"), QStringLiteral(u"setting.ini.backup"),
                            QStringLiteral(u"setting.ini.velmora-notes")}));
+}
+
+// Another program holds the file open the way editors do: reading, sharing reads only.
+class HeldOpen {
+public:
+    explicit HeldOpen(const QString& path) {
+#ifdef Q_OS_WIN
+        handle_ = CreateFileW(
+            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()), GENERIC_READ,
+            FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        held_ = handle_ != INVALID_HANDLE_VALUE;
+#else
+        file_.setFileName(path);
+        held_ = file_.open(QIODevice::ReadOnly);
+#endif
+    }
+    ~HeldOpen() {
+#ifdef Q_OS_WIN
+        if (held_) CloseHandle(handle_);
+#endif
+    }
+    bool Held() const { return held_; }
+
+private:
+    bool held_ = false;
+#ifdef Q_OS_WIN
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+#else
+    QFile file_;
+#endif
+};
+
+TEST(AtomicFile, WriteFileAtomically_fileHeldOpenElsewhere_failsOnWindowsAndReplacesElsewhere) {
+    TestFolder folder;
+    const QString path = folder.Write(QStringLiteral(u"setting.ini"), QByteArray("old"));
+    HeldOpen other(path);
+    ASSERT_TRUE(other.Held());
+
+    const Status status = WriteFileAtomically(path, QByteArray("new"));
+
+#ifdef Q_OS_WIN
+    // Windows replaces no file that another program holds without sharing its deletion.
+    ASSERT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(QDir::toNativeSeparators(path)))
+        << status.message().toStdString();
+    EXPECT_EQ(folder.Read(QStringLiteral(u"setting.ini")), QByteArray("old"));
+#else
+    // Elsewhere the name moves to the new file; the other program keeps reading the old one.
+    EXPECT_TRUE(status.ok()) << status.message().toStdString();
+    EXPECT_EQ(folder.Read(QStringLiteral(u"setting.ini")), QByteArray("new"));
+#endif
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files),
+              QStringList{QStringLiteral(u"setting.ini")});
+}
+
+TEST(AtomicFile, WriteFileAtomically_folderRemoved_failsNamingFileAndMakesNothing) {
+    TestFolder folder;
+    const QString path = folder.Write(QStringLiteral(u"game/setting.ini"), QByteArray("old"));
+    ASSERT_TRUE(QDir(folder.FilePath(QStringLiteral(u"game"))).removeRecursively());
+
+    const Status status = WriteFileAtomically(path, QByteArray("new"));
+
+    ASSERT_FALSE(status.ok());
+    EXPECT_TRUE(status.message().contains(QDir::toNativeSeparators(path)));
+    EXPECT_FALSE(QFileInfo::exists(folder.FilePath(QStringLiteral(u"game"))));
 }
 
 }  // namespace
