@@ -2,7 +2,6 @@
 #include "catalogue/Cp932Table.h"
 #include "catalogue/TextCodec.h"
 
-
 #include <gtest/gtest.h>
 
 namespace velmora {
