@@ -1,11 +1,12 @@
 // The window never hides what a player needs: columns that fit their texts, status texts read
 // whole, a minimum size the screen can hold, commander values by hand and the install folder
 // from the menu.
-#include "ProgramFolderFixture.h"
-#include "WindowDriver.h"
 #include "app/StartUp.h"
 #include "app/WindowGeometry.h"
 #include "formation/FormationPanel.h"
+#include "support/ProgramFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
 
@@ -21,8 +22,6 @@ namespace velmora {
 namespace {
 
 using test::Col;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // ヴェルデ is a one-unit newtype whose last weapon is a beam; ジェネラル is plain.
 QStringList Catalogue() {
@@ -41,9 +40,9 @@ QByteArray RedTopPicture() {
     return picture;
 }
 
-class LayoutTest : public test::WindowDriver {
+class LayoutTest : public test::ProgramWindowTest {
 protected:
-    LayoutTest() : WindowDriver(Catalogue()) {}
+    LayoutTest() : ProgramWindowTest(Catalogue()) {}
 
     GridView* View(const char16_t* name) { return Control<GridView>(S(name)); }
     // Each visible column's left and right edges lie inside the view's viewport.
@@ -78,7 +77,7 @@ TEST(WindowMinimum, isTheWantedSizeWhereItFits_elseWhatTheScreenLeavesBesideTheF
 
 TEST_F(LayoutTest, columns_designWidthsAtTheDesignSize_extraFirstToCutTexts_thenToNames) {
     Restart(/*keepSettings=*/false);
-    Choose(S(u"grdMsList"), 1);
+    ClickRow(S(u"grdMsList"), 1);
     GridView* list = View(u"grdMsList");
     GridView* weapons = View(u"grdMsInfo");
     // At the design size every column has at least its design width, and a cut cell shows
@@ -200,7 +199,7 @@ TEST_F(LayoutTest, installFolder_fromTheMenu_cancelledChangesNothing_chosenShows
     ASSERT_TRUE(window_->Load());
     window_->show();
     ASSERT_EQ(platform_.folderPrompts.size(), 1);
-    Choose(S(u"grdMsList"), 1);
+    ClickRow(S(u"grdMsList"), 1);
     EXPECT_EQ(PictureAt(0, 0), QColor(Qt::black));
     const QImage box = Control<QWidget>(S(u"picImg"))->grab().toImage();
     bool lettered = false;

@@ -4,6 +4,7 @@
 #include "catalogue/clsMsData.h"
 #include "formation/FormationRows.h"
 #include "formation/MadeChange.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <QUndoStack>
@@ -19,8 +20,6 @@ std::optional<QString> Pasted(const QString& text) {
 
 using test::FormationUnit;
 using test::LoadedCatalogue;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 const QString kLine = S(u"デフォルト編成\t02.03 09:05\tA,B\t1,0\t5,0\t2,0");
 

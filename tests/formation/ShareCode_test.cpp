@@ -5,6 +5,7 @@
 #include "formation/FormationClipboard.h"
 #include "formation/FormationRows.h"
 #include "rules/Reconstruct.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <QDateTime>
@@ -15,8 +16,6 @@ namespace {
 
 using test::FormationUnit;
 using test::LoadedCatalogue;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 const SharedFormation kPlan{
     S(u"遠征 用"),

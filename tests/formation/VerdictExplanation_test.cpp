@@ -3,6 +3,7 @@
 #include "FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "formation/DeployPreview.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,6 @@ using test::Rank;
 using test::RuleRow;
 using test::Units;
 using test::operator+;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 const clsMsData& NoCatalogue() {
     static const clsMsData empty;
