@@ -1,10 +1,12 @@
 #include "browser/MsListPanel.h"
 #include "ListCatalogue.h"
 #include "browser/ImgDecoder.h"
+#include "browser/MsListModel.h"
 #include "support/QtPrinters.h"
 #include "support/TestFolder.h"
 #include "support/WindowDriver.h"
 #include "widgets/GridView.h"
+#include "widgets/Twips.h"
 
 #include <gtest/gtest.h>
 #include <QHeaderView>
@@ -43,6 +45,10 @@ std::vector<ListUnit> Units() {
     };
 }
 
+// The name column's width in the list's one table of design widths.
+const int kNameWidth =
+    TwipsToPixels(MsListModel::ColumnWidthTwips(Col(MsListModel::Column::MsName)));
+
 struct PanelFixture : ::testing::Test, test::WindowDriver {
     std::unique_ptr<clsMsData> catalogue = ListCatalogue(Units());
     MsListPanel panel{*catalogue};
@@ -56,7 +62,7 @@ struct PanelFixture : ::testing::Test, test::WindowDriver {
         return keys;
     }
 
-    void SetCurrentRow(int row) { grid->setCurrentIndex(grid->model()->index(row - 1, 1)); }
+    void SetCurrentRow(int row) { ChooseRow(u"grdMsList", row); }
 };
 
 TEST_F(PanelFixture, StartsWithTheFederationOptionAndTheDesignedGrid) {
@@ -68,7 +74,7 @@ TEST_F(PanelFixture, StartsWithTheFederationOptionAndTheDesignedGrid) {
     EXPECT_EQ(Control<QLabel>(u"lblStar_1"_s)->text(), u"☆");
     EXPECT_FALSE(Control<QLabel>(u"picImgCopy"_s)->isVisibleTo(&panel));
     EXPECT_TRUE(grid->isColumnHidden(0));
-    EXPECT_EQ(grid->columnWidth(3), 151);
+    EXPECT_EQ(grid->columnWidth(3), kNameWidth);
     panel.FillMsList(0);
     EXPECT_EQ(Keys(), QStringList({u"E1"_s, u"E2"_s, u"E3"_s}));
     EXPECT_EQ(panel.Cell(0, 3), u"機体名称");
@@ -77,7 +83,7 @@ TEST_F(PanelFixture, StartsWithTheFederationOptionAndTheDesignedGrid) {
     // Widths and the hidden key survive refills.
     panel.FillMsList(2);
     EXPECT_TRUE(grid->isColumnHidden(0));
-    EXPECT_EQ(grid->columnWidth(3), 151);
+    EXPECT_EQ(grid->columnWidth(3), kNameWidth);
 }
 
 TEST_F(PanelFixture, ClickOnCaptionOrBoxFlipsTheToggleAndRefreshesTheList) {
