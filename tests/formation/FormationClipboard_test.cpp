@@ -3,11 +3,9 @@
 #include "FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "formation/FormationRows.h"
-#include "formation/MadeChange.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
-#include <QUndoStack>
 
 namespace velmora {
 namespace {
@@ -76,19 +74,6 @@ TEST(FormationClipboard, Paste_rubbishOrListsOfUnequalLength_isNoFormation) {
                                 S(u"c\ts\tA,B\t0\t0,0\t0,0"), S(u"c\ts\tA\t0\t0\t\t")}) {
         EXPECT_EQ(Pasted(text), std::nullopt) << text.toStdString();
     }
-}
-
-TEST(MadeChange, PushDoesNotRedo_undoAndRedoRestoreBeforeAndAfter) {
-    QStringList restored;
-    QUndoStack stack;
-    stack.push(new MadeChange<QString>(S(u"配備 ヴェルデ"), S(u"before"), S(u"after"),
-                                       [&](const QString& state) { restored.append(state); }));
-    EXPECT_TRUE(restored.isEmpty());
-    EXPECT_EQ(stack.undoText(), S(u"配備 ヴェルデ"));
-    stack.undo();
-    stack.redo();
-    stack.undo();
-    EXPECT_EQ(restored, QStringList({S(u"before"), S(u"after"), S(u"before")}));
 }
 
 }  // namespace
