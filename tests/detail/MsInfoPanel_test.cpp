@@ -148,9 +148,9 @@ TEST_F(MsInfoPanelTest, ListUnitShowsCatalogueFiguresWeaponsAndDefaultChoices) {
     EXPECT_TRUE(shield->isEnabled());
     EXPECT_EQ(panel->CurMsData().ShieldLoadNow, u"3");
     EXPECT_EQ(panel->EquippedRow(), 3);
-    EXPECT_EQ(Tint(2), QColor(196, 220, 253));  // "×" row
-    EXPECT_EQ(Tint(3), QColor(196, 220, 253));  // equipped row
-    EXPECT_EQ(Tint(4), QColor(255, 255, 255));
+    EXPECT_EQ(Tint(2), WeaponTableModel::TintColour());  // "×" row
+    EXPECT_EQ(Tint(3), WeaponTableModel::TintColour());  // equipped row
+    EXPECT_EQ(Tint(4), WeaponTableModel::PlainColour());
 
     modification->setCurrentIndex(4);
     panel->ShowListUnit(u"2"_s);
@@ -159,8 +159,8 @@ TEST_F(MsInfoPanelTest, ListUnitShowsCatalogueFiguresWeaponsAndDefaultChoices) {
     EXPECT_EQ(modification->currentIndex(), 0);
     EXPECT_TRUE(modification->isEnabled());
     EXPECT_EQ(panel->CurMsData().ShieldLoadNow, u"0");
-    EXPECT_EQ(Tint(2), QColor(196, 220, 253));
-    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
+    EXPECT_EQ(Tint(2), WeaponTableModel::TintColour());
+    EXPECT_EQ(Tint(3), WeaponTableModel::PlainColour());
 }
 
 TEST_F(MsInfoPanelTest, ModificationChangesHpAndEvasionAndDefaultRestoresThem) {
@@ -215,9 +215,9 @@ TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
               (QStringList{u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s}));
     EXPECT_EQ(panel->CurMsData().Weapon[3].Equipped, u"1");
     EXPECT_EQ(panel->CurMsData().Weapon[2].Equipped, u"0");
-    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
-    EXPECT_EQ(Tint(4), QColor(196, 220, 253));
-    EXPECT_EQ(Tint(2), QColor(196, 220, 253));
+    EXPECT_EQ(Tint(3), WeaponTableModel::PlainColour());
+    EXPECT_EQ(Tint(4), WeaponTableModel::TintColour());
+    EXPECT_EQ(Tint(2), WeaponTableModel::TintColour());
     EXPECT_EQ(Text(u"lblAway"_s), u"23");
     EXPECT_EQ(Text(u"lblPreemptive"_s), u"16");
     EXPECT_EQ(grid->currentIndex().row(), 3);
@@ -233,7 +233,7 @@ TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
     EXPECT_EQ(modification->currentIndex(), 1);
     EXPECT_EQ(shield->currentIndex(), 1);
     EXPECT_EQ(panel->EquippedRow(), 4);
-    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
+    EXPECT_EQ(Tint(3), WeaponTableModel::PlainColour());
     EXPECT_EQ(Text(u"lblHp"_s), u"276");
     EXPECT_EQ(Text(u"lblAway"_s), u"31");
     EXPECT_EQ(Text(u"lblPreemptive"_s), u"16");
@@ -272,7 +272,7 @@ TEST_F(MsInfoPanelTest, ClearingLeavesNoUnitOnDisplayAndNoListCanBringItBack) {
     EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), u"武器名");
     for (int row = 1; row <= 7; ++row) {
         EXPECT_EQ(Cell(row, 11), u"");
-        EXPECT_EQ(Tint(row), QColor(255, 255, 255));
+        EXPECT_EQ(Tint(row), WeaponTableModel::PlainColour());
     }
     EXPECT_TRUE(panel->CurMsData().MsName.isEmpty());
     EXPECT_EQ(panel->EquippedRow(), 0);
