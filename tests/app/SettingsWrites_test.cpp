@@ -1,10 +1,12 @@
 #include "app/frmMain.h"
 
-#include "ProgramFolderFixture.h"
 #include "catalogue/TextCodec.h"
 #include "support/FileReplacements.h"
+#include "support/ProgramFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -24,11 +26,9 @@ using test::CatalogueBytes;
 using test::ProgramUnit;
 using test::SettingsBytes;
 
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
-
 // The window's writes of setting.ini as a user sees them: what the file holds after a restart,
 // and how often the file is replaced.
-class SettingsWritesTest : public ::testing::Test {
+class SettingsWritesTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     SettingsWritesTest() {
         folder_.Write(
@@ -52,21 +52,12 @@ protected:
         EXPECT_TRUE(window_->Load());
         return *window_;
     }
-    template <typename T>
-    T* Control(const char16_t* name) {
-        T* control = window_->findChild<T*>(S(name));
-        EXPECT_NE(control, nullptr) << S(name).toStdString();
-        return control;
-    }
-    void ChooseRow(const char16_t* grid, int row) {
-        auto* view = Control<QTableView>(grid);
-        view->setCurrentIndex(view->model()->index(row - 1, 1));
-    }
+    QObject& Root() override { return *window_; }
     void FocusFormation() {
         QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
         QApplication::sendEvent(Control<QTableView>(u"grdFormation"), &focus);
     }
-    int FormationRows() { return Control<QTableView>(u"grdFormation")->model()->rowCount(); }
+    int FormationRows() { return Rows(u"grdFormation"); }
 
     test::TestFolder folder_;
     QString game_;

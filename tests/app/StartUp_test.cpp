@@ -1,9 +1,10 @@
 #include "app/StartUp.h"
 
-#include "ProgramFolderFixture.h"
 #include "catalogue/clsMsData.h"
+#include "support/ProgramFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
 #include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,6 @@ using test::ProgramUnit;
 using test::ScriptedPlatform;
 using test::SettingsBytes;
 using test::TestFolder;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 const QString kPrompt =
     S(u"QELのインストールフォルダを指定してください。\r\n"

@@ -1,7 +1,8 @@
 // One unit, one set of figures: a deployed row reads as it will after a restart, and the unit
 // list highlights the unit the detail panel shows, or none.
-#include "ProgramFolderFixture.h"
-#include "WindowDriver.h"
+#include "support/ProgramFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -11,8 +12,6 @@ namespace velmora {
 namespace {
 
 using test::Col;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 QStringList Weapon(const QString& name, const QString& detach) {
     return {name,    S(u"実弾"), S(u"10"), S(u"2"), S(u"5"),
@@ -45,9 +44,9 @@ QStringList Catalogue() {
             test::ProgramUnit(S(u"101"), S(u"ZEON"), S(u"ザルガ"), S(u"5"))};
 }
 
-class AgreementTest : public test::WindowDriver {
+class AgreementTest : public test::ProgramWindowTest {
 protected:
-    AgreementTest() : WindowDriver(Catalogue()) { Restart(/*keepSettings=*/false); }
+    AgreementTest() : ProgramWindowTest(Catalogue()) { Restart(/*keepSettings=*/false); }
 
     int ListRowOf(const char16_t* name) {
         for (int row = 1; row <= Rows(S(u"grdMsList")); ++row)
@@ -68,13 +67,13 @@ protected:
 TEST_F(AgreementTest, twoGroupUnits_deployedFromTheList_readAsWhenSelectedAndAfterARestart) {
     std::vector<QStringList> deployed;
     for (const char16_t* name : {u"ヴェルデ", u"ヴェルデ改", u"ヴェルデ重"}) {
-        Choose(S(u"grdMsList"), ListRowOf(name));
+        ClickRow(S(u"grdMsList"), ListRowOf(name));
         Deploy();
         const int row = Rows(S(u"grdFormation"));
         deployed.push_back(RowCells(S(u"grdFormation"), row));
         EXPECT_EQ(deployed.back()[17], S(u"5")) << "the last equipped row is stored";
         // Selected, the row shows in the panel with the same figures.
-        Choose(S(u"grdFormation"), row);
+        ClickRow(S(u"grdFormation"), row);
         EXPECT_EQ(Text(S(u"lblAway")), deployed.back()[5]) << S(name).toStdString();
         EXPECT_EQ(Text(S(u"lblPreemptive")), deployed.back()[6]) << S(name).toStdString();
         EXPECT_EQ(RowCells(S(u"grdFormation"), row), deployed.back());
@@ -87,7 +86,7 @@ TEST_F(AgreementTest, twoGroupUnits_deployedFromTheList_readAsWhenSelectedAndAft
 
 TEST_F(AgreementTest, listHighlight_isTheUnitOnDisplayOrNone_afterEachKindOfRefill) {
     // A keyword that still lists the current unit keeps it current and shown.
-    Choose(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
+    ClickRow(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
     EnterKeyword(u"ジェ");
     EXPECT_EQ(ListCurrent(), 1);
     EXPECT_EQ(Shown(), S(u"ジェネラル"));
@@ -100,13 +99,13 @@ TEST_F(AgreementTest, listHighlight_isTheUnitOnDisplayOrNone_afterEachKindOfRefi
     EXPECT_EQ(Shown(), S(u"ジェネラル"));
 
     // A toggle alike: ヴェルデ moves on the ground and leaves the list.
-    Choose(S(u"grdMsList"), ListRowOf(u"ヴェルデ"));
+    ClickRow(S(u"grdMsList"), ListRowOf(u"ヴェルデ"));
     FlipSpace();
     EXPECT_EQ(ListCurrent(), 0);
     EXPECT_EQ(Shown(), S(u"ヴェルデ"));
     FlipSpace();
     EXPECT_EQ(ListCurrent(), 0);
-    Choose(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
+    ClickRow(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
     FlipSpace();
     EXPECT_EQ(ListCurrent(), 1);
     EXPECT_EQ(Shown(), S(u"ジェネラル"));
@@ -119,10 +118,10 @@ TEST_F(AgreementTest, listHighlight_isTheUnitOnDisplayOrNone_afterEachKindOfRefi
     EXPECT_EQ(Shown(), QString());
 
     // A formation row shown takes the highlight away from the list.
-    Choose(S(u"grdMsList"), ListRowOf(u"ザルガ"));
+    ClickRow(S(u"grdMsList"), ListRowOf(u"ザルガ"));
     Deploy();
-    Choose(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
-    Choose(S(u"grdFormation"), 1);
+    ClickRow(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
+    ClickRow(S(u"grdFormation"), 1);
     EXPECT_EQ(ListCurrent(), 0);
     EXPECT_EQ(Shown(), S(u"ザルガ"));
     EXPECT_TRUE(Grid(S(u"grdMsList"))->selectionModel()->selectedRows().isEmpty());
@@ -133,7 +132,7 @@ TEST_F(AgreementTest, deploy_withNothingShownOrSevenUnits_saysWhyAndChangesNothi
     EXPECT_EQ(Rows(S(u"grdFormation")), 0);
     EXPECT_EQ(Text(S(u"sbPanel2")), S(u"配備する機体を選んでください。"));
 
-    Choose(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
+    ClickRow(S(u"grdMsList"), ListRowOf(u"ジェネラル"));
     for (int i = 0; i < 7; ++i) Deploy();
     ASSERT_EQ(Rows(S(u"grdFormation")), 7);
     const QString verdict = Text(S(u"sbPanel1"));

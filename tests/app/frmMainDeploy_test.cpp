@@ -2,11 +2,13 @@
 // one unit the detail panel shows, and reads the same after a restart.
 #include "app/frmMain.h"
 
-#include "ProgramFolderFixture.h"
 #include "catalogue/clsMsData.h"
 #include "formation/FormationRows.h"
+#include "support/ProgramFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +26,6 @@ namespace {
 
 using test::ScriptedPlatform;
 using test::TestFolder;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // ヴェルデ carries a shield of load 3 and armour 10.3; its weapon A fires 1.1 three times, B is
 // fixed ("×"), C (load 5, equipped by default) and D (load 4) are options, E takes the option
@@ -53,7 +53,7 @@ QStringList CatalogueLines() {
             test::ProgramUnit(S(u"101"), S(u"ZEON"), S(u"ザルガ"), S(u"5"))};
 }
 
-class DeployTest : public ::testing::Test {
+class DeployTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     DeployTest() : platform_(folder_.Path()) {
         folder_.Write(S(u"unitdata.csv"), test::CatalogueBytes(CatalogueLines()));
@@ -79,25 +79,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&*window_));
     }
 
-    template <typename T>
-    T* Control(const char16_t* name) {
-        T* control = window_->findChild<T*>(S(name));
-        EXPECT_NE(control, nullptr) << S(name).toStdString();
-        return control;
-    }
-    QString Text(const char16_t* label) { return Control<QLabel>(label)->text(); }
-    QTableView* Grid(const char16_t* name) { return Control<QTableView>(name); }
-    int Rows(const char16_t* grid) { return Grid(grid)->model()->rowCount(); }
-    QString Cell(const char16_t* grid, int row, int column) {
-        return Grid(grid)->model()->index(row - 1, column).data().toString();
-    }
+    QObject& Root() override { return *window_; }
     FormationRow FormationCells(int row) {
         FormationRow cells;
         for (int c = 0; c < kFormationColumnCount; ++c) cells[c] = Cell(u"grdFormation", row, c);
         return cells;
-    }
-    void Choose(const char16_t* grid, int row) {
-        Grid(grid)->setCurrentIndex(Grid(grid)->model()->index(row - 1, 1));
     }
     // A double-click as a user makes it: a click, then the double-click on the same cell.
     void DoubleClick(const char16_t* grid, int row, Qt::MouseButton button = Qt::LeftButton) {
@@ -122,11 +108,11 @@ protected:
 };
 
 TEST_F(DeployTest, deployAfterChoosingAFormationRow_addsTheUnitOnDisplay_notTheListsRow) {
-    Choose(u"grdMsList", 1);
+    ChooseRow(u"grdMsList", 1);
     Deploy();
-    Choose(u"grdMsList", 2);
+    ChooseRow(u"grdMsList", 2);
     ASSERT_EQ(Text(u"lblMsName"), S(u"ジェネラル"));
-    Choose(u"grdFormation", 1);
+    ChooseRow(u"grdFormation", 1);
     ASSERT_EQ(Text(u"lblMsName"), S(u"ヴェルデ"));
 
     Deploy();  // ジェネラル is still current in the list
@@ -137,7 +123,7 @@ TEST_F(DeployTest, deployAfterChoosingAFormationRow_addsTheUnitOnDisplay_notTheL
 }
 
 TEST_F(DeployTest, factionClick_clearsThePanelWhole_andDeployThenAddsNothing) {
-    Choose(u"grdMsList", 1);
+    ChooseRow(u"grdMsList", 1);
     ASSERT_EQ(PictureCorner(), QColor(255, 0, 0));
     QTest::mouseClick(Control<QRadioButton>(u"optMS_1"), Qt::LeftButton);
     auto* shield = Control<QComboBox>(u"cmbShield");
@@ -159,7 +145,7 @@ TEST_F(DeployTest, factionClick_clearsThePanelWhole_andDeployThenAddsNothing) {
 
     // Showing a unit again sets both lists from it. "すべて" lists ザルガ before ヴェルデ.
     QTest::mouseClick(Control<QRadioButton>(u"optMS_2"), Qt::LeftButton);
-    Choose(u"grdMsList", 2);
+    ChooseRow(u"grdMsList", 2);
     ASSERT_EQ(Text(u"lblMsName"), S(u"ヴェルデ"));
     EXPECT_TRUE(modification->isEnabled());
     EXPECT_EQ(modification->currentIndex(), 0);
@@ -171,9 +157,9 @@ TEST_F(DeployTest, factionClick_clearsThePanelWhole_andDeployThenAddsNothing) {
 }
 
 TEST_F(DeployTest, removingTheLastUnit_clearsThePanelAndThePicture) {
-    Choose(u"grdMsList", 1);
+    ChooseRow(u"grdMsList", 1);
     Deploy();
-    Choose(u"grdFormation", 1);
+    ChooseRow(u"grdFormation", 1);
     DoubleClick(u"grdFormation", 1);
     ASSERT_EQ(Rows(u"grdFormation"), 0);
     EXPECT_EQ(Text(u"lblMsName"), QString());
@@ -189,14 +175,14 @@ TEST_F(DeployTest, rightAndMiddleDoubleClicks_neitherDeployEquipNorRemove) {
         DoubleClick(u"grdMsList", 2, button);
     EXPECT_EQ(Rows(u"grdFormation"), 0);
 
-    Choose(u"grdMsList", 1);
+    ChooseRow(u"grdMsList", 1);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
         DoubleClick(u"grdMsInfo", 4, button);
     EXPECT_EQ(Cell(u"grdMsInfo", 4, 11), S(u"0"));
     EXPECT_EQ(Cell(u"grdMsInfo", 3, 11), S(u"1"));
 
     Deploy();
-    Choose(u"grdFormation", 1);
+    ChooseRow(u"grdFormation", 1);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
         DoubleClick(u"grdFormation", 1, button);
     EXPECT_EQ(Rows(u"grdFormation"), 1);
@@ -207,7 +193,7 @@ TEST_F(DeployTest, rightAndMiddleDoubleClicks_neitherDeployEquipNorRemove) {
 }
 
 TEST_F(DeployTest, computedFigures_areWrittenAsPeopleWriteNumbers_alsoAfterARestart) {
-    Choose(u"grdMsList", 1);
+    ChooseRow(u"grdMsList", 1);
     EXPECT_EQ(Cell(u"grdMsInfo", 1, 3), S(u"3.3"));  // 1.1 x 3
     EXPECT_EQ(Cell(u"grdMsInfo", 3, 3), S(u"2.1"));  // 0.7 x 3
     EXPECT_EQ(Text(u"lblArmor"), S(u"10.3"));
@@ -242,8 +228,8 @@ TEST_F(DeployTest, deployedUnit_readsTheSameAfterARestart_forEveryChoice) {
         std::vector<FormationRow> deployed;
         for (std::size_t i = 0; i < count; ++i) {
             const Choice& choice = choices[first + i];
-            Choose(u"grdMsList", 2);
-            Choose(u"grdMsList", 1);
+            ChooseRow(u"grdMsList", 2);
+            ChooseRow(u"grdMsList", 1);
             Control<QComboBox>(u"cmbShield")->setCurrentIndex(choice.shield);
             Control<QComboBox>(u"cmbReconstruct")->setCurrentIndex(choice.code);
             DoubleClick(u"grdMsInfo", choice.weaponRow);

@@ -1,8 +1,10 @@
 #include "app/frmMain.h"
 
-#include "ProgramFolderFixture.h"
+#include "support/ProgramFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +38,6 @@ using test::ScriptedPlatform;
 using test::SettingsBytes;
 using test::TestFolder;
 
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
-
 // A unit line of the given category.
 QString CategoryUnit(const QString& msNo, const QString& name, const QString& weight,
                      const QString& category) {
@@ -46,7 +46,7 @@ QString CategoryUnit(const QString& msNo, const QString& name, const QString& we
 
 // The window over a catalogue of four EFSF units (two of them one-unit restricted) whose
 // default formation holds ヴェルデ.
-class EditingTest : public ::testing::Test {
+class EditingTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     EditingTest() : platform_(folder_.Path()) {
         folder_.Write(
@@ -66,14 +66,8 @@ protected:
         EXPECT_TRUE(window_->Load());
     }
 
-    template <typename T>
-    T* Control(const QString& name) {
-        T* control = window_->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    QTableView* Formation() { return Control<QTableView>(S(u"grdFormation")); }
-    QString Text(const char16_t* label) { return Control<QLabel>(S(label))->text(); }
+    QObject& Root() override { return *window_; }
+    QTableView* Formation() { return Grid(u"grdFormation"); }
     QByteArray Ini() const { return folder_.Read(S(u"setting.ini")); }
     QAction* Action(const char16_t* startsWith) {
         for (QAction* action : window_->menuBar()->actions()) {
@@ -86,10 +80,6 @@ protected:
         return nullptr;
     }
 
-    void ChooseRow(const QString& grid, int row) {
-        auto* view = Control<QTableView>(grid);
-        view->setCurrentIndex(view->model()->index(row - 1, 1));
-    }
     void Deploy(int listRow) {
         ChooseRow(S(u"grdMsList"), listRow);
         QTest::mouseClick(Control<QPushButton>(S(u"cmdAdd")), Qt::LeftButton);

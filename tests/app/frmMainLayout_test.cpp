@@ -1,13 +1,16 @@
 // The window never hides what a player needs: columns that fit their texts, status texts read
 // whole, a minimum size the screen can hold, commander values by hand and the install folder
 // from the menu.
-#include "ProgramFolderFixture.h"
-#include "WindowDriver.h"
 #include "app/StartUp.h"
 #include "app/WindowGeometry.h"
+#include "browser/MsListModel.h"
 #include "formation/FormationPanel.h"
+#include "support/ProgramFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,8 +24,6 @@ namespace velmora {
 namespace {
 
 using test::Col;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // ヴェルデ is a one-unit newtype whose last weapon is a beam; ジェネラル is plain.
 QStringList Catalogue() {
@@ -41,9 +42,9 @@ QByteArray RedTopPicture() {
     return picture;
 }
 
-class LayoutTest : public test::WindowDriver {
+class LayoutTest : public test::ProgramWindowTest {
 protected:
-    LayoutTest() : WindowDriver(Catalogue()) {}
+    LayoutTest() : ProgramWindowTest(Catalogue()) {}
 
     GridView* View(const char16_t* name) { return Control<GridView>(S(name)); }
     // Each visible column's left and right edges lie inside the view's viewport.
@@ -78,13 +79,13 @@ TEST(WindowMinimum, isTheWantedSizeWhereItFits_elseWhatTheScreenLeavesBesideTheF
 
 TEST_F(LayoutTest, columns_designWidthsAtTheDesignSize_extraFirstToCutTexts_thenToNames) {
     Restart(/*keepSettings=*/false);
-    Choose(S(u"grdMsList"), 1);
+    ClickRow(S(u"grdMsList"), 1);
     GridView* list = View(u"grdMsList");
     GridView* weapons = View(u"grdMsInfo");
     // At the design size every column has at least its design width, and a cut cell shows
     // its whole text as its tooltip.
-    const QList<int> designList = {0, 24, 32, 151, 40, 32, 32, 32, 32, 40, 56, 32, 26, 32};
-    for (int c = 1; c < designList.size(); ++c) EXPECT_GE(list->columnWidth(c), designList[c]);
+    for (int c = 1; c < MsListModel::kColumnCount; ++c)
+        EXPECT_GE(list->columnWidth(c), TwipsToPixels(MsListModel::ColumnWidthTwips(c))) << c;
     const QModelIndex category = list->model()->index(0, 10);
     if (list->IsCut(category)) {
         EXPECT_EQ(list->CellToolTip(category).split(u'\n')[0], S(u"一機・ＮＴ"));
@@ -200,7 +201,7 @@ TEST_F(LayoutTest, installFolder_fromTheMenu_cancelledChangesNothing_chosenShows
     ASSERT_TRUE(window_->Load());
     window_->show();
     ASSERT_EQ(platform_.folderPrompts.size(), 1);
-    Choose(S(u"grdMsList"), 1);
+    ClickRow(S(u"grdMsList"), 1);
     EXPECT_EQ(PictureAt(0, 0), QColor(Qt::black));
     const QImage box = Control<QWidget>(S(u"picImg"))->grab().toImage();
     bool lettered = false;

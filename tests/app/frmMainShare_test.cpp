@@ -1,11 +1,13 @@
 #include "app/frmMain.h"
 
-#include "ProgramFolderFixture.h"
 #include "catalogue/TextCodec.h"
 #include "formation/FormationModel.h"
+#include "support/ProgramFolder.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -34,15 +36,13 @@ using test::CatalogueBytes;
 using test::ProgramUnit;
 using test::SettingsBytes;
 
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
-
 const QString kOldSlot = S(u"保存\t01.01 10:00\t002,002\t0,0\t0,0\t1,1");
 // Two one-unit units, planned for a 大佐 at level 60 with the skill at 2.
 const QString kPlannedSlot = S(u"大佐用\t01.02 11:00\t003,004\t0,0\t0,0\t1,1\t5,60,0,2");
 
 // The window over four EFSF units (003 and 004 one-unit restricted), a 大尉 at level 1 without
 // the skill, ヴェルデ in the default formation, an old six-field slot 1 and a planned slot 3.
-class ShareTest : public ::testing::Test {
+class ShareTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     ShareTest() : platform_(folder_.Path()) {
         const auto oneUnit = [](const char16_t* msNo, const char16_t* name, const char16_t* w) {
@@ -71,17 +71,9 @@ protected:
         ASSERT_TRUE(window_->Load());
     }
 
-    template <typename T>
-    T* Control(const QString& name) {
-        T* control = window_->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    QTableView* Formation() { return Control<QTableView>(S(u"grdFormation")); }
-    QString Cell(int row, int column) {
-        return Formation()->model()->index(row - 1, column).data().toString();
-    }
-    QString Text(const char16_t* label) { return Control<QLabel>(S(label))->text(); }
+    QObject& Root() override { return *window_; }
+    QTableView* Formation() { return Grid(u"grdFormation"); }
+    QString Cell(int row, int column) { return WindowDriver::Cell(u"grdFormation", row, column); }
     QString Ini() const { return DecodeText(folder_.Read(S(u"setting.ini"))).text; }
     QAction* Act(const char16_t* name) { return Control<QAction>(S(name)); }
     // The edit action whose text starts with caption (undo and redo name their step after it).

@@ -1,9 +1,11 @@
 #include "app/frmMain.h"
 #include "app/StartUp.h"
 
-#include "ProgramFolderFixture.h"
+#include "support/ProgramFolder.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -36,11 +38,9 @@ using test::ScriptedPlatform;
 using test::SettingsBytes;
 using test::TestFolder;
 
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
-
 // A program folder with a two-unit catalogue, setting.ini and a game install folder whose
 // picture of the units is a red top row.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     WindowTest() : platform_(folder_.Path()) {}
 
@@ -69,29 +69,10 @@ protected:
         if (!folder_.Read(S(u"setting.ini")).size()) WriteSettings();
         return Window().Load();
     }
-    template <typename T>
-    T* Control(const QString& name) {
-        T* control = Window().findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    QString Text(const QString& label) {
-        auto* control = Control<QLabel>(label);
-        return control ? control->text() : QString();
-    }
+    QObject& Root() override { return Window(); }
     QString Setting(const QString& key) const {
         return SettingsFile(folder_.FilePath(S(u"setting.ini"))).Read(S(u"Setting"), key);
     }
-    // Makes unit row `row` (1 = first) of a grid current, as a click would.
-    void ChooseRow(const QString& grid, int row) {
-        auto* view = Control<QTableView>(grid);
-        view->setCurrentIndex(view->model()->index(row - 1, 1));
-    }
-    QString Cell(const QString& grid, int row, int column) {
-        auto* view = Control<QTableView>(grid);
-        return view->model()->index(row - 1, column).data().toString();
-    }
-    int UnitRows(const QString& grid) { return Control<QTableView>(grid)->model()->rowCount(); }
 
     TestFolder folder_;
     ScriptedPlatform platform_;
@@ -305,7 +286,7 @@ TEST_F(WindowTest, load_settingsMissing_showsItsMessage) {
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].text,
               StartUp::MissingFileMessage(S(u"設定ファイルが見つかりません。"), folder_.Path()));
-    EXPECT_EQ(UnitRows(S(u"grdMsList")), 0);
+    EXPECT_EQ(Rows(S(u"grdMsList")), 0);
 }
 
 TEST_F(WindowTest, load_pathEmpty_asksForTheInstallFolderAndGoesOnWhenCancelled) {
@@ -316,7 +297,7 @@ TEST_F(WindowTest, load_pathEmpty_asksForTheInstallFolderAndGoesOnWhenCancelled)
     EXPECT_EQ(platform_.folderPrompts[0], S(u"QELのインストールフォルダを指定してください。\r\n"
                                             u"[例]\"C:\\Program Files\\Toveri\\QEL2\""));
     EXPECT_EQ(Setting(S(u"path")), QString());
-    EXPECT_EQ(UnitRows(S(u"grdMsList")), 2);  // the two EFSF units
+    EXPECT_EQ(Rows(S(u"grdMsList")), 2);  // the two EFSF units
 }
 
 TEST_F(WindowTest, load_chosenInstallFolder_isRememberedAndItsPicturesShown) {
@@ -399,10 +380,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, CommanderValueTest,
 TEST_F(WindowTest, load_fillsTheListWithTheFirstFactionAndTheDetailIsEmpty) {
     ASSERT_TRUE(Load());
     EXPECT_TRUE(Control<QRadioButton>(S(u"optMS_0"))->isChecked());
-    ASSERT_EQ(UnitRows(S(u"grdMsList")), 2);
+    ASSERT_EQ(Rows(S(u"grdMsList")), 2);
     EXPECT_EQ(Cell(S(u"grdMsList"), 1, 3), S(u"ヴェルデ"));
     EXPECT_EQ(Text(S(u"lblMsName")), QString());
-    EXPECT_EQ(UnitRows(S(u"grdFormation")), 0);
+    EXPECT_EQ(Rows(S(u"grdFormation")), 0);
     EXPECT_FALSE(Text(S(u"sbPanel1")).isEmpty());
 }
 
@@ -413,7 +394,7 @@ TEST_F(WindowTest, smoke_chooseAUnitDeployItAndFindItInTheDefaultFormation) {
     EXPECT_EQ(Text(S(u"lblHp")), S(u"300"));
 
     QTest::mouseClick(Control<QPushButton>(S(u"cmdAdd")), Qt::LeftButton);
-    ASSERT_EQ(UnitRows(S(u"grdFormation")), 1);
+    ASSERT_EQ(Rows(S(u"grdFormation")), 1);
     EXPECT_EQ(Cell(S(u"grdFormation"), 1, 0), S(u"002"));
     EXPECT_EQ(Cell(S(u"grdFormation"), 1, 1), S(u"ストラトス"));
     EXPECT_EQ(Cell(S(u"grdFormation"), 1, 2), S(u"6"));
@@ -429,7 +410,7 @@ TEST_F(WindowTest, smoke_chooseAUnitDeployItAndFindItInTheDefaultFormation) {
 TEST_F(WindowTest, deploy_withoutAChosenListRow_addsNothing) {
     ASSERT_TRUE(Load());
     QTest::mouseClick(Control<QPushButton>(S(u"cmdAdd")), Qt::LeftButton);
-    EXPECT_EQ(UnitRows(S(u"grdFormation")), 0);
+    EXPECT_EQ(Rows(S(u"grdFormation")), 0);
     EXPECT_EQ(Setting(S(u"defaultformation")), QString());
 }
 
@@ -441,7 +422,7 @@ TEST_F(WindowTest, doubleClickInTheList_deploysLikeTheButton) {
     // A double-click is a click followed by the double-click event on the same cell.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
-    ASSERT_EQ(UnitRows(S(u"grdFormation")), 1);
+    ASSERT_EQ(Rows(S(u"grdFormation")), 1);
     EXPECT_EQ(Cell(S(u"grdFormation"), 1, 0), S(u"001"));
 }
 
@@ -476,7 +457,7 @@ TEST_F(WindowTest, anotherFaction_clearsTheDetail) {
     QTest::mouseClick(Control<QRadioButton>(S(u"optMS_1")), Qt::LeftButton);
     EXPECT_EQ(Text(S(u"lblMsName")), QString());
     EXPECT_EQ(Text(S(u"lblHp")), QString());
-    EXPECT_EQ(UnitRows(S(u"grdMsList")), 1);
+    EXPECT_EQ(Rows(S(u"grdMsList")), 1);
 }
 
 TEST_F(WindowTest, setMsData_showsTheUnitInTheDetail) {
@@ -490,7 +471,7 @@ TEST_F(WindowTest, setMsData_showsTheUnitInTheDetail) {
 TEST_F(WindowTest, defaultFormation_isRestoredAtLoad) {
     WriteSettings({S(u"defaultformation=デフォルト編成\t12.01 20:15\t101,001\t0,0\t0,0\t0,0")});
     ASSERT_TRUE(Load());
-    ASSERT_EQ(UnitRows(S(u"grdFormation")), 2);
+    ASSERT_EQ(Rows(S(u"grdFormation")), 2);
     EXPECT_EQ(Cell(S(u"grdFormation"), 1, 1), S(u"ザルガ"));
     EXPECT_EQ(Cell(S(u"grdFormation"), 2, 1), S(u"ヴェルデ"));
 }
@@ -544,9 +525,9 @@ TEST_F(WindowTest, spaceOnAToggleAndEnterOnTheList_actAsTheirClicks) {
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box, Qt::Key_Space);  // no name holds a star
     EXPECT_EQ(box->frameShadow(), QFrame::Sunken);
-    EXPECT_EQ(UnitRows(S(u"grdMsList")), 0);
+    EXPECT_EQ(Rows(S(u"grdMsList")), 0);
     QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_EQ(UnitRows(S(u"grdMsList")), 2);
+    EXPECT_EQ(Rows(S(u"grdMsList")), 2);
 
     auto* list = Control<QTableView>(S(u"grdMsList"));
     list->setFocus(Qt::TabFocusReason);
@@ -554,12 +535,12 @@ TEST_F(WindowTest, spaceOnAToggleAndEnterOnTheList_actAsTheirClicks) {
     QTest::keyClick(list, Qt::Key_Down);
     ASSERT_EQ(Text(S(u"lblMsName")), S(u"ストラトス"));
     QTest::keyClick(list, Qt::Key_Return);
-    ASSERT_EQ(UnitRows(S(u"grdFormation")), 1);
+    ASSERT_EQ(Rows(S(u"grdFormation")), 1);
     EXPECT_EQ(Cell(S(u"grdFormation"), 1, 0), S(u"002"));
     // Alt+H is the deploy button's shortcut; its caption keeps its text.
     QTest::keyClick(list, Qt::Key_H, Qt::AltModifier);
     // A shortcut clicks its button after a short animation.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return UnitRows(S(u"grdFormation")) == 2; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Rows(S(u"grdFormation")) == 2; }, 1000));
     EXPECT_EQ(Control<QPushButton>(S(u"cmdAdd"))->text(), S(u"配備"));
     EXPECT_TRUE(Control<QPushButton>(S(u"cmdAdd"))->toolTip().contains(S(u"Alt+H")));
 }

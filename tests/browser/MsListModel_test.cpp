@@ -31,15 +31,6 @@ MsListFilter AllFactions() {
     return filter;
 }
 
-TEST(MsListSort, NumbersCompareByValueAndComeBeforeTexts) {
-    const auto key = &MsListSort::MakeKey;
-    EXPECT_LT(MsListSort::Compare(key(QStringLiteral(u"9")), key(QStringLiteral(u"10"))), 0);
-    EXPECT_EQ(MsListSort::Compare(key(QStringLiteral(u"08")), key(QStringLiteral(u"8"))), 0);
-    EXPECT_LT(MsListSort::Compare(key(QStringLiteral(u"99")), key(QStringLiteral(u"nd"))), 0);
-    EXPECT_GT(MsListSort::Compare(key(QString()), key(QStringLiteral(u"1"))), 0);
-    EXPECT_LT(MsListSort::Compare(key(QStringLiteral(u"10a")), key(QStringLiteral(u"9a"))), 0);
-}
-
 TEST(MsListModel, ListsByFactionMarkThenWeightByValueThenName) {
     const auto catalogue = ListCatalogue({
         {.no = u"1"_s, .name = u"ヴェルデ"_s, .weight = u"10"_s},

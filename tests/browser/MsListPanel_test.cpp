@@ -1,9 +1,12 @@
 #include "browser/MsListPanel.h"
 #include "ListCatalogue.h"
 #include "browser/ImgDecoder.h"
+#include "browser/MsListModel.h"
 #include "support/QtPrinters.h"
 #include "support/TestFolder.h"
+#include "support/WindowDriver.h"
 #include "widgets/GridView.h"
+#include "widgets/Twips.h"
 
 #include <gtest/gtest.h>
 #include <QHeaderView>
@@ -42,17 +45,16 @@ std::vector<ListUnit> Units() {
     };
 }
 
-struct PanelFixture : ::testing::Test {
+// The name column's width in the list's one table of design widths.
+const int kNameWidth =
+    TwipsToPixels(MsListModel::ColumnWidthTwips(Col(MsListModel::Column::MsName)));
+
+struct PanelFixture : ::testing::Test, test::WindowDriver {
     std::unique_ptr<clsMsData> catalogue = ListCatalogue(Units());
     MsListPanel panel{*catalogue};
     GridView* grid = panel.findChild<GridView*>(u"grdMsList"_s);
 
-    template <typename T>
-    T* Child(const QString& name) {
-        T* child = panel.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
+    QObject& Root() override { return panel; }
 
     QStringList Keys() {
         QStringList keys;
@@ -60,19 +62,19 @@ struct PanelFixture : ::testing::Test {
         return keys;
     }
 
-    void SetCurrentRow(int row) { grid->setCurrentIndex(grid->model()->index(row - 1, 1)); }
+    void SetCurrentRow(int row) { ChooseRow(u"grdMsList", row); }
 };
 
 TEST_F(PanelFixture, StartsWithTheFederationOptionAndTheDesignedGrid) {
     EXPECT_EQ(panel.objectName(), u"fraMsList");
     EXPECT_EQ(panel.title(), u"機体一覧");
-    EXPECT_TRUE(Child<QRadioButton>(u"optMS_0"_s)->isChecked());
-    EXPECT_EQ(Child<QRadioButton>(u"optMS_2"_s)->text(), u"すべて");
-    EXPECT_TRUE(Child<QLineEdit>(u"txtKeyword"_s)->text().isEmpty());
-    EXPECT_EQ(Child<QLabel>(u"lblStar_1"_s)->text(), u"☆");
-    EXPECT_FALSE(Child<QLabel>(u"picImgCopy"_s)->isVisibleTo(&panel));
+    EXPECT_TRUE(Control<QRadioButton>(u"optMS_0"_s)->isChecked());
+    EXPECT_EQ(Control<QRadioButton>(u"optMS_2"_s)->text(), u"すべて");
+    EXPECT_TRUE(Control<QLineEdit>(u"txtKeyword"_s)->text().isEmpty());
+    EXPECT_EQ(Control<QLabel>(u"lblStar_1"_s)->text(), u"☆");
+    EXPECT_FALSE(Control<QLabel>(u"picImgCopy"_s)->isVisibleTo(&panel));
     EXPECT_TRUE(grid->isColumnHidden(0));
-    EXPECT_EQ(grid->columnWidth(3), 151);
+    EXPECT_EQ(grid->columnWidth(3), kNameWidth);
     panel.FillMsList(0);
     EXPECT_EQ(Keys(), QStringList({u"E1"_s, u"E2"_s, u"E3"_s}));
     EXPECT_EQ(panel.Cell(0, 3), u"機体名称");
@@ -81,13 +83,13 @@ TEST_F(PanelFixture, StartsWithTheFederationOptionAndTheDesignedGrid) {
     // Widths and the hidden key survive refills.
     panel.FillMsList(2);
     EXPECT_TRUE(grid->isColumnHidden(0));
-    EXPECT_EQ(grid->columnWidth(3), 151);
+    EXPECT_EQ(grid->columnWidth(3), kNameWidth);
 }
 
 TEST_F(PanelFixture, ClickOnCaptionOrBoxFlipsTheToggleAndRefreshesTheList) {
     panel.FillMsList(0);
-    auto* box = Child<QLabel>(u"lblSpace_0"_s);
-    auto* caption = Child<QLabel>(u"lblSpace_1"_s);
+    auto* box = Control<QLabel>(u"lblSpace_0"_s);
+    auto* caption = Control<QLabel>(u"lblSpace_1"_s);
     const QColor offFill = box->palette().color(QPalette::Window);
     EXPECT_EQ(box->frameShadow(), QFrame::Plain);
     EXPECT_EQ(offFill, caption->palette().color(QPalette::Window));
@@ -110,12 +112,12 @@ TEST_F(PanelFixture, ToggleClickKeepsTheCurrentUnitWhenListedAndShowsIt) {
     panel.FillMsList(0);
     SetCurrentRow(2);  // E2, on the ground
     QSignalSpy chosen(&panel, &MsListPanel::unitChosen);
-    QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);  // E1, E3
+    QTest::mouseClick(Control<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);  // E1, E3
     ASSERT_EQ(chosen.size(), 0);
     EXPECT_EQ(panel.CurrentRow(), 0);  // E2 is gone
     SetCurrentRow(2);                  // E3
     ASSERT_EQ(chosen.size(), 1);
-    QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);  // E1, E2, E3
+    QTest::mouseClick(Control<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);  // E1, E2, E3
     EXPECT_EQ(panel.CurrentRow(), 3);                                   // E3 again, in its new row
     ASSERT_EQ(chosen.size(), 2);
     EXPECT_EQ(chosen.last().at(0).toString(), u"E3");
@@ -126,11 +128,11 @@ TEST_F(PanelFixture, FactionClickAnnouncesItselfAndShowsNoUnit) {
     SetCurrentRow(1);
     QSignalSpy faction(&panel, &MsListPanel::factionChosen);
     QSignalSpy chosen(&panel, &MsListPanel::unitChosen);
-    QTest::mouseClick(Child<QRadioButton>(u"optMS_1"_s), Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(u"optMS_1"_s), Qt::LeftButton);
     EXPECT_EQ(faction.size(), 1);
     EXPECT_EQ(chosen.size(), 0);
     EXPECT_EQ(Keys(), QStringList({u"Z1"_s, u"Z2"_s}));
-    QTest::mouseClick(Child<QRadioButton>(u"optMS_2"_s), Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(u"optMS_2"_s), Qt::LeftButton);
     EXPECT_EQ(Keys().size(), 5);
     EXPECT_EQ(chosen.size(), 0);
 }
@@ -139,7 +141,7 @@ TEST_F(PanelFixture, EnterInTheKeywordBoxFiltersAndShowsTheCurrentRowsUnit) {
     panel.FillMsList(0);
     SetCurrentRow(3);  // E3
     QSignalSpy chosen(&panel, &MsListPanel::unitChosen);
-    auto* keyword = Child<QLineEdit>(u"txtKeyword"_s);
+    auto* keyword = Control<QLineEdit>(u"txtKeyword"_s);
     keyword->setText(u"ジ\u3000改"_s);
     QTest::keyClick(keyword, Qt::Key_Return);
     EXPECT_EQ(keyword->text(), u"ジ 改");
@@ -165,7 +167,7 @@ TEST_F(PanelFixture, RowChangeAndFocusChooseTheUnitAndDoubleClickDeploys) {
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.last().at(0).toString(), u"E2");
 
-    Child<QLineEdit>(u"txtKeyword"_s)->setFocus();
+    Control<QLineEdit>(u"txtKeyword"_s)->setFocus();
     grid->setFocus();
     EXPECT_EQ(chosen.size(), 2);
 
@@ -188,8 +190,8 @@ TEST_F(PanelFixture, ToggleTakesTheFocusFlipsWithSpaceAndLooksOnAtAGlance) {
     panel.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
     panel.FillMsList(0);
-    auto* box = Child<QLabel>(u"lblSpace_0"_s);
-    auto* caption = Child<QLabel>(u"lblSpace_1"_s);
+    auto* box = Control<QLabel>(u"lblSpace_0"_s);
+    auto* caption = Control<QLabel>(u"lblSpace_1"_s);
     EXPECT_FALSE(box->toolTip().isEmpty());
     EXPECT_EQ(caption->toolTip(), box->toolTip());
     const QColor offText = caption->palette().color(QPalette::WindowText);
@@ -213,7 +215,7 @@ TEST_F(PanelFixture, ToggleTakesTheFocusFlipsWithSpaceAndLooksOnAtAGlance) {
 TEST_F(PanelFixture, HeaderClicksSortUpThenDownAndTheChoiceOutlivesRefills) {
     panel.resize(792, 285);
     panel.show();
-    QTest::mouseClick(Child<QRadioButton>(u"optMS_2"_s), Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(u"optMS_2"_s), Qt::LeftButton);
     const QStringList filled = Keys();
     QHeaderView* header = grid->horizontalHeader();
     const auto clickHeader = [&](int column) {
@@ -247,9 +249,9 @@ TEST_F(PanelFixture, HeaderClicksSortUpThenDownAndTheChoiceOutlivesRefills) {
     clickHeader(2);
     EXPECT_EQ(Keys(), QStringList({u"Z1"_s, u"E1"_s, u"Z2"_s, u"E2"_s, u"E3"_s}));
     EXPECT_EQ(filled, QStringList({u"Z1"_s, u"Z2"_s, u"E1"_s, u"E2"_s, u"E3"_s}));
-    QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);
     EXPECT_EQ(Keys(), QStringList({u"E1"_s, u"E3"_s}));
-    QTest::mouseClick(Child<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(u"lblSpace_1"_s), Qt::LeftButton);
     EXPECT_EQ(Keys(), QStringList({u"Z1"_s, u"E1"_s, u"Z2"_s, u"E2"_s, u"E3"_s}));
     EXPECT_EQ(header->sortIndicatorSection(), 2);
 }
@@ -356,7 +358,7 @@ TEST_F(PanelFixture, ShowMsImagePaintsTheChosenPictureOrClearsTheBox) {
     folder.Write(u"Ms_status/GM_01_02.IMG"_s, RedTopImg());
     panel.SetPictureFolder(folder.FilePath(u"Ms_status/"_s));
     const typMsData unit = catalogue->GetMsData(u"E3"_s);  // ms/gm_01_02.img
-    auto* picture = Child<QWidget>(u"picImg"_s);
+    auto* picture = Control<QWidget>(u"picImg"_s);
     ASSERT_EQ(picture->size(), QSize(179, 239));
 
     panel.ShowMsImage(unit, 1, {});

@@ -2,13 +2,12 @@
 
 #include "support/QtPrinters.h"
 #include "support/UnitLine.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora::test {
 namespace {
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // The ten columns of a weapon with the given name and detach mark and ordinary figures.
 QStringList Marked(const QString& name, const QString& detach) {

@@ -1,13 +1,12 @@
 #include "catalogue/CatalogueRules.h"
 
 #include "support/QtPrinters.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora::rules {
 namespace {
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 TEST(CatalogueRules, ArmyKnowsOnlyTheTwoExactCodes) {
     EXPECT_EQ(Army(S(u"ZEON")), 1);

@@ -7,14 +7,13 @@
 #include "catalogue/clsMsData.h"
 #include "support/QtPrinters.h"
 #include "support/UnitLine.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
 
 namespace velmora::test {
 namespace {
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 long long HalfLoad(const QString& load) { return num::Half(num::WholeInt(rules::Value(load))); }
 

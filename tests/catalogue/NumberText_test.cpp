@@ -1,13 +1,12 @@
 #include "catalogue/NumberText.h"
 
 #include "support/QtPrinters.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora::num {
 namespace {
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 TEST(NumberTextVal, ReadsTheLeadingNumber) {
     EXPECT_EQ(Val(S(u"12")), 12.0);

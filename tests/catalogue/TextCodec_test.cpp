@@ -1,13 +1,12 @@
 #include "catalogue/TextCodec.h"
 
 #include "support/QtPrinters.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora {
 namespace {
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 TEST(TextCodecDecode, CodePage932MapsTheProgramsDashAndWave) {
     const DecodedText dash = DecodeText(QByteArray("\x81\x7C"));

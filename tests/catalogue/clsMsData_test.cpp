@@ -5,6 +5,7 @@
 #include "support/QtPrinters.h"
 #include "support/TestFolder.h"
 #include "support/UnitLine.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -12,8 +13,6 @@
 
 namespace velmora::test {
 namespace {
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 QString FixturePath(const char* name) {
     return QString::fromUtf8(VELMORA_TEST_DATA "/catalogue/") + QString::fromLatin1(name);

@@ -4,6 +4,7 @@
 #include "detail/WeaponTableModel.h"
 #include "support/ScriptedPlatform.h"
 #include "support/UnitLine.h"
+#include "support/WindowDriver.h"
 #include "widgets/GridView.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ QByteArray Catalogue() {
     return test::CatalogueBytes({one, two});
 }
 
-class MsInfoPanelTest : public ::testing::Test {
+class MsInfoPanelTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     void SetUp() override {
         ASSERT_TRUE(catalogue.LoadFromBytes(Catalogue()).ok());
@@ -89,7 +90,7 @@ protected:
         ASSERT_TRUE(grid && shield && modification);
     }
 
-    QString Label(const QString& name) const { return panel->findChild<QLabel*>(name)->text(); }
+    QObject& Root() override { return *panel; }
     QString Cell(int row, int column) const {
         return grid->model()->index(row - 1, column).data().toString();
     }
@@ -116,8 +117,8 @@ protected:
 
 TEST_F(MsInfoPanelTest, StartsEmptyWithBothListsOnTheirFirstEntry) {
     EXPECT_EQ(panel->title(), u"詳細");
-    EXPECT_EQ(Label(u"lblHp"_s), u"");
-    EXPECT_EQ(Label(u"lblCaption_21"_s), u"回避");
+    EXPECT_EQ(Text(u"lblHp"_s), u"");
+    EXPECT_EQ(Text(u"lblCaption_21"_s), u"回避");
     EXPECT_EQ(Cell(1, 0), u"武器Ａ");
     EXPECT_EQ(Cell(1, 1), u"");
     EXPECT_EQ(shield->currentIndex(), 0);
@@ -132,11 +133,11 @@ TEST_F(MsInfoPanelTest, StartsEmptyWithBothListsOnTheirFirstEntry) {
 TEST_F(MsInfoPanelTest, ListUnitShowsCatalogueFiguresWeaponsAndDefaultChoices) {
     panel->ShowListUnit(u"1"_s);
     EXPECT_EQ(pictures, 1);
-    EXPECT_EQ(Label(u"lblHp"_s), u"300");
-    EXPECT_EQ(Label(u"lblMove"_s), u"地上3");
-    EXPECT_EQ(Label(u"lblSale"_s), u"限定生産");
-    EXPECT_EQ(Label(u"lblAway"_s), u"20");
-    EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
+    EXPECT_EQ(Text(u"lblHp"_s), u"300");
+    EXPECT_EQ(Text(u"lblMove"_s), u"地上3");
+    EXPECT_EQ(Text(u"lblSale"_s), u"限定生産");
+    EXPECT_EQ(Text(u"lblAway"_s), u"20");
+    EXPECT_EQ(Text(u"lblPreemptive"_s), u"15");
     EXPECT_EQ(Cell(1, 2), u"120x2");
     EXPECT_EQ(Cell(2, 2), u"0x3");
     EXPECT_EQ(Cell(2, 3), u"--");
@@ -147,9 +148,9 @@ TEST_F(MsInfoPanelTest, ListUnitShowsCatalogueFiguresWeaponsAndDefaultChoices) {
     EXPECT_TRUE(shield->isEnabled());
     EXPECT_EQ(panel->CurMsData().ShieldLoadNow, u"3");
     EXPECT_EQ(panel->EquippedRow(), 3);
-    EXPECT_EQ(Tint(2), QColor(196, 220, 253));  // "×" row
-    EXPECT_EQ(Tint(3), QColor(196, 220, 253));  // equipped row
-    EXPECT_EQ(Tint(4), QColor(255, 255, 255));
+    EXPECT_EQ(Tint(2), WeaponTableModel::TintColour());  // "×" row
+    EXPECT_EQ(Tint(3), WeaponTableModel::TintColour());  // equipped row
+    EXPECT_EQ(Tint(4), WeaponTableModel::PlainColour());
 
     modification->setCurrentIndex(4);
     panel->ShowListUnit(u"2"_s);
@@ -158,25 +159,25 @@ TEST_F(MsInfoPanelTest, ListUnitShowsCatalogueFiguresWeaponsAndDefaultChoices) {
     EXPECT_EQ(modification->currentIndex(), 0);
     EXPECT_TRUE(modification->isEnabled());
     EXPECT_EQ(panel->CurMsData().ShieldLoadNow, u"0");
-    EXPECT_EQ(Tint(2), QColor(196, 220, 253));
-    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
+    EXPECT_EQ(Tint(2), WeaponTableModel::TintColour());
+    EXPECT_EQ(Tint(3), WeaponTableModel::PlainColour());
 }
 
 TEST_F(MsInfoPanelTest, ModificationChangesHpAndEvasionAndDefaultRestoresThem) {
     modification->setCurrentIndex(1);  // no unit on display: nothing happens
-    EXPECT_EQ(Label(u"lblHp"_s), u"");
+    EXPECT_EQ(Text(u"lblHp"_s), u"");
     modification->setCurrentIndex(0);
 
     panel->ShowListUnit(u"1"_s);
     pictures = 0;
     modification->setCurrentIndex(1);
-    EXPECT_EQ(Label(u"lblHp"_s), u"276");
-    EXPECT_EQ(Label(u"lblAway"_s), u"28");
-    EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
+    EXPECT_EQ(Text(u"lblHp"_s), u"276");
+    EXPECT_EQ(Text(u"lblAway"_s), u"28");
+    EXPECT_EQ(Text(u"lblPreemptive"_s), u"15");
     EXPECT_EQ(pictures, 1);
     modification->setCurrentIndex(0);
-    EXPECT_EQ(Label(u"lblHp"_s), u"300");
-    EXPECT_EQ(Label(u"lblAway"_s), u"20");
+    EXPECT_EQ(Text(u"lblHp"_s), u"300");
+    EXPECT_EQ(Text(u"lblAway"_s), u"20");
 }
 
 TEST_F(MsInfoPanelTest, ShieldChoiceMovesEvasionAndPreemptionOnly) {
@@ -185,13 +186,13 @@ TEST_F(MsInfoPanelTest, ShieldChoiceMovesEvasionAndPreemptionOnly) {
     panel->findChild<QLabel*>(u"lblHp"_s)->setText(u"marker"_s);
     pictures = 0;
     shield->setCurrentIndex(0);
-    EXPECT_EQ(Label(u"lblAway"_s), u"31");
-    EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
-    EXPECT_EQ(Label(u"lblHp"_s), u"marker");
+    EXPECT_EQ(Text(u"lblAway"_s), u"31");
+    EXPECT_EQ(Text(u"lblPreemptive"_s), u"16");
+    EXPECT_EQ(Text(u"lblHp"_s), u"marker");
     EXPECT_EQ(pictures, 1);
     shield->setCurrentIndex(1);
-    EXPECT_EQ(Label(u"lblAway"_s), u"28");
-    EXPECT_EQ(Label(u"lblPreemptive"_s), u"15");
+    EXPECT_EQ(Text(u"lblAway"_s), u"28");
+    EXPECT_EQ(Text(u"lblPreemptive"_s), u"15");
 }
 
 TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
@@ -205,7 +206,7 @@ TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
     DoubleClick(3);  // already equipped
     DoubleClick(6);  // not an option
     EXPECT_EQ(pictures, 0);
-    EXPECT_EQ(Label(u"lblAway"_s), u"20");
+    EXPECT_EQ(Text(u"lblAway"_s), u"20");
     EXPECT_EQ(panel->EquippedRow(), 3);
 
     DoubleClick(4);
@@ -214,16 +215,16 @@ TEST_F(MsInfoPanelTest, WeaponChoiceMovesTheTintAndGuardsIgnoredRows) {
               (QStringList{u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s}));
     EXPECT_EQ(panel->CurMsData().Weapon[3].Equipped, u"1");
     EXPECT_EQ(panel->CurMsData().Weapon[2].Equipped, u"0");
-    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
-    EXPECT_EQ(Tint(4), QColor(196, 220, 253));
-    EXPECT_EQ(Tint(2), QColor(196, 220, 253));
-    EXPECT_EQ(Label(u"lblAway"_s), u"23");
-    EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
+    EXPECT_EQ(Tint(3), WeaponTableModel::PlainColour());
+    EXPECT_EQ(Tint(4), WeaponTableModel::TintColour());
+    EXPECT_EQ(Tint(2), WeaponTableModel::TintColour());
+    EXPECT_EQ(Text(u"lblAway"_s), u"23");
+    EXPECT_EQ(Text(u"lblPreemptive"_s), u"16");
     EXPECT_EQ(grid->currentIndex().row(), 3);
 
     DoubleClick(5);  // "装備を外す"
-    EXPECT_EQ(Label(u"lblAway"_s), u"25");
-    EXPECT_EQ(Label(u"lblPreemptive"_s), u"17");
+    EXPECT_EQ(Text(u"lblAway"_s), u"25");
+    EXPECT_EQ(Text(u"lblPreemptive"_s), u"17");
 }
 
 TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
@@ -232,10 +233,10 @@ TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
     EXPECT_EQ(modification->currentIndex(), 1);
     EXPECT_EQ(shield->currentIndex(), 1);
     EXPECT_EQ(panel->EquippedRow(), 4);
-    EXPECT_EQ(Tint(3), QColor(255, 255, 255));
-    EXPECT_EQ(Label(u"lblHp"_s), u"276");
-    EXPECT_EQ(Label(u"lblAway"_s), u"31");
-    EXPECT_EQ(Label(u"lblPreemptive"_s), u"16");
+    EXPECT_EQ(Tint(3), WeaponTableModel::PlainColour());
+    EXPECT_EQ(Text(u"lblHp"_s), u"276");
+    EXPECT_EQ(Text(u"lblAway"_s), u"31");
+    EXPECT_EQ(Text(u"lblPreemptive"_s), u"16");
 
     // Same code again: its handling still runs once; a damaged shield value means fitted.
     pictures = 0;
@@ -244,7 +245,7 @@ TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
     EXPECT_EQ(shield->currentIndex(), 1);
     EXPECT_EQ(panel->EquippedRow(), 0);
     EXPECT_EQ(panel->CurMsData().EquipPreemptive, 0);
-    EXPECT_EQ(Label(u"lblAway"_s), u"33");
+    EXPECT_EQ(Text(u"lblAway"_s), u"33");
 
     // A code no entry carries keeps the previous entry, whose code applies.
     modification->setCurrentIndex(2);
@@ -260,18 +261,18 @@ TEST_F(MsInfoPanelTest, FormationUnitComesBackWithItsStoredChoices) {
 TEST_F(MsInfoPanelTest, ClearingLeavesNoUnitOnDisplayAndNoListCanBringItBack) {
     panel->ShowListUnit(u"1"_s);
     panel->SetMsData(u"99"_s, false);  // unknown unit: only the name goes
-    EXPECT_EQ(Label(u"lblMsName"_s), u"");
-    EXPECT_EQ(Label(u"lblHp"_s), u"300");
+    EXPECT_EQ(Text(u"lblMsName"_s), u"");
+    EXPECT_EQ(Text(u"lblHp"_s), u"300");
 
     pictures = 0;
     panel->ClearMsData();
     for (const QString& name : {u"lblHp"_s, u"lblAway"_s, u"lblMove"_s, u"lblSale"_s})
-        EXPECT_EQ(Label(name), u"") << name.toStdString();
+        EXPECT_EQ(Text(name), u"") << name.toStdString();
     EXPECT_EQ(Cell(7, 0), u"武器Ｇ");
     EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), u"武器名");
     for (int row = 1; row <= 7; ++row) {
         EXPECT_EQ(Cell(row, 11), u"");
-        EXPECT_EQ(Tint(row), QColor(255, 255, 255));
+        EXPECT_EQ(Tint(row), WeaponTableModel::PlainColour());
     }
     EXPECT_TRUE(panel->CurMsData().MsName.isEmpty());
     EXPECT_EQ(panel->EquippedRow(), 0);
@@ -284,7 +285,7 @@ TEST_F(MsInfoPanelTest, ClearingLeavesNoUnitOnDisplayAndNoListCanBringItBack) {
     panel->ShowFormationUnit(u"2"_s, u"0"_s, u"5"_s, u"2"_s);
     EXPECT_TRUE(modification->isEnabled());
     EXPECT_EQ(modification->currentIndex(), 5);
-    EXPECT_EQ(Label(u"lblHp"_s), u"224");
+    EXPECT_EQ(Text(u"lblHp"_s), u"224");
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 #include "FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "formation/FormationRows.h"
-#include "formation/MadeChange.h"
+#include "formation/FormationRules.h"
+#include "formation/FormationText.h"
+#include "rules/Reconstruct.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
-#include <QUndoStack>
+#include <QDateTime>
 
 namespace velmora {
 namespace {
@@ -19,8 +22,6 @@ std::optional<QString> Pasted(const QString& text) {
 
 using test::FormationUnit;
 using test::LoadedCatalogue;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 const QString kLine = S(u"デフォルト編成\t02.03 09:05\tA,B\t1,0\t5,0\t2,0");
 
@@ -79,17 +80,64 @@ TEST(FormationClipboard, Paste_rubbishOrListsOfUnequalLength_isNoFormation) {
     }
 }
 
-TEST(MadeChange, PushDoesNotRedo_undoAndRedoRestoreBeforeAndAfter) {
-    QStringList restored;
-    QUndoStack stack;
-    stack.push(new MadeChange<QString>(S(u"配備 ヴェルデ"), S(u"before"), S(u"after"),
-                                       [&](const QString& state) { restored.append(state); }));
-    EXPECT_TRUE(restored.isEmpty());
-    EXPECT_EQ(stack.undoText(), S(u"配備 ヴェルデ"));
-    stack.undo();
-    stack.redo();
-    stack.undo();
-    EXPECT_EQ(restored, QStringList({S(u"before"), S(u"after"), S(u"before")}));
+TEST(PastedFormation, storedLineWithBlanksForTabs_entriesAndKeys) {
+    const auto pasted = [](const QString& text) { return ParsePastedFormation(text); };
+    const QString line = S(u"計画 A\t02.03 09:05\t001,002\t1,0\t5,0\t2,0\t2,30,5,1");
+    for (const QString& blanked :
+         QStringList{QString(line).replace(u'\t', u' '), QString(line).replace(u'\t', S(u"    ")),
+                     S(u"No3=") + QString(line).replace(u'\t', S(u"  ")),
+                     S(u"defaultformation=") + line, S(u"> ") + line}) {
+        const std::optional<PastedFormation> got = pasted(blanked);
+        ASSERT_TRUE(got) << blanked.toStdString();
+        EXPECT_EQ(got->lists.Joined(), S(u"001,002\t1,0\t5,0\t2,0")) << blanked.toStdString();
+        EXPECT_EQ(got->commander, (Commander{2, 30, 5, 1})) << blanked.toStdString();
+    }
+    // Six fields: no commander; text after the lists on the same line is no commander either.
+    EXPECT_EQ(pasted(S(u"c 02.03 09:05 001 0 0 1"))->commander, std::nullopt);
+    EXPECT_EQ(pasted(S(u"c 02.03 09:05 001 0 0 1 よろしく"))->lists.Joined(), S(u"001\t0\t0\t1"));
+
+    // Lists of unequal length, choices that are not whole numbers, or no stamp: nothing.
+    for (const char16_t* refused :
+         {u"c 02.03 09:05 001,002 0 0,0 1,1", u"c\t02.03 09:05\t001\t0\tx\t1",
+          u"c 02.03 09:05 001 0 1.5 1", u"001 0 0 1", u"1. ヴェルデ　搭載 4"})
+        EXPECT_EQ(pasted(S(refused)), std::nullopt) << S(refused).toStdString();
+}
+
+// Every shield, modification and weapon-row choice survives copy and paste in every form: the
+// rebuilt rows have the same eighteen cells.
+TEST(PastedFormation, roundTrip_everyChoice_everyForm_sameCells) {
+    test::UnitLine armed = FormationUnit(S(u"10"), S(u"ヴェルデ")).Set(test::Col::Shield, S(u"○"));
+    for (int k = 0; k < kWeaponCount; ++k)
+        armed.Set(k, test::WeaponCol::Name, S(u"武器") + QString::number(k + 1));
+    const clsMsData catalogue = LoadedCatalogue({armed, FormationUnit(S(u"20"), S(u"ザルガ"))});
+    const QDateTime when(QDate(2026, 2, 3), QTime(9, 5));
+    const Commander commander{3, 12, 4, 1};
+
+    for (int shield = 0; shield <= 1; ++shield) {
+        for (int modification = 0; modification < ModificationTexts().size(); ++modification) {
+            for (int weapon = 0; weapon <= kWeaponCount; ++weapon) {
+                const std::vector<FormationRow> rows = {
+                    RebuiltRow(catalogue, S(u"10"), QString::number(shield),
+                               QString::number(modification), QString::number(weapon)),
+                    RebuiltRow(catalogue, S(u"20"), S(u"0"), S(u"0"), S(u"0"))};
+                const QString line =
+                    MakeFormationText(S(u"デフォルト編成"), when, ListsOfRows(rows));
+                const QString copied = FormationClipboardText(
+                    rows, catalogue, commander,
+                    CalcFormationRules(commander, S(u"99"), rows, catalogue), line);
+                const QStringList lines = copied.split(u'\n');
+                for (const QString& form :
+                     QStringList{copied, lines.last(), line, QString(line).replace(u'\t', S(u"  ")),
+                                 lines.mid(0, 2).join(u'\n')}) {
+                    const std::optional<PastedFormation> pasted = ParsePastedFormation(form);
+                    ASSERT_TRUE(pasted) << form.toStdString();
+                    EXPECT_EQ(RebuildRows(catalogue, pasted->lists).rows, rows)
+                        << form.toStdString();
+                }
+                EXPECT_EQ(ParsePastedFormation(copied)->commander, commander);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "formation/FormationRows.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,6 @@ namespace {
 
 using test::FormationUnit;
 using test::LoadedCatalogue;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 class FormationCompareTest : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include "support/RecordingWriter.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/WindowDriver.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
 
@@ -31,7 +32,7 @@ using test::LoadedCatalogue;
 const QString kSetting = QStringLiteral("Setting");
 const QString kStamp = QStringLiteral(u"デフォルト編成\t02.03 09:05\t");
 
-class FormationPanelTest : public ::testing::Test {
+class FormationPanelTest : public ::testing::Test, protected test::WindowDriver {
 protected:
     FormationPanelTest()
         : settings_(folder_.Write(QStringLiteral("setting.ini"), "[Setting]\r\npath=\r\n"),
@@ -57,13 +58,7 @@ protected:
           selected_(panel_.get(), &FormationPanel::unitSelected),
           cleared_(panel_.get(), &FormationPanel::detailClearRequested) {}
 
-    template <typename T>
-    T* Child(const char16_t* name) const {
-        T* child = panel_->findChild<T*>(QString::fromUtf16(name));
-        EXPECT_NE(child, nullptr) << QString::fromUtf16(name).toStdString();
-        return child;
-    }
-    QString Label(const char16_t* name) const { return Child<QLabel>(name)->text(); }
+    QObject& Root() override { return *panel_; }
     QString Ini(const QString& key) const { return settings_.Read(kSetting, key); }
     QString Verdict() const {
         return verdicts_.isEmpty() ? QString() : verdicts_.last().at(0).toString();
@@ -109,18 +104,18 @@ protected:
 TEST_F(FormationPanelTest, Design_noRankAtStart_designTexts_hiddenColumns) {
     EXPECT_EQ(panel_->objectName(), QStringLiteral("fraFormation"));
     EXPECT_EQ(panel_->title(), QStringLiteral(u"編成"));
-    auto* ranks = Child<QComboBox>(u"cmbClass");
+    auto* ranks = Control<QComboBox>(u"cmbClass");
     EXPECT_EQ(ranks->currentIndex(), -1);
     ASSERT_EQ(ranks->count(), 6);
     EXPECT_EQ(ranks->itemText(5), QStringLiteral(u"大佐"));
     EXPECT_EQ(ranks->itemData(5).toInt(), 5);
-    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("99"));
-    EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("300"));
-    EXPECT_EQ(Child<QPushButton>(u"cmdSaveLoad")->text(), QStringLiteral(u"セーブ／ロード"));
+    EXPECT_EQ(Text(u"lblTotalWeight"), QStringLiteral("99"));
+    EXPECT_EQ(Text(u"lblTotalRepair"), QStringLiteral("300"));
+    EXPECT_EQ(Control<QPushButton>(u"cmdSaveLoad")->text(), QStringLiteral(u"セーブ／ロード"));
     for (const char16_t* name : {u"Picture1", u"Picture2", u"Picture3", u"pcbBox_0", u"pcbBox_1",
                                  u"pcbBox_2", u"pcbBox_3", u"lblCaption_17", u"lblCaption_20"})
         EXPECT_NE(panel_->findChild<QWidget*>(QString::fromUtf16(name)), nullptr);
-    EXPECT_EQ(Child<QWidget>(u"pcbBox_0")->palette().color(QPalette::Window),
+    EXPECT_EQ(Control<QWidget>(u"pcbBox_0")->palette().color(QPalette::Window),
               QColor(224, 224, 224));
     for (int c = 0; c < kFormationColumnCount; ++c)
         EXPECT_EQ(grid_->isColumnHidden(c), c == 0 || c == 8 || c == 10 || c >= 15) << c;
@@ -130,11 +125,11 @@ TEST_F(FormationPanelTest, Design_noRankAtStart_designTexts_hiddenColumns) {
 
 TEST_F(FormationPanelTest, RestoreCommander_leavesTheRestoredValuesInTheSettings) {
     panel_->RestoreCommander(3, 10, 5, 2);
-    EXPECT_EQ(Child<QComboBox>(u"cmbClass")->currentIndex(), 3);
-    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("10"));
-    EXPECT_EQ(Label(u"lblDecoration"), QStringLiteral("5"));
-    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("2"));
-    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("65"));
+    EXPECT_EQ(Control<QComboBox>(u"cmbClass")->currentIndex(), 3);
+    EXPECT_EQ(Text(u"lblLevel"), QStringLiteral("10"));
+    EXPECT_EQ(Text(u"lblDecoration"), QStringLiteral("5"));
+    EXPECT_EQ(Text(u"lblSkill"), QStringLiteral("2"));
+    EXPECT_EQ(Text(u"lblTotalWeight"), QStringLiteral("65"));
     EXPECT_EQ(Ini(QStringLiteral("class")), QStringLiteral("3"));
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("10"));
     EXPECT_EQ(Ini(QStringLiteral("decoration")), QStringLiteral("5"));
@@ -146,41 +141,41 @@ TEST_F(FormationPanelTest, RestoreCommander_leavesTheRestoredValuesInTheSettings
 TEST_F(FormationPanelTest, RestoreCommander_outOfRangeOrMissingValues_giveTheDefaults) {
     panel_->RestoreCommander(3, 10, 5, 2);
     panel_->RestoreCommander(6, 0, 100, 4);
-    EXPECT_EQ(Child<QComboBox>(u"cmbClass")->currentIndex(), 0);
-    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("1"));
-    EXPECT_EQ(Label(u"lblDecoration"), QStringLiteral("0"));
-    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("0"));
+    EXPECT_EQ(Control<QComboBox>(u"cmbClass")->currentIndex(), 0);
+    EXPECT_EQ(Text(u"lblLevel"), QStringLiteral("1"));
+    EXPECT_EQ(Text(u"lblDecoration"), QStringLiteral("0"));
+    EXPECT_EQ(Text(u"lblSkill"), QStringLiteral("0"));
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("1"));
     EXPECT_EQ(Ini(QStringLiteral("decoration")), QStringLiteral("0"));
 
     // The same rank again still stores what was restored.
     panel_->RestoreCommander(-1, 99, Status::Fail(StatusCode::OutOfRange, QString()), -3);
-    EXPECT_EQ(Child<QComboBox>(u"cmbClass")->currentIndex(), 0);
+    EXPECT_EQ(Control<QComboBox>(u"cmbClass")->currentIndex(), 0);
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("99"));
-    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("146"));
+    EXPECT_EQ(Text(u"lblTotalWeight"), QStringLiteral("146"));
 }
 
 TEST_F(FormationPanelTest, Spinners_userStepsRecomputeAndStoreAtOnce_programValuesDoNot) {
     panel_->RestoreCommander(0, 1, 0, 0);
-    auto* level = Child<CommanderSpinBox>(u"upLevel");
+    auto* level = Control<CommanderSpinBox>(u"upLevel");
     level->stepUp();
-    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("2"));
-    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("49"));
+    EXPECT_EQ(Text(u"lblLevel"), QStringLiteral("2"));
+    EXPECT_EQ(Text(u"lblTotalWeight"), QStringLiteral("49"));
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("2"));
 
     level->setValue(7);
-    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("2"));
+    EXPECT_EQ(Text(u"lblLevel"), QStringLiteral("2"));
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("2"));
 
-    auto* skill = Child<CommanderSpinBox>(u"upSkill");
+    auto* skill = Control<CommanderSpinBox>(u"upSkill");
     for (int i = 0; i < 5; ++i) skill->stepUp();
-    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("3"));
+    EXPECT_EQ(Text(u"lblSkill"), QStringLiteral("3"));
     EXPECT_EQ(Ini(QStringLiteral("skill")), QStringLiteral("3"));
-    Child<CommanderSpinBox>(u"upDecoration")->stepDown();
-    EXPECT_EQ(Label(u"lblDecoration"), QStringLiteral("0"));
+    Control<CommanderSpinBox>(u"upDecoration")->stepDown();
+    EXPECT_EQ(Text(u"lblDecoration"), QStringLiteral("0"));
     level->stepDown();
     level->stepDown();
-    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("5"));  // from the program's 7
+    EXPECT_EQ(Text(u"lblLevel"), QStringLiteral("5"));  // from the program's 7
 }
 
 TEST_F(FormationPanelTest, Spinners_typedValueRecomputesAndStoresOnce_outOfRangeIsNotTaken) {
@@ -188,40 +183,40 @@ TEST_F(FormationPanelTest, Spinners_typedValueRecomputesAndStoresOnce_outOfRange
     panel_->show();
     panel_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(panel_.get()));
-    auto* level = Child<CommanderSpinBox>(u"upLevel");
+    auto* level = Control<CommanderSpinBox>(u"upLevel");
     level->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(level->hasFocus());
     verdicts_.clear();
 
     QTest::keyClicks(level, QStringLiteral("42"));
     // The digits show while typed; nothing is computed or stored yet.
-    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("42"));
+    EXPECT_EQ(Text(u"lblLevel"), QStringLiteral("42"));
     EXPECT_EQ(verdicts_.size(), 0);
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("1"));
     QTest::keyClick(level, Qt::Key_Return);
     EXPECT_EQ(verdicts_.size(), 1);
-    EXPECT_EQ(Label(u"lblLevel"), QStringLiteral("42"));
-    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("89"));
+    EXPECT_EQ(Text(u"lblLevel"), QStringLiteral("42"));
+    EXPECT_EQ(Text(u"lblTotalWeight"), QStringLiteral("89"));
     EXPECT_EQ(Ini(QStringLiteral("level")), QStringLiteral("42"));
     // Leaving the spinner afterwards commits nothing more.
-    Child<QPushButton>(u"cmdSaveLoad")->setFocus(Qt::TabFocusReason);
+    Control<QPushButton>(u"cmdSaveLoad")->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(verdicts_.size(), 1);
 
     // The skill only goes to 3: a 7 is refused as it is typed; leaving commits the rest.
-    auto* skill = Child<CommanderSpinBox>(u"upSkill");
+    auto* skill = Control<CommanderSpinBox>(u"upSkill");
     skill->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(skill, QStringLiteral("7"));
     QTest::keyClicks(skill, QStringLiteral("2"));
-    Child<QPushButton>(u"cmdSaveLoad")->setFocus(Qt::TabFocusReason);
+    Control<QPushButton>(u"cmdSaveLoad")->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(verdicts_.size(), 2);
-    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("2"));
+    EXPECT_EQ(Text(u"lblSkill"), QStringLiteral("2"));
     EXPECT_EQ(Ini(QStringLiteral("skill")), QStringLiteral("2"));
 
     // The arrow keys step like the arrows.
     skill->setFocus(Qt::TabFocusReason);
     QTest::keyClick(skill, Qt::Key_Up);
     EXPECT_EQ(verdicts_.size(), 3);
-    EXPECT_EQ(Label(u"lblSkill"), QStringLiteral("3"));
+    EXPECT_EQ(Text(u"lblSkill"), QStringLiteral("3"));
 }
 
 TEST_F(FormationPanelTest, Layout_sevenRowsWithoutScrolling_valuesClearOfTheirArrows_tooltips) {
@@ -236,8 +231,8 @@ TEST_F(FormationPanelTest, Layout_sevenRowsWithoutScrolling_valuesClearOfTheirAr
     for (const auto& [value, spinner] : {std::pair{u"lblLevel", u"upLevel"},
                                          {u"lblDecoration", u"upDecoration"},
                                          {u"lblSkill", u"upSkill"}}) {
-        QLabel* label = Child<QLabel>(value);
-        QWidget* arrows = Child<QWidget>(spinner);
+        QLabel* label = Control<QLabel>(value);
+        QWidget* arrows = Control<QWidget>(spinner);
         label->setText(QStringLiteral("99"));
         const QRect text = label->contentsRect();
         const int textRight = label->mapTo(panel_.get(), text.topRight()).x();
@@ -257,13 +252,13 @@ TEST_F(FormationPanelTest, RankChange_recomputesAndColoursTheCapacity) {
     panel_->RestoreCommander(2, 1, 0, 0);
     panel_->AddUnit(Row(QStringLiteral("H")));
     const auto colour = [&] {
-        return Child<QLabel>(u"lblTotalWeight")->palette().color(QPalette::WindowText);
+        return Control<QLabel>(u"lblTotalWeight")->palette().color(QPalette::WindowText);
     };
     EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 1"));
     EXPECT_EQ(colour(), QColor(0, 0, 0));
-    Child<QComboBox>(u"cmbClass")->setCurrentIndex(1);
+    Control<QComboBox>(u"cmbClass")->setCurrentIndex(1);
     EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 0"));
-    Child<QComboBox>(u"cmbClass")->setCurrentIndex(0);
+    Control<QComboBox>(u"cmbClass")->setCurrentIndex(0);
     EXPECT_EQ(Verdict(), QStringLiteral(u"搭載オーバーです。"));
     EXPECT_EQ(colour(), QColor(255, 0, 0));
     EXPECT_EQ(Ini(QStringLiteral("class")), QStringLiteral("0"));
@@ -282,9 +277,9 @@ TEST_F(FormationPanelTest, AddUnit_rowOfTheUnit_totalsMarkersAndDefaultFormation
         QStringLiteral(u"○"),    QStringLiteral(u"○"),    QString(),
         QStringLiteral("0"),     QStringLiteral("3"),     QStringLiteral("0")};
     for (int c = 0; c < kFormationColumnCount; ++c) EXPECT_EQ(panel_->Cell(1, c), expected[c]) << c;
-    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("20"));
-    EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("315"));
-    EXPECT_EQ(Label(u"lblRestriction"), QStringLiteral("1"));
+    EXPECT_EQ(Text(u"lblMyWeight"), QStringLiteral("20"));
+    EXPECT_EQ(Text(u"lblTotalRepair"), QStringLiteral("315"));
+    EXPECT_EQ(Text(u"lblRestriction"), QStringLiteral("1"));
     EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 29"));
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("L\t0\t3\t0"));
     EXPECT_EQ(panel_->CurrentRow(), 0);  // adding does not move the current row
@@ -297,7 +292,7 @@ TEST_F(FormationPanelTest, AddUnit_sameUnitTwice_twoRows_andNoEighthUnit) {
     EXPECT_EQ(
         Ini(QStringLiteral("defaultformation")),
         kStamp + QStringLiteral("A,A,A,A,A,A,A\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0\t0,0,0,0,0,0,0"));
-    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("140"));
+    EXPECT_EQ(Text(u"lblMyWeight"), QStringLiteral("140"));
 }
 
 TEST_F(FormationPanelTest, AddUnit_keepsTheCurrentRowAndMovesToTheNameColumn) {
@@ -368,7 +363,7 @@ TEST_F(FormationPanelTest, DoubleClick_removesTheCurrentUnit_showsTheNextAndSave
     EXPECT_EQ(SelectedMsNo(), QStringLiteral("C"));
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")),
               kStamp + QStringLiteral("A,C\t0,0\t0,0\t0,0"));
-    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("40"));
+    EXPECT_EQ(Text(u"lblMyWeight"), QStringLiteral("40"));
 
     DoubleClick(2);  // the last row: the row above becomes current
     EXPECT_EQ(panel_->RowCount(), 2);
@@ -384,8 +379,8 @@ TEST_F(FormationPanelTest, RemovingTheOnlyUnit_clearsTheDetailAndSavesAnEmptyFor
     DoubleClick(1);
     EXPECT_EQ(panel_->RowCount(), 1);
     EXPECT_EQ(cleared_.count(), 1);
-    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("0"));
-    EXPECT_EQ(Label(u"lblTotalRepair"), QStringLiteral("300"));
+    EXPECT_EQ(Text(u"lblMyWeight"), QStringLiteral("0"));
+    EXPECT_EQ(Text(u"lblTotalRepair"), QStringLiteral("300"));
     EXPECT_EQ(Verdict(), QStringLiteral(u"残り搭載 48"));
     // Four tabs after the stamp in the file (reading a value back trims its trailing blanks).
     EXPECT_TRUE(folder_.Read(QStringLiteral("setting.ini"))
@@ -412,7 +407,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_rebuildsRows_selectsTheFirst_unkn
     ASSERT_EQ(selected_.count(), 1);
     EXPECT_EQ(selected_.last(), (QList<QVariant>{QStringLiteral("B"), QStringLiteral("1"),
                                                  QStringLiteral("5"), QStringLiteral("0")}));
-    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("50"));
+    EXPECT_EQ(Text(u"lblMyWeight"), QStringLiteral("50"));
     EXPECT_TRUE(platform_.messages.empty());
     // Loading is not an edit: the default formation is written by whoever asked for the load.
     EXPECT_EQ(Ini(QStringLiteral("defaultformation")), kStamp + QStringLiteral("C\t0\t0\t0"));
@@ -427,7 +422,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_shortList_reportsIt_keepsComplete
     EXPECT_EQ(platform_.messages[0].style, MsgStyle::Information);
     EXPECT_EQ(panel_->RowCount(), 3);
     EXPECT_TRUE(grid_->isEnabled());
-    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("45"));  // the totals match the rows kept
+    EXPECT_EQ(Text(u"lblMyWeight"), QStringLiteral("45"));  // the totals match the rows kept
     EXPECT_EQ(platform_.endProgramCalls, 0);
 
     Select(2);
@@ -474,7 +469,7 @@ TEST_F(FormationPanelTest, ApplyFormationLists_hundredThousandEntries_loadWhole_
         EXPECT_EQ(panel_->Cell(row, Col(FormationColumn::HighHp)), QStringLiteral(u"○"));
         EXPECT_EQ(panel_->Cell(row, Col(FormationColumn::Strong)), QStringLiteral(u"○"));
     }
-    EXPECT_EQ(Label(u"lblMyWeight"), QStringLiteral("2250000"));
+    EXPECT_EQ(Text(u"lblMyWeight"), QStringLiteral("2250000"));
     EXPECT_EQ(panel_->Lists().msNos.size(), 100000);
 }
 
@@ -496,7 +491,7 @@ TEST_F(FormationPanelTest, LoadDefaultFormation_readsTheStoredLists_emptyValueCh
     panel_->LoadDefaultFormation();
     ASSERT_EQ(panel_->RowCount(), 3);
     EXPECT_EQ(panel_->Cell(2, Col(FormationColumn::Name)), QStringLiteral("Charlie"));
-    EXPECT_EQ(Label(u"lblPersonal"), QStringLiteral("1"));
+    EXPECT_EQ(Text(u"lblPersonal"), QStringLiteral("1"));
 }
 
 TEST_F(FormationPanelTest, SaveDefaultFormation_withoutSettingsFile_writesAndSaysNothing) {
@@ -523,13 +518,13 @@ TEST_F(FormationPanelTest, SaveDefaultFormation_failedWrite_isReported_previousV
 TEST_F(FormationPanelTest, CommanderSaveFailure_reportedOnceUntilASaveSucceeds) {
     panel_->RestoreCommander(1, 1, 0, 0);
     writer_.full = true;
-    auto* level = Child<CommanderSpinBox>(u"upLevel");
+    auto* level = Control<CommanderSpinBox>(u"upLevel");
     level->stepUp();
     level->stepUp();
     Q_EMIT grid_->focusGained();
     ASSERT_EQ(platform_.messages.size(), 1u);
     EXPECT_EQ(platform_.messages[0].title, QStringLiteral(u"エラー"));
-    EXPECT_EQ(Label(u"lblTotalWeight"), QStringLiteral("51"));  // the recompute still runs
+    EXPECT_EQ(Text(u"lblTotalWeight"), QStringLiteral("51"));  // the recompute still runs
 
     writer_.full = false;
     level->stepUp();
@@ -550,7 +545,7 @@ TEST_F(FormationPanelTest, CommanderSave_replacesTheFileOncePerChangeAndNeverWhe
     Select(1);
     Q_EMIT grid_->focusGained();
     EXPECT_EQ(writer_.replacements, afterAdd);
-    Child<CommanderSpinBox>(u"upLevel")->stepUp();
+    Control<CommanderSpinBox>(u"upLevel")->stepUp();
     EXPECT_EQ(writer_.replacements, afterAdd + 1);
 }
 
@@ -565,7 +560,7 @@ TEST_F(FormationPanelTest, SaveLoad_loadedSlotReplacesTheFormation_andBecomesThe
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QPushButton*>(QStringLiteral("cmdLoad"))->click();
     });
-    Child<QPushButton>(u"cmdSaveLoad")->click();
+    Control<QPushButton>(u"cmdSaveLoad")->click();
 
     ASSERT_EQ(panel_->RowCount(), 3);
     EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::MsNo)), QStringLiteral("B"));
@@ -580,7 +575,7 @@ TEST_F(FormationPanelTest, SaveLoad_closedWithoutLoading_leavesTheFormation) {
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
     });
-    Child<QPushButton>(u"cmdSaveLoad")->click();
+    Control<QPushButton>(u"cmdSaveLoad")->click();
     EXPECT_EQ(panel_->RowCount(), 2);
     EXPECT_EQ(panel_->Cell(1, Col(FormationColumn::MsNo)), QStringLiteral("A"));
 }

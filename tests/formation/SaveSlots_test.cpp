@@ -3,6 +3,7 @@
 #include "FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
 #include "system/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,6 @@ namespace {
 
 using test::Cp932;
 using test::TestFolder;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // A catalogue line whose MS number, name and load weight are the ones given.
 QString Unit(const QString& msNo, const QString& name, const QString& weight) {

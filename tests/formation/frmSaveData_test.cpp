@@ -4,6 +4,7 @@
 #include "catalogue/clsMsData.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
 #include "system/SettingsFile.h"
 #include "widgets/GridView.h"
 
@@ -20,8 +21,6 @@ namespace {
 using test::Cp932;
 using test::ScriptedPlatform;
 using test::TestFolder;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // A catalogue line whose MS number, name and load weight are the ones given.
 QString Unit(const QString& msNo, const QString& name, const QString& weight) {

@@ -1,6 +1,7 @@
 #include "system/ProgramFolderChoice.h"
 
 #include "support/TestFolder.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -10,8 +11,6 @@ namespace velmora {
 namespace {
 
 using test::TestFolder;
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 class ProgramFolderChoiceTest : public ::testing::Test {
 protected:

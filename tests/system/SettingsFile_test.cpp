@@ -4,6 +4,7 @@
 
 #include "support/RecordingWriter.h"
 #include "support/TestFolder.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -34,8 +35,6 @@ protected:
 
     TestFolder folder_;
 };
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 // Reading
 

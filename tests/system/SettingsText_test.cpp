@@ -1,4 +1,5 @@
 #include "system/SettingsText.h"
+#include "support/TestText.h"
 
 #include <gtest/gtest.h>
 #include <QRandomGenerator>
@@ -6,8 +7,6 @@
 
 namespace velmora {
 namespace {
-
-QString S(const char16_t* text) { return QString::fromUtf16(text); }
 
 const QString kSetting = QStringLiteral(u"Setting");
 

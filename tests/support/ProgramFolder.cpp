@@ -1,4 +1,4 @@
-#include "ProgramFolderFixture.h"
+#include "support/ProgramFolder.h"
 
 namespace velmora::test {
 
