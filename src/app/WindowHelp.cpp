@@ -55,17 +55,22 @@ std::vector<Help> HelpTexts() {
          u"搭載解除スキル"_s + range.arg(kSkillRange.lowest).arg(kSkillRange.highest) +
              u"\n0：限定生産機は%1機まで、一機制限機は%2機まで\n"_s.arg(kLimitedWithoutSkill)
                  .arg(kOneUnitWithoutSkill) +
-             u"0・1：限定生産機%1機以上で搭載上限−2\n"_s.arg(kLimitedWithoutSkill) +
-             u"一機制限機%1機：1で搭載上限−6、2で−4、3で−2"_s.arg(kOneUnitMost)},
+             u"0・1：限定生産機%1機以上で搭載上限−%2\n"_s.arg(kLimitedWithoutSkill)
+                 .arg(kLimitedPenalty) +
+             u"一機制限機%1機：1で搭載上限−%2、2で−%3、3で−%4"_s.arg(kOneUnitMost)
+                 .arg(kOneUnitPenaltyBySkill[1])
+                 .arg(kOneUnitPenaltyBySkill[2])
+                 .arg(kOneUnitPenaltyBySkill[3])},
         {u"lblCaption_16", u"使用中の搭載量／搭載上限\n搭載上限 = レベル + 階級（"_s + ranks +
                                u"）+ "_s + N(kCapacityBase) +
                                u" + 勲章\n規則に反すると上限が赤くなります"_s},
         {u"lblCaption_20", u"一機制限機（制限が一機：一機制限、一機・ＮＴ）の数。"
                            u"%1機以上は不可、%2機は搭載解除が必要"_s.arg(kOneUnitMost + 1)
                                .arg(kOneUnitMost)},
-        {u"lblCaption_18", u"修理費の合計（300 + 各機の修理費）"_s},
+        {u"lblCaption_18", u"修理費の合計（%1 + 各機の修理費）"_s.arg(kRepairBase)},
         {u"lblCaption_19", u"限定生産機（制限が限定・限N）の数。搭載解除0では%1機まで、"
-                           u"搭載解除0・1で%1機以上なら搭載上限−2"_s.arg(kLimitedWithoutSkill)},
+                           u"搭載解除0・1で%1機以上なら搭載上限−%2"_s.arg(kLimitedWithoutSkill)
+                               .arg(kLimitedPenalty)},
         {u"upLevel", u"レベルを変えます（矢印、↑↓キー、数字を打ってEnter）"_s},
         {u"upDecoration", u"勲章の数を変えます（矢印、↑↓キー、数字を打ってEnter）"_s},
         {u"upSkill", u"搭載解除スキルを変えます（矢印、↑↓キー、数字を打ってEnter）"_s},

@@ -111,7 +111,7 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
     result.capacity = CapacityText(commander, previousCapacity);
 
     double load = 0;
-    double repair = 300;
+    double repair = kRepairBase;
     for (const FormationRow& row : rows) {
         load = num::Whole(load + num::Val(row[FormationColumn::Weight]));
         repair = num::Whole(repair + num::Val(row[FormationColumn::Repair]));
@@ -142,7 +142,7 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
         return result;
     }
     if (skill < 2 && result.limited >= kLimitedWithoutSkill) {
-        result.limitedPenalty = 2;
+        result.limitedPenalty = kLimitedPenalty;
         result.capacity = Lowered(result.capacity, result.limitedPenalty);
         result.capacityRed = true;
     }
@@ -161,13 +161,9 @@ FormationResult CalcFormationRules(const Commander& commander, const QString& pr
                 result.remaining = Remaining(result);
                 return result;
             case 1:
-                result.oneUnitPenalty = 6;
-                break;
             case 2:
-                result.oneUnitPenalty = 4;
-                break;
             case 3:
-                result.oneUnitPenalty = 2;
+                result.oneUnitPenalty = kOneUnitPenaltyBySkill[skill];
                 break;
             default:
                 break;

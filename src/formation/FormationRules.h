@@ -51,6 +51,10 @@ inline constexpr int kLimitedWithoutSkill = 3;     // limited units without the 
 inline constexpr int kOneUnitMost = 2;             // one-unit units with the skill
 inline constexpr int kOneUnitWithoutSkill = 1;     // one-unit units without the skill
 inline constexpr int kExclusiveForEnsign = 0;      // exclusive units for a 少尉
+inline constexpr int kLimitedPenalty = 2;          // capacity lost to limited units (skill 0, 1)
+// Capacity lost to kOneUnitMost one-unit units, by skill (skill 0 may not hold them at all).
+inline constexpr int kOneUnitPenaltyBySkill[] = {0, 6, 4, 2};
+inline constexpr int kRepairBase = 300;            // the repair total of an empty formation
 
 // level + rank + kCapacityBase + decoration; only with a rank.
 int BaseCapacity(const Commander& commander);
