@@ -5,7 +5,7 @@
 #include "app/frmMain.h"
 #include "catalogue/CatalogueLine.h"
 #include "catalogue/clsMsData.h"
-#include "formation/FormationPanel.h"
+#include "formationpanel/FormationPanel.h"
 #include "formation/FormationText.h"
 #include "system/SettingsFile.h"
 

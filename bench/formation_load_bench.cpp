@@ -3,7 +3,7 @@
 // number), with units drawn from a 500-unit catalogue so that many rows tie in HP and load.
 #include "catalogue/CatalogueLine.h"
 #include "catalogue/clsMsData.h"
-#include "formation/FormationPanel.h"
+#include "formationpanel/FormationPanel.h"
 #include "formation/FormationRows.h"
 #include "formation/FormationRules.h"
 #include "formation/VerdictExplanation.h"

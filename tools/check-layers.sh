@@ -5,8 +5,8 @@
 set -uo pipefail
 src="${1:-$(dirname "$0")/../src}"
 
-declare -A layer=([catalogue]=0 [rules]=1 [system]=1 [widgets]=2 [browser]=3 [detail]=3
-                  [formation]=3 [app]=4 [.]=5)
+declare -A layer=([catalogue]=0 [rules]=1 [system]=1 [widgets]=2 [formation]=2 [browser]=3
+                  [detail]=3 [formationpanel]=3 [app]=4 [.]=5)
 
 bad=0
 while IFS= read -r -d '' file; do

@@ -5,7 +5,7 @@
 #include "app/WindowHelp.h"
 #include "browser/MsListPanel.h"
 #include "detail/MsInfoPanel.h"
-#include "formation/FormationPanel.h"
+#include "formationpanel/FormationPanel.h"
 #include "formation/FormationRows.h"
 #include "system/MessageTexts.h"
 #include "system/Platform.h"

@@ -4,7 +4,7 @@
 #include "app/StartUp.h"
 #include "app/WindowGeometry.h"
 #include "browser/MsListModel.h"
-#include "formation/FormationPanel.h"
+#include "formationpanel/FormationPanel.h"
 #include "support/ProgramFolder.h"
 #include "support/TestText.h"
 #include "support/WindowDriver.h"

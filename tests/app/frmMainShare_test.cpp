@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
 
 #include "catalogue/TextCodec.h"
-#include "formation/FormationModel.h"
+#include "formationpanel/FormationModel.h"
 #include "support/ProgramFolder.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedPlatform.h"

@@ -1,6 +1,6 @@
 #include "formation/DeployPreview.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "formation/FormationRows.h"
 #include "support/TestText.h"

@@ -1,6 +1,6 @@
 #include "formation/FormationClipboard.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "formation/FormationRows.h"
 #include "formation/FormationRules.h"

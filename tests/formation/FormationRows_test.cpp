@@ -1,6 +1,6 @@
 #include "formation/FormationRows.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 #include "rules/PanelFigures.h"
 
 #include <gtest/gtest.h>

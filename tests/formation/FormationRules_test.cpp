@@ -1,6 +1,6 @@
 #include "formation/FormationRules.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 
 #include <gtest/gtest.h>
 

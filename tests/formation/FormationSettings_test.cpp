@@ -1,6 +1,6 @@
 #include "formation/FormationSettings.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 #include "formation/FormationText.h"
 #include "support/TestFolder.h"
 #include "system/SettingsFile.h"

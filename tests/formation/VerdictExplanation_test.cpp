@@ -1,6 +1,6 @@
 #include "formation/VerdictExplanation.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "support/TestText.h"
 

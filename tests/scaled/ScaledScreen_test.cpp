@@ -2,7 +2,7 @@
 // the formation frame's values fit their boxes.
 #include "browser/UnitPictureBox.h"
 #include "catalogue/clsMsData.h"
-#include "formation/FormationPanel.h"
+#include "formationpanel/FormationPanel.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"
 #include "system/SettingsFile.h"

@@ -1,4 +1,4 @@
 #pragma once
 
-#include "formation/FormationText.h"
+#include "detail/MsInfoPanel.h"
 #include "catalogue/Status.h"

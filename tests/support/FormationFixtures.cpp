@@ -1,4 +1,4 @@
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 
 namespace velmora::test {
 

@@ -1,4 +1,4 @@
-#include "formation/FormationModel.h"
+#include "formationpanel/FormationModel.h"
 
 #include "catalogue/NumberText.h"
 #include "formation/Formation.h"

@@ -1,4 +1,4 @@
-#include "formation/MadeChange.h"
+#include "formationpanel/MadeChange.h"
 
 #include "support/TestText.h"
 

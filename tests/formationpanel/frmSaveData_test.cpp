@@ -1,6 +1,6 @@
-#include "formation/frmSaveData.h"
+#include "formationpanel/frmSaveData.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFolder.h"

@@ -1,9 +1,9 @@
-#include "formation/frmSaveData.h"
+#include "formationpanel/frmSaveData.h"
 
 #include "catalogue/NumberText.h"
 #include "catalogue/clsMsData.h"
 #include "formation/FormationCompare.h"
-#include "formation/MadeChange.h"
+#include "formationpanel/MadeChange.h"
 #include "system/MessageTexts.h"
 #include "system/Platform.h"
 #include "system/SettingsFile.h"

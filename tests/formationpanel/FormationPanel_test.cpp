@@ -1,7 +1,7 @@
-#include "formation/FormationPanel.h"
+#include "formationpanel/FormationPanel.h"
 
-#include "FormationFixtures.h"
-#include "formation/CommanderSpinBox.h"
+#include "support/FormationFixtures.h"
+#include "formationpanel/CommanderSpinBox.h"
 #include "formation/FormationRows.h"
 #include "rules/PanelFigures.h"
 #include "support/RecordingWriter.h"

@@ -1,6 +1,6 @@
-#include "formation/FormationModel.h"
+#include "formationpanel/FormationModel.h"
 
-#include "FormationFixtures.h"
+#include "support/FormationFixtures.h"
 #include "catalogue/clsMsData.h"
 #include "formation/Formation.h"
 

@@ -1,4 +1,4 @@
-#include "formation/CommanderSpinBox.h"
+#include "formationpanel/CommanderSpinBox.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "formation/CommanderValue.h"
+#include "formationpanel/CommanderValue.h"
 
-#include "formation/CommanderSpinBox.h"
+#include "formationpanel/CommanderSpinBox.h"
 
 #include <QLabel>
 #include <QMouseEvent>
