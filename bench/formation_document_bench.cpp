@@ -9,6 +9,8 @@
 #include "formation/FormationText.h"
 #include "system/SettingsFile.h"
 
+#include "support/QuietPlatform.h"
+
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
@@ -20,6 +22,7 @@
 
 namespace {
 
+using velmora::bench::QuietPlatform;
 using velmora::CatalogueColumn;
 using velmora::FormationLists;
 
@@ -71,26 +74,6 @@ QByteArray ReadFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("bench file not read");
     return file.readAll();
 }
-
-class QuietPlatform : public velmora::Platform {
-public:
-    explicit QuietPlatform(QString folder) : folder_(std::move(folder)) {}
-    QString ProgramFolder() const override { return folder_; }
-    QDateTime Now() const override { return QDateTime(QDate(2026, 2, 3), QTime(9, 5)); }
-    velmora::MsgAnswer MsgBox(QWidget*, const QString& text, const QString&,
-                              velmora::MsgStyle) override {
-        throw std::runtime_error(text.toStdString());
-    }
-    std::optional<QString> InputBox(QWidget*, const QString&, const QString&,
-                                    const QString&) override {
-        return std::nullopt;
-    }
-    QString BrowseFolder(QWidget*, const QString&) override { return {}; }
-    void EndProgram() override {}
-
-private:
-    QString folder_;
-};
 
 // range 0: the demo folder; otherwise a catalogue of that many units with the demo settings.
 void BM_StartUp(benchmark::State& state) {

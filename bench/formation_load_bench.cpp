@@ -10,6 +10,8 @@
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 
+#include "support/QuietPlatform.h"
+
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
@@ -20,6 +22,7 @@
 
 namespace {
 
+using velmora::bench::QuietPlatform;
 using velmora::CatalogueColumn;
 using velmora::clsMsData;
 using velmora::FormationLists;
@@ -62,26 +65,6 @@ FormationLists Lists(int entries) {
     }
     return lists;
 }
-
-class QuietPlatform : public velmora::Platform {
-public:
-    explicit QuietPlatform(QString folder) : folder_(std::move(folder)) {}
-    QString ProgramFolder() const override { return folder_; }
-    QDateTime Now() const override { return QDateTime(QDate(2026, 2, 3), QTime(9, 5)); }
-    velmora::MsgAnswer MsgBox(QWidget*, const QString& text, const QString&,
-                              velmora::MsgStyle) override {
-        throw std::runtime_error(text.toStdString());
-    }
-    std::optional<QString> InputBox(QWidget*, const QString&, const QString&,
-                                    const QString&) override {
-        return std::nullopt;
-    }
-    QString BrowseFolder(QWidget*, const QString&) override { return {}; }
-    void EndProgram() override {}
-
-private:
-    QString folder_;
-};
 
 void BM_FormationRules(benchmark::State& state) {
     const clsMsData catalogue = Catalogue();
