@@ -195,7 +195,12 @@ void frmMain::ApplyMinimumSize() {
                               .expandedTo(content_->minimumSizeHint())
                               .expandedTo(content_->layout()->minimumSize());
     content_->setMinimumSize(content);
-    const QSize wanted(content.width(), content.height() + bar + menu);
+    // Once the window is laid out, the menu and status bars' real heights count: a platform's
+    // style may give them more room than their size hints, which the frames would lose.
+    int chrome = bar + menu;
+    if (isVisible() && centralWidget()->height() > 0)
+        chrome = qMax(chrome, height() - centralWidget()->height());
+    const QSize wanted(content.width(), content.height() + chrome);
     QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     frameSeen_ = frame;
     if (frame.isNull()) {
@@ -226,6 +231,8 @@ void frmMain::moveEvent(QMoveEvent* event) {
 void frmMain::showEvent(QShowEvent* event) {
     ApplyMinimumSize();
     QMainWindow::showEvent(event);
+    // Again once the bars have their real heights.
+    QTimer::singleShot(0, this, &frmMain::ApplyMinimumSize);
     if (windowHandle() && !screenWatched_) {
         screenWatched_ = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::ApplyMinimumSize);
