@@ -3,16 +3,15 @@
 // redo of a pasted formation of that size. Everything goes through the public window and frame.
 #include "app/Platform.h"
 #include "app/frmMain.h"
-#include "catalogue/CatalogueLine.h"
 #include "catalogue/clsMsData.h"
 #include "formationpanel/FormationPanel.h"
 #include "formation/FormationText.h"
 #include "system/SettingsFile.h"
 
+#include "support/FormationCatalogue.h"
 #include "support/QuietPlatform.h"
 
 #include <benchmark/benchmark.h>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -23,34 +22,9 @@
 namespace {
 
 using velmora::bench::QuietPlatform;
-using velmora::CatalogueColumn;
 using velmora::FormationLists;
 
 constexpr int kFormationUnits = 500;
-
-// Catalogue lines of n fictional units, every column filled as the loader expects.
-QByteArray CatalogueBytes(int units) {
-    QStringList lines = {QStringLiteral("header")};
-    for (int unit = 0; unit < units; ++unit) {
-        QStringList fields(int(CatalogueColumn::Count), QStringLiteral("nd"));
-        const auto set = [&fields](CatalogueColumn column, const QString& text) {
-            fields[int(column)] = text;
-        };
-        set(CatalogueColumn::MsNo, QString::number(unit));
-        set(CatalogueColumn::Army, QStringLiteral("EFSF"));
-        set(CatalogueColumn::Name, QStringLiteral(u"ヴェルデ") + QString::number(unit));
-        set(CatalogueColumn::EquipCode, QStringLiteral("0300000"));
-        set(CatalogueColumn::Weight, QString::number(1 + unit % 30));
-        set(CatalogueColumn::Hp, QString::number(100 + unit % 50 * 10));
-        set(CatalogueColumn::Move, QStringLiteral(u"地上3"));
-        set(CatalogueColumn::Category,
-            unit % 9 == 0 ? QStringLiteral(u"一機") : QStringLiteral(u"－"));
-        set(CatalogueColumn::Repair, QStringLiteral("30"));
-        set(CatalogueColumn::Shield, unit % 2 ? QStringLiteral(u"○") : QStringLiteral(u"－"));
-        lines << fields.join(u',');
-    }
-    return "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-}
 
 FormationLists Lists(int entries, int offset) {
     FormationLists lists;
@@ -83,7 +57,7 @@ void BM_StartUp(benchmark::State& state) {
     if (state.range(0) == 0)
         WriteFile(catalogue, ReadFile(demo + QStringLiteral("/unitdata.csv")));
     else
-        WriteFile(catalogue, CatalogueBytes(int(state.range(0))));
+        WriteFile(catalogue, velmora::bench::FormationCatalogue(int(state.range(0))));
     WriteFile(QDir(folder.path()).filePath(QStringLiteral("setting.ini")),
               ReadFile(demo + QStringLiteral("/setting.ini")));
     QuietPlatform platform(folder.path());
@@ -99,7 +73,7 @@ struct Frame {
         const QString ini = QDir(folder.path()).filePath(QStringLiteral("setting.ini"));
         WriteFile(ini, "[Setting]\r\n");
         settings = std::make_unique<velmora::SettingsFile>(ini);
-        if (!catalogue.LoadFromBytes(CatalogueBytes(kFormationUnits)).ok())
+        if (!catalogue.LoadFromBytes(velmora::bench::FormationCatalogue(kFormationUnits)).ok())
             throw std::runtime_error("catalogue did not load");
         panel = std::make_unique<velmora::FormationPanel>(catalogue, *settings, platform);
         panel->RestoreCommander(3, 50, 10, 2);
@@ -141,14 +115,3 @@ void BM_UndoRedo(benchmark::State& state) {
 BENCHMARK(BM_UndoRedo)->Arg(7)->Arg(10000)->ArgName("rows")->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The window needs an application object, so this program has its own main.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,6 @@
 // Loading a stored formation: the rules' recompute over many rows, and the whole frame loading
 // a formation text of 7 to 100,000 entries (a damaged or hand-made setting.ini may hold any
 // number), with units drawn from a 500-unit catalogue so that many rows tie in HP and load.
-#include "catalogue/CatalogueLine.h"
 #include "catalogue/clsMsData.h"
 #include "formationpanel/FormationPanel.h"
 #include "formation/FormationRows.h"
@@ -10,10 +9,10 @@
 #include "system/Platform.h"
 #include "system/SettingsFile.h"
 
+#include "support/FormationCatalogue.h"
 #include "support/QuietPlatform.h"
 
 #include <benchmark/benchmark.h>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -23,34 +22,14 @@
 namespace {
 
 using velmora::bench::QuietPlatform;
-using velmora::CatalogueColumn;
 using velmora::clsMsData;
 using velmora::FormationLists;
 
 constexpr int kUnits = 500;
 
 clsMsData Catalogue() {
-    QStringList lines = {QStringLiteral("header")};
-    for (int unit = 0; unit < kUnits; ++unit) {
-        QStringList fields(int(CatalogueColumn::Count), QStringLiteral("nd"));
-        const auto set = [&fields](CatalogueColumn column, const QString& text) {
-            fields[int(column)] = text;
-        };
-        set(CatalogueColumn::MsNo, QString::number(unit));
-        set(CatalogueColumn::Army, QStringLiteral("EFSF"));
-        set(CatalogueColumn::Name, QStringLiteral(u"ヴェルデ") + QString::number(unit));
-        set(CatalogueColumn::EquipCode, QStringLiteral("0300000"));
-        set(CatalogueColumn::Weight, QString::number(1 + unit % 30));
-        set(CatalogueColumn::Hp, QString::number(100 + unit % 50 * 10));
-        set(CatalogueColumn::Move, QStringLiteral(u"地上3"));
-        set(CatalogueColumn::Category,
-            unit % 9 == 0 ? QStringLiteral(u"一機") : QStringLiteral(u"－"));
-        set(CatalogueColumn::Repair, QStringLiteral("30"));
-        set(CatalogueColumn::Shield, unit % 2 ? QStringLiteral(u"○") : QStringLiteral(u"－"));
-        lines << fields.join(u',');
-    }
     clsMsData catalogue;
-    if (!catalogue.LoadFromBytes(lines.join(QStringLiteral("\r\n")).toUtf8()).ok())
+    if (!catalogue.LoadFromBytes(velmora::bench::FormationCatalogue(kUnits)).ok())
         throw std::runtime_error("catalogue did not load");
     return catalogue;
 }
@@ -128,14 +107,3 @@ BENCHMARK(BM_ApplyFormationLists)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The frame needs an application object, so this program has its own main.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

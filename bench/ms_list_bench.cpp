@@ -7,7 +7,7 @@
 #include "formation/DeployPreview.h"
 
 #include <benchmark/benchmark.h>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -202,14 +202,3 @@ void BM_RowPreview(benchmark::State& state) {
 BENCHMARK(BM_RowPreview)->Arg(6)->Arg(7)->ArgName("formation")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// The frame needs an application object, so this program has its own main.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
