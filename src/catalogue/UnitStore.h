@@ -69,7 +69,12 @@ public:
         const CompactUnit::Span span = Unit(row).names[size_t(name)];
         return QStringView(arena_).sliced(span.at, span.size);
     }
-    QStringView Text(int row, UnitText text) const { return texts_[Unit(row).texts[size_t(text)]]; }
+    QStringView Text(int row, UnitText text) const { return texts_[TextId(row, text)]; }
+    // The shared texts by id (0 is the empty text): whatever is worked out from a text, such as a
+    // sort key, is worked out once per id rather than once per unit.
+    std::uint32_t TextId(int row, UnitText text) const { return Unit(row).texts[size_t(text)]; }
+    int TextCount() const { return int(texts_.size()); }
+    QStringView TextById(std::uint32_t id) const { return texts_[id]; }
     int Army(int row) const { return Unit(row).army; }
     bool Shield(int row) const { return Unit(row).shield; }
 
