@@ -210,26 +210,46 @@ Result<QByteArray> SettingsText::With(const QString& section,
     if (damaged_) return Damaged();
 
     // A file of plain ASCII is taken for code page 932, the encoding the program always used.
-    // Its bytes suit UTF-8 as well, and the next read takes code page 932 bytes that are also
-    // UTF-8 for UTF-8 when that reading looks likelier: such a value is written in UTF-8, with a
-    // mark when only the mark keeps it from reading as code page 932.
-    if (encoding_ == TextEncoding::Utf8 &&
-        std::none_of(lines_.begin(), lines_.end(),
-                     [](const Line& line) { return HasNonAscii(line.content); })) {
-        Result<QByteArray> out = WithEncoding(sectionName, entries, TextEncoding::Cp932, {});
-        const auto holds = [&sectionName](const SettingsEntry& entry) {
-            return EncodeWithoutMark(sectionName + entry.key + entry.value, TextEncoding::Cp932)
-                .ok();
-        };
-        if (out || out.status().code() != StatusCode::Unencodable ||
-            !std::all_of(entries.begin(), entries.end(), holds))
-            return out;
-        out = WithEncoding(sectionName, entries, TextEncoding::Utf8, {});
-        if (out || out.status().code() != StatusCode::Unencodable) return out;
+    const bool ascii = encoding_ == TextEncoding::Utf8 &&
+                       std::none_of(lines_.begin(), lines_.end(),
+                                    [](const Line& line) { return HasNonAscii(line.content); });
+    const TextEncoding encoding = ascii ? TextEncoding::Cp932 : encoding_;
+    Result<QByteArray> out = WithEncoding(sectionName, entries, encoding, ascii ? QByteArray() : mark_);
+    if (out || out.status().code() != StatusCode::Unencodable) return out;
+    // UTF-8 that would read as code page 932: the mark keeps it UTF-8.
+    if (encoding == TextEncoding::Utf8)
         return WithEncoding(sectionName, entries, TextEncoding::Utf8WithBom,
                             ByteOrderMark(TextEncoding::Utf8WithBom));
+    if (encoding != TextEncoding::Cp932) return out;
+    // Code page 932 has no mark, and the next read takes code page 932 bytes that are also
+    // UTF-8 for UTF-8 when that reading looks likelier. When only that keeps values code page
+    // 932 holds from reading back, the whole file goes into UTF-8, with a mark when only the
+    // mark keeps it from reading as code page 932.
+    const auto holds = [&sectionName](const SettingsEntry& entry) {
+        return EncodeWithoutMark(sectionName + entry.key + entry.value, TextEncoding::Cp932).ok();
+    };
+    if (!std::all_of(entries.begin(), entries.end(), holds)) return out;
+    const std::optional<SettingsText> utf8 = InUtf8();
+    if (!utf8) return out;
+    Result<QByteArray> converted = utf8->WithEncoding(sectionName, entries, TextEncoding::Utf8, {});
+    if (converted || converted.status().code() != StatusCode::Unencodable) return converted;
+    return utf8->WithEncoding(sectionName, entries, TextEncoding::Utf8WithBom,
+                              ByteOrderMark(TextEncoding::Utf8WithBom));
+}
+
+std::optional<SettingsText> SettingsText::InUtf8() const {
+    SettingsText converted(QByteArray{});
+    converted.encoding_ = TextEncoding::Utf8;
+    for (const Line& line : lines_) {
+        // Bytes that the file's encoding does not give back from their text (stray bytes) are
+        // kept only by leaving the file in its encoding.
+        const auto own = EncodeWithoutMark(line.text, encoding_);
+        if (!own || *own != line.content) return std::nullopt;
+        const auto end = EncodeWithoutMark(DecodeWithoutMark(line.end, encoding_), TextEncoding::Utf8);
+        converted.lines_.push_back(
+            {*EncodeWithoutMark(line.text, TextEncoding::Utf8), *end, line.text});
     }
-    return WithEncoding(sectionName, entries, encoding_, mark_);
+    return converted;
 }
 
 Result<QByteArray> SettingsText::WithEncoding(const QString& sectionName,

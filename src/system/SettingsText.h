@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace velmora {
@@ -32,7 +33,8 @@ public:
     // The bytes with every entry set in section, or the failure saying why that cannot be done.
     // Only the entries' lines change or are added (a new key after the last key of its
     // section, a new section at the end), in the file's encoding and line end; a file of plain
-    // ASCII takes code page 932. Refused when the bytes would read back as anything else.
+    // ASCII takes code page 932, and a code page 932 file whose new bytes would read as UTF-8
+    // goes into UTF-8 whole. Refused when the bytes would read back as anything else.
     Result<QByteArray> With(const QString& section, const QList<SettingsEntry>& entries) const;
 
 private:
@@ -45,6 +47,10 @@ private:
     // With, for a checked section name, writing new lines in encoding after mark.
     Result<QByteArray> WithEncoding(const QString& sectionName, const QList<SettingsEntry>& entries,
                                     TextEncoding encoding, const QByteArray& mark) const;
+
+    // The same lines in UTF-8 without a mark; none when a line's bytes are not the file's
+    // encoding of its text.
+    std::optional<SettingsText> InUtf8() const;
 
     // Fills in the lines' texts from the file's body, the bytes after its mark.
     void DecodeLines(QByteArrayView body);

@@ -1,15 +1,18 @@
 // Writing one key into setting.ini of arbitrary bytes. The input is a selector byte (section and
 // key), the value (UTF-8) up to the first NUL byte, then the file. A write either fails and
 // leaves the file as it was, or the key reads back as written and every other line of the file
-// is unchanged, byte for byte: the key's own line is replaced, or one line (with its section's
-// header when the section is new) is inserted. A file of plain ASCII refuses no value that code
-// page 932 can hold.
+// reads as before: byte for byte while the file keeps its encoding, as text when a code page
+// 932 file had to go into UTF-8. The key's own line is replaced, or one line (with its
+// section's header when the section is new) is inserted. A value the file's encoding holds is
+// refused only by a damaged file: half a UTF-16 character, or stray bytes that only code page
+// 932 keeps.
 #include "FuzzCheck.h"
 #include "SettingsFuzzFile.h"
 #include "catalogue/TextCodec.h"
 #include "system/SettingsFile.h"
 
 #include <QList>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 
@@ -46,6 +49,47 @@ QList<QByteArray> Lines(const QByteArray& file) {
     return lines;
 }
 
+// The encoding a write keeps: a file of plain ASCII counts as code page 932.
+velmora::TextEncoding EncodingOf(const QByteArray& file) {
+    if (!velmora::HasNonAscii(file)) return velmora::TextEncoding::Cp932;
+    return velmora::WeighedEncodingOf(file);
+}
+
+// The lines decoded, each on its own, without their ends.
+QStringList Texts(const QByteArray& file) {
+    const velmora::TextEncoding encoding = EncodingOf(file);
+    QStringList texts;
+    for (const QByteArray& line : Lines(file))
+        texts << velmora::DecodeWithoutMark(line, encoding);
+    return texts;
+}
+
+// True when a code page 932 file holds bytes that its text does not give back.
+bool HasStrayBytes(const QByteArray& file) {
+    if (EncodingOf(file) != velmora::TextEncoding::Cp932) return false;
+    for (const QByteArray& line : Lines(file)) {
+        const auto again = velmora::EncodeWithoutMark(
+            velmora::DecodeWithoutMark(line, velmora::TextEncoding::Cp932), velmora::TextEncoding::Cp932);
+        if (!again || *again != line) return true;
+    }
+    return false;
+}
+
+// Where two lists of lines differ: the lines before the first difference and after the last.
+template <typename List>
+void CheckOneLineChanged(const List& old, const List& now) {
+    qsizetype prefix = 0;
+    while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix]) ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < old.size() - prefix && suffix < now.size() - prefix &&
+           old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix])
+        ++suffix;
+    const qsizetype removed = old.size() - prefix - suffix;
+    const qsizetype added = now.size() - prefix - suffix;
+    FUZZ_REQUIRE(removed <= 1);
+    FUZZ_REQUIRE(added <= (removed == 0 ? 2 : 1));
+}
+
 // The value as a caller means it: blanks around a value are not kept by the file.
 QString Value(const QByteArray& bytes) {
     QString value = QString::fromUtf8(bytes);
@@ -75,25 +119,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray after = ReadWhole(path);
     if (!written) {
         FUZZ_REQUIRE(after == before);
-        // A file of plain ASCII takes any value that code page 932 holds on one line.
-        const bool holdable = !value.contains(u'\n') && !value.contains(u'\r') &&
-                              velmora::EncodeWithoutMark(value, velmora::TextEncoding::Cp932).ok();
-        FUZZ_REQUIRE(velmora::HasNonAscii(before) || !holdable);
+        const bool holdable =
+            !value.contains(u'\n') && !value.contains(u'\r') &&
+            velmora::EncodeWithoutMark(section + key + value, EncodingOf(before)).ok();
+        const bool halfUtf16 = (EncodingOf(before) == velmora::TextEncoding::Utf16LE ||
+                                EncodingOf(before) == velmora::TextEncoding::Utf16BE) &&
+                               before.size() % 2 != 0;
+        FUZZ_REQUIRE(!holdable || halfUtf16 || HasStrayBytes(before));
         return 0;
     }
     FUZZ_REQUIRE(settings.Read(section, key) == value);
-
-    const QList<QByteArray> old = Lines(before);
-    const QList<QByteArray> now = Lines(after);
-    qsizetype prefix = 0;
-    while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix]) ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < old.size() - prefix && suffix < now.size() - prefix &&
-           old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix])
-        ++suffix;
-    const qsizetype removed = old.size() - prefix - suffix;
-    const qsizetype added = now.size() - prefix - suffix;
-    FUZZ_REQUIRE(removed <= 1);
-    FUZZ_REQUIRE(added <= (removed == 0 ? 2 : 1));
+    if (EncodingOf(after) == EncodingOf(before) || !velmora::HasNonAscii(after))
+        CheckOneLineChanged(Lines(before), Lines(after));
+    else
+        CheckOneLineChanged(Texts(before), Texts(after));
     return 0;
 }

@@ -84,15 +84,22 @@ TEST(SettingsText, CodePage932BytesThatReadAsUtf8_inAnAsciiFile_areWrittenAsUtf8
 }
 
 // Code page 932 has no mark: once the write takes away the only bytes that are not UTF-8, the
-// rest of the file would read as UTF-8. The write is refused, saying so, and the file stays.
-TEST(SettingsText, WriteThatWouldMakeTheFileReadAsUtf8_isRefusedForWhatItIs) {
+// rest of the file would read as UTF-8, so the whole file goes into UTF-8 and every value reads
+// back as it was. Stray bytes that only code page 932 keeps leave it as it is: then refused.
+TEST(SettingsText, WriteThatWouldMakeTheFileReadAsUtf8_turnsTheFileIntoUtf8) {
     const QByteArray bytes = QByteArray("[Setting]\r\npath=\x83\x51\x81\x5B\x83\x80\r\n") +
-                             QByteArray("name=\xE8\x9B\x9F\xEF\xBD\xA4\r\n");
-    EXPECT_EQ(ValueIn(bytes, S(u"name")),
-              DecodeWithoutMark("\xE8\x9B\x9F\xEF\xBD\xA4", TextEncoding::Cp932));
-    const auto out = SettingsText(bytes).With(kSetting, {{S(u"path"), S(u"C:\\QEL")}});
-    ASSERT_FALSE(out.ok());
-    EXPECT_TRUE(out.status().message().contains(S(u"文字コードが変わって")));
+                             QByteArray("name=\xE8\x9B\x9F\xEF\xBD\xA4\n");
+    const QString name = DecodeWithoutMark("\xE8\x9B\x9F\xEF\xBD\xA4", TextEncoding::Cp932);
+    EXPECT_EQ(ValueIn(bytes, S(u"name")), name);
+    const QByteArray out = Written(bytes, S(u"path"), S(u"C:\\QEL"));
+    EXPECT_EQ(ValueIn(out, S(u"path")), S(u"C:\\QEL"));
+    EXPECT_EQ(ValueIn(out, S(u"name")), name);
+    EXPECT_EQ(out, QByteArray("[Setting]\r\npath=C:\\QEL\r\nname=") + name.toUtf8() + "\n");
+
+    const QByteArray stray = bytes + QByteArray("tail=\xC2\x80");
+    const auto refused = SettingsText(stray).With(kSetting, {{S(u"path"), S(u"C:\\QEL")}});
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.status().message().contains(S(u"文字コードが変わって")));
 }
 
 TEST(SettingsText, StrayBytesAtTheEnd_neitherBlockAWriteNorChangeTheirValue) {
