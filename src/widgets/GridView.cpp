@@ -1,6 +1,7 @@
 #include "widgets/GridView.h"
 
 #include "widgets/Twips.h"
+#include "widgets/WidestText.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -143,7 +144,6 @@ int GridView::TextMargin() const {
 
 int GridView::NeededWidth(int column) const {
     if (needed_[column] >= 0) return needed_[column];
-    const QFontMetrics metrics(font());
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     const int headerMargin =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
@@ -153,17 +153,18 @@ int GridView::NeededWidth(int column) const {
     // Cells of one column repeat their texts: each distinct text is measured once. A list far
     // longer than any real catalogue is measured on an even sample of its rows, so a refill
     // stays instant; a text the sample missed still shows whole as its tooltip.
-    constexpr int kMeasuredRows = 4096;
+    constexpr int kMeasuredRows = 1024;
     QSet<QString> measured;
-    int widestText = 0;
+    WidestText texts(font());
     const int rows = model()->rowCount();
     const int step = qMax(1, rows / kMeasuredRows);
     for (int row = 0; row < rows; row += step) {
         const QString text = model()->index(row, column).data().toString();
         if (text.isEmpty() || measured.contains(text)) continue;
         measured.insert(text);
-        widestText = qMax(widestText, metrics.horizontalAdvance(text));
+        texts.Add(text);
     }
+    const int widestText = texts.Width();
     // The grid line takes a pixel of the cell.
     const int grid = showGrid() ? 1 : 0;
     if (widestText > 0) widest = qMax(widest, widestText + TextMargin() + grid);
