@@ -153,7 +153,7 @@ int GridView::NeededWidth(int column) const {
     // Cells of one column repeat their texts: each distinct text is measured once. A list far
     // longer than any real catalogue is measured on an even sample of its rows, so a refill
     // stays instant; a text the sample missed still shows whole as its tooltip.
-    constexpr int kMeasuredRows = 1024;
+    constexpr int kMeasuredRows = 512;
     QSet<QString> measured;
     WidestText texts(font());
     const int rows = model()->rowCount();
