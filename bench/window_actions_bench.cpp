@@ -1,0 +1,98 @@
+// What a user does in the window on a catalogue of 50,000 units, each with the repaint it
+// causes: choosing a unit in the list (the unit's details follow), deploying it and undoing
+// that, and a header click on the list. Each should take less than a frame (16 ms).
+#include "app/frmMain.h"
+#include "formationpanel/FormationPanel.h"
+
+#include "support/GeneratedCatalogue.h"
+#include "support/QuietPlatform.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kUnits = 50000;
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("bench file not written");
+}
+
+// The window on a program folder with the generated catalogue, shown and painted once.
+struct Window {
+    Window() : platform(folder.path()) {
+        const QDir dir(folder.path());
+        WriteFile(dir.filePath(QStringLiteral("unitdata.csv")), velmora::bench::Catalogue(kUnits));
+        WriteFile(dir.filePath(QStringLiteral("setting.ini")),
+                  "[Setting]\r\npath=\r\nclass=2\r\nlevel=30\r\ndecoration=5\r\nskill=1\r\n");
+        window.emplace(platform);
+        if (!window->Load()) throw std::runtime_error("window did not load");
+        window->show();
+        QApplication::processEvents();
+        list = window->findChild<QTableView*>(QStringLiteral("grdMsList"));
+        if (!list || list->model()->rowCount() < 1000) throw std::runtime_error("no unit list");
+    }
+    void Choose(int row) {
+        list->setCurrentIndex(list->model()->index(row, 3));
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir folder;
+    velmora::bench::QuietPlatform platform;
+    std::optional<velmora::frmMain> window;
+    QTableView* list = nullptr;
+};
+
+Window& TheWindow() {
+    static Window window;
+    return window;
+}
+
+void BM_ChooseUnit(benchmark::State& state) {
+    Window& window = TheWindow();
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 7919) % window.list->model()->rowCount();
+        window.Choose(row);
+    }
+}
+BENCHMARK(BM_ChooseUnit)->Unit(benchmark::kMillisecond);
+
+// A click on 配備 and an undo of it: the formation, its totals, verdict and markers twice.
+void BM_DeployAndUndo(benchmark::State& state) {
+    Window& window = TheWindow();
+    window.Choose(12);
+    auto* deploy = window.window->findChild<QPushButton*>(QStringLiteral("cmdAdd"));
+    QUndoStack* undo = window.window->findChild<velmora::FormationPanel*>()->UndoStack();
+    for (auto _ : state) {
+        deploy->click();
+        QApplication::processEvents();
+        undo->undo();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DeployAndUndo)->Unit(benchmark::kMillisecond);
+
+// A header click, alternating between two columns so every click sorts again.
+void BM_HeaderClick(benchmark::State& state) {
+    Window& window = TheWindow();
+    int column = 2;
+    for (auto _ : state) {
+        column = column == 2 ? 5 : 2;
+        window.list->sortByColumn(column, Qt::AscendingOrder);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_HeaderClick)->Unit(benchmark::kMillisecond);
+
+}  // namespace
