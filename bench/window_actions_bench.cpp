@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -53,9 +54,15 @@ struct Window {
     QTableView* list = nullptr;
 };
 
+// One window for every benchmark, closed while the application still runs.
+std::unique_ptr<Window> shared;
+
 Window& TheWindow() {
-    static Window window;
-    return window;
+    if (!shared) {
+        shared = std::make_unique<Window>();
+        qAddPostRoutine([] { shared.reset(); });
+    }
+    return *shared;
 }
 
 void BM_ChooseUnit(benchmark::State& state) {

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# The start-up check, counted in instructions with callgrind so that the machine's load does not
-# matter: start to first paint (bench/first_paint) on generated catalogues of 500, 5,000 and
-# 50,000 units against the floor window, each run's peak resident set, and on 50,000 units the
-# unit list's first fill and a header's first click (weight, name, move). Fails when a figure is
-# more than 25% over its limit. Needs valgrind and a built build/.
+# The performance check. Start-up is counted in instructions with callgrind, so that the
+# machine's load does not matter: start to first paint (bench/first_paint) on generated
+# catalogues of 500, 5,000 and 50,000 units against the floor window, each run's peak resident
+# set, and on 50,000 units the unit list's first fill and a header's first click (weight, name,
+# move). What a user does on 50,000 units (choosing a unit, deploying and undoing, a header click,
+# a refill, a row's preview) and a formation of 10,000 rows recomputed with a rank are timed in
+# CPU time by their benchmarks in a short run. Fails when a figure is more than 25% over its
+# limit. Needs valgrind and a built build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=build/bench/first_paint
@@ -59,4 +62,18 @@ for column in 2 3 9; do
     check "50000 units, first click on header $column (M instructions)" \
         "$(( $(instructions '--only=velmora::MsListModel::sort*' sort "$work/u50000" "$column") / 1000000 ))" 30
 done
+
+# Milliseconds of CPU time per iteration, one benchmark at a time: <program> <filter> <limit>.
+timed() {
+    local figures
+    figures=$(build/bench/"$1" --benchmark_filter="$2" --benchmark_min_time=0.2 \
+        --benchmark_format=csv 2>/dev/null | awk -F, 'NR > 1 && $1 !~ /^"?name/ {
+            gsub(/"/, "", $1); cpu = $4; if ($5 == "us") cpu /= 1000; if ($5 == "ns") cpu /= 1e6
+            printf "%s %.2f\n", $1, cpu }')
+    [[ -n $figures ]] || { echo "FAILED  $2: no figure"; failed=1; return; }
+    while read -r name ms; do check "$name (ms of CPU)" "$ms" "$3"; done <<<"$figures"
+}
+timed window_actions_bench 'BM_(ChooseUnit|DeployAndUndo|HeaderClick)' 16
+timed ms_list_bench 'BM_PanelFill/units:50000|BM_RowPreview' 16
+timed formation_load_bench 'BM_FormationRecomputeWithRank/rows:10000' 20
 exit $failed
