@@ -1,10 +1,11 @@
 # Shared by run-demo.sh and run-tests.sh (sourced, not run): installs the Debian 12 packages the
 # build needs when some are missing, and builds the project (Release) into build/.
 
-# clang and its runtime libraries build the fuzz targets (libFuzzer and the sanitizers).
+# clang and its runtime libraries build the fuzz targets (libFuzzer and the sanitizers);
+# valgrind counts the performance check's instructions.
 VELMORA_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
                   fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n
-                  clang libclang-rt-14-dev)
+                  clang libclang-rt-14-dev valgrind)
 
 velmora_install_packages() {
     local missing=()
