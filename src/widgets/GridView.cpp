@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSet>
@@ -25,6 +26,28 @@ public:
 
 protected:
     static constexpr int kMarkStrip = 2;
+
+    // As QHeaderView measures a section, but in the header's font: QHeaderView measures in bold,
+    // as a highlighted section is drawn, and these never are; a bold face costs the start-up a
+    // font of its own.
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        ensurePolished();
+        const QVariant size = model()->headerData(logicalIndex, orientation(), Qt::SizeHintRole);
+        if (size.isValid()) return size.toSize();
+        QStyleOptionHeaderV2 option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        const QVariant font = model()->headerData(logicalIndex, orientation(), Qt::FontRole);
+        option.fontMetrics =
+            QFontMetrics(font.canConvert<QFont>() ? qvariant_cast<QFont>(font) : this->font());
+        option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        const QVariant decoration =
+            model()->headerData(logicalIndex, orientation(), Qt::DecorationRole);
+        option.icon = qvariant_cast<QIcon>(decoration);
+        if (option.icon.isNull()) option.icon = qvariant_cast<QPixmap>(decoration);
+        if (isSortIndicatorShown()) option.sortIndicator = QStyleOptionHeader::SortDown;
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
 
     void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override {
         QHeaderView::initStyleOptionForIndex(option, logicalIndex);
