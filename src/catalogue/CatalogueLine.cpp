@@ -3,6 +3,9 @@
 #include "catalogue/CatalogueRules.h"
 #include "catalogue/NumberText.h"
 
+#include <bit>
+#include <cstring>
+
 namespace velmora {
 
 namespace {
@@ -14,15 +17,32 @@ constexpr QStringView kShieldFitted = u"盾あり";
 
 bool CatalogueLine::Split(QStringView line) {
     fieldCount_ = 0;
-    const QChar* text = line.data();
+    const char16_t* const text = line.utf16();
     const qsizetype size = line.size();
     qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (text[i] != u',') continue;
+    // Marks the comma at i as a field's end; true once the line has all its fields.
+    const auto separator = [&](qsizetype i) {
         fields_[size_t(fieldCount_++)] = QStringView(text + start, i - start);
         start = i + 1;
-        if (fieldCount_ == kFieldCount) return true;
+        return fieldCount_ == kFieldCount;
+    };
+    qsizetype i = 0;
+    // Four characters at a time: a lane of word is zero where the character is a comma, and
+    // each such lane gets its high bit in commas (exactly, no carries between lanes).
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kLow15 = 0x7FFF7FFF7FFF7FFFull;
+        constexpr std::uint64_t kCommas = 0x002C002C002C002Cull;
+        for (; i + 4 <= size; i += 4) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text + i, sizeof word);
+            word ^= kCommas;
+            std::uint64_t commas = ~(((word & kLow15) + kLow15) | word) & ~kLow15;
+            for (; commas != 0; commas &= commas - 1)
+                if (separator(i + std::countr_zero(commas) / 16)) return true;
+        }
     }
+    for (; i < size; ++i)
+        if (text[i] == u',' && separator(i)) return true;
     fields_[size_t(fieldCount_++)] = QStringView(text + start, size - start);
     return fieldCount_ == kFieldCount;
 }

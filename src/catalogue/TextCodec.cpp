@@ -24,8 +24,6 @@ constexpr qsizetype kPieceBytes = 64 * 1024;
 // The most bytes decoded at a time when a line goes on and on: the converter refuses blocks of
 // half a gigabyte and more, and a smaller buffer does no harm.
 constexpr qsizetype kMaxPieceBytes = 4 * 1024 * 1024;
-// The size from which filling the code page 932 table costs less than it saves.
-constexpr qsizetype kTableBytes = 512 * 1024;
 
 }  // namespace
 
@@ -298,14 +296,10 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     qsizetype count = 0;
     bool firstPiece = true;
     if (!first.isValid() || (utf8 && !utf8Later.isValid())) return -1;
-    // A large code page 932 file decodes through a table the converter fills once, which takes
-    // a tenth of the converter's time per byte; a small one is done before the table would be.
-    const Cp932Table* table = nullptr;
-    if (!utf8 && bytes.size() >= kTableBytes) {
-        static const Cp932Table cp932Table(
-            [](QByteArrayView block) { return cp932::Decode(block); });
-        table = &cp932Table;
-    }
+    // Code page 932 decodes through a table the converter fills row by row as the text needs
+    // them, which takes a fraction of the converter's time per byte even for a small file.
+    std::optional<Cp932Table> table;
+    if (!utf8) table.emplace([](QByteArrayView block) { return cp932::Decode(block); });
     while (!rest.isEmpty()) {
         qsizetype end = rest.size();
         if (end > kPieceBytes) {

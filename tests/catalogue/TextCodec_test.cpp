@@ -143,7 +143,7 @@ QStringList WalkedLines(const QByteArray& bytes) {
 // a mark, an incomplete sequence or a lone lead byte just before the line end.
 QByteArray ManyLines(const QByteArray& perLine) {
     QByteArray bytes;
-    // Over half a megabyte: code page 932 then decodes through its table.
+    // Over half a megabyte: many pieces.
     for (int i = 0; bytes.size() < 600 * 1024; ++i) bytes += QByteArray::number(i) + perLine;
     return bytes;
 }
