@@ -1,10 +1,11 @@
 #include "catalogue/CatalogueLine.h"
 
 #include "catalogue/CatalogueRules.h"
+#include "catalogue/CharScan.h"
 #include "catalogue/NumberText.h"
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace velmora {
 
@@ -16,34 +17,18 @@ constexpr QStringView kShieldFitted = u"盾あり";
 }  // namespace
 
 bool CatalogueLine::Split(QStringView line) {
-    fieldCount_ = 0;
-    const char16_t* const text = line.utf16();
+    text_ = line.utf16();
     const qsizetype size = line.size();
-    qsizetype start = 0;
-    // Marks the comma at i as a field's end; true once the line has all its fields.
-    const auto separator = [&](qsizetype i) {
-        fields_[size_t(fieldCount_++)] = QStringView(text + start, i - start);
-        start = i + 1;
-        return fieldCount_ == kFieldCount;
-    };
+    // The end of each field is a comma, sixteen characters looked at a step, or the line's end.
+    int ends = 0;
     qsizetype i = 0;
-    // Four characters at a time: a lane of word is zero where the character is a comma, and
-    // each such lane gets its high bit in commas (exactly, no carries between lanes).
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kLow15 = 0x7FFF7FFF7FFF7FFFull;
-        constexpr std::uint64_t kCommas = 0x002C002C002C002Cull;
-        for (; i + 4 <= size; i += 4) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, text + i, sizeof word);
-            word ^= kCommas;
-            std::uint64_t commas = ~(((word & kLow15) + kLow15) | word) & ~kLow15;
-            for (; commas != 0; commas &= commas - 1)
-                if (separator(i + std::countr_zero(commas) / 16)) return true;
-        }
-    }
-    for (; i < size; ++i)
-        if (text[i] == u',' && separator(i)) return true;
-    fields_[size_t(fieldCount_++)] = QStringView(text + start, size - start);
+    for (; i + 16 <= size && ends < kFieldCount; i += 16)
+        for (unsigned commas = scan::CharMask16(text_ + i, u','); commas != 0; commas &= commas - 1)
+            ends_[size_t(ends++)] = i + std::countr_zero(commas);
+    for (; i < size && ends < kFieldCount; ++i)
+        if (text_[i] == u',') ends_[size_t(ends++)] = i;
+    if (ends < kFieldCount) ends_[size_t(ends++)] = size;
+    fieldCount_ = std::min(ends, kFieldCount);
     return fieldCount_ == kFieldCount;
 }
 
@@ -53,8 +38,7 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     const QChar* begin = Field(k, Name).data();
     const QStringView last = Field(k, Detach);
     const QStringView fields(begin, last.data() + last.size() - begin);
-    const auto it = weapons_.constFind(fields);
-    if (it != weapons_.constEnd()) return it->id;
+    if (const std::uint32_t* id = weapons_.Find(fields)) return *id;
     typWeapon weapon;
     weapon.Name = rules::WeaponName(Field(k, Name));
     weapon.Attribute = rules::DashDefault(Field(k, Attribute));
@@ -70,17 +54,16 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     weapon.DefaultEquipped = FlagOff();
     weapon.Option = FlagOff();
     weapon.Equipped = FlagOff();
-    WeaponEntry entry{fields.toString(), store_.AddWeapon(weapon)};
-    const QStringView key = entry.fields;
-    return weapons_.emplace(key, std::move(entry))->id;
+    const std::uint32_t id = store_.AddWeapon(weapon);
+    weapons_.Insert(fields, id);
+    return id;
 }
 
 void CatalogueLine::Fill() {
     using enum CatalogueColumn;
-    const QStringView picture = Field(Picture);
-    const QString imageBase = rules::ImageBase(picture);
-    const QString imageName = rules::ImageName(picture);
-    CompactUnit& unit = store_.AddUnit({Field(MsNo), Field(Name), imageName, imageBase});
+    const QStringView imageName = rules::ImageName(Field(Picture));
+    CompactUnit& unit = store_.AddUnit(
+        {Field(MsNo), Field(Name), imageName, rules::ImageBaseOfName(imageName)});
     const auto set = [&unit](UnitText text, std::uint32_t id) { unit.texts[size_t(text)] = id; };
     const QStringView move = Field(Move);
     unit.army = std::int8_t(rules::Army(Field(Army)));

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "catalogue/CatalogueRules.h"
+#include "catalogue/FieldMap.h"
 #include "catalogue/TextPool.h"
 #include "catalogue/UnitRecord.h"
 #include "catalogue/UnitStore.h"
 
-#include <QHash>
 #include <QStringView>
 #include <array>
 #include <cstdint>
@@ -77,19 +77,20 @@ public:
     void Fill();
 
 private:
-    QStringView Field(CatalogueColumn column) const { return fields_[size_t(column)]; }
+    QStringView Field(int index) const {
+        const qsizetype start = index == 0 ? 0 : ends_[size_t(index - 1)] + 1;
+        return QStringView(text_ + start, ends_[size_t(index)] - start);
+    }
+    QStringView Field(CatalogueColumn column) const { return Field(int(column)); }
     QStringView Field(int k, WeaponColumn column) const {
-        return fields_[size_t(WeaponColumnIndex(k, column))];
+        return Field(WeaponColumnIndex(k, column));
     }
     std::uint32_t Weapon(int k);
 
-    struct WeaponEntry {
-        QString fields;  // owns the characters the entry's key views
-        std::uint32_t id = 0;
-    };
-
     UnitStore& store_;
-    std::array<QStringView, kFieldCount> fields_;
+    const char16_t* text_ = nullptr;
+    // Where each field of the line ends; a step of the split may find up to sixteen commas more.
+    std::array<qsizetype, kFieldCount + 16> ends_{};
     int fieldCount_ = 0;
     TextPool texts_{rules::Text, store_};
     TextPool numbers_{rules::Numeric, store_};
@@ -99,7 +100,7 @@ private:
                         store_};
     TextPool moves_{rules::Move, store_};
     TextPool categories_{rules::Category, store_};
-    QHash<QStringView, WeaponEntry> weapons_;
+    FieldMap weapons_;  // a weapon's ten fields as written -> its id
 };
 
 }  // namespace velmora

@@ -86,19 +86,12 @@ QString ReFormatted(QStringView field) {
     return NumberText(num::Val(field.toString()));
 }
 
-// The picture's file name before its first "."; ok is false when the path has no "/" or that
-// name no ".".
-QStringView ImageStem(QStringView field, bool& ok) {
-    ok = false;
-    const qsizetype slash = field.indexOf(u'/');
-    if (slash < 0) return {};
-    const qsizetype nextSlash = field.indexOf(u'/', slash + 1);
-    const QStringView part =
-        nextSlash < 0 ? field.mid(slash + 1) : field.mid(slash + 1, nextSlash - slash - 1);
-    const qsizetype dot = part.indexOf(u'.');
-    if (dot < 0) return {};
-    ok = true;
-    return part.left(dot);
+// The index of the first c in a short field from from on, or -1: a plain loop costs less than
+// a search made for long texts.
+qsizetype Find(QStringView field, char16_t c, qsizetype from = 0) {
+    for (qsizetype i = from; i < field.size(); ++i)
+        if (field[i] == c) return i;
+    return -1;
 }
 
 QString WithoutTimes(QStringView field) {
@@ -140,20 +133,25 @@ int Army(QStringView field) {
 
 QString SecondChar(QStringView field) { return CharAt(field, 1); }
 
-QString ImageName(QStringView field) {
-    bool ok = false;
-    return ImageStem(field, ok).toString();
+QStringView ImageName(QStringView field) {
+    const qsizetype slash = Find(field, u'/');
+    if (slash < 0) return {};
+    const qsizetype nextSlash = Find(field, u'/', slash + 1);
+    const QStringView part =
+        nextSlash < 0 ? field.mid(slash + 1) : field.mid(slash + 1, nextSlash - slash - 1);
+    const qsizetype dot = Find(part, u'.');
+    if (dot < 0) return {};
+    return part.left(dot);
 }
 
-QString ImageBase(QStringView field) {
-    bool ok = false;
-    const QStringView stem = ImageStem(field, ok);
-    if (!ok) return QString();
-    const qsizetype first = stem.indexOf(u'_');
-    if (first < 0) return QString();
-    const qsizetype second = stem.indexOf(u'_', first + 1);
-    if (second < 0 || stem.indexOf(u'_', second + 1) >= 0) return QString();
-    return stem.left(second).toString();
+QStringView ImageBase(QStringView field) { return ImageBaseOfName(ImageName(field)); }
+
+QStringView ImageBaseOfName(QStringView name) {
+    const qsizetype first = Find(name, u'_');
+    if (first < 0) return {};
+    const qsizetype second = Find(name, u'_', first + 1);
+    if (second < 0 || Find(name, u'_', second + 1) >= 0) return {};
+    return name.left(second);
 }
 
 QString Weight(QStringView field) { return IsMissing(field) ? QStringLiteral(u"99") : Text(field); }

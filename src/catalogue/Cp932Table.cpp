@@ -1,37 +1,16 @@
 #include "catalogue/Cp932Table.h"
 
+#include "catalogue/CharScan.h"
+
 #include <QList>
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 
 namespace velmora {
 
 namespace {
 
 bool IsLead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0; }
-
-constexpr std::uint64_t EveryByte(std::uint8_t byte) { return 0x0101010101010101ull * byte; }
-
-// How many of the eight bytes of word, in memory order, are printable ASCII (0x20..0x7E) before
-// the first that is not: most of a catalogue is. The tests work on all bytes at once, without
-// carries between them.
-int PrintableAsciiPrefix(std::uint64_t word) {
-    const std::uint64_t high = EveryByte(0x80);
-    const std::uint64_t low7 = EveryByte(0x7F);
-    const std::uint64_t seven = word & low7;
-    // A byte's high bit is set by adding 0x60 when it is 0x20 or more, and by adding 0x7F to its
-    // difference from 0x7F unless it is 0x7F.
-    const std::uint64_t belowSpace = ~(seven + EveryByte(0x60)) & high;
-    const std::uint64_t isDelete = ~((seven ^ low7) + low7) & high;
-    const std::uint64_t stop = (word & high) | belowSpace | isDelete;
-    if constexpr (std::endian::native == std::endian::little)
-        return stop == 0 ? 8 : std::countr_zero(stop) / 8;
-    else
-        return stop == 0 ? 8 : std::countl_zero(stop) / 8;
-}
 
 // Each group a block of the converter's text holds, between the line feeds that start groups:
 // the characters of the groups one by one, or nothing when they do not come back one per group.
@@ -62,6 +41,8 @@ Cp932Table::Cp932Table(Converter converter)
     : converter_(std::move(converter)), pairs_(size_t(256) * 256, 0) {
     single_.fill(kUnknown);
     single_['\n'] = '\n';
+    for (int byte = 0x80; byte < 256; ++byte)
+        if (IsLead(uchar(byte))) single_[size_t(byte)] = kLead;
     // Each byte that can stand alone after a line feed, which no sequence takes in, all in one
     // block for the converter.
     QByteArray block;
@@ -108,43 +89,33 @@ QChar* Cp932Table::Decode(QByteArrayView bytes, QChar* out) {
     const auto* at = reinterpret_cast<const uchar*>(bytes.data());
     const auto* const end = at + bytes.size();
     while (at < end) {
+        // Printable ASCII sixteen bytes at a time while it is itself (the converter may swap
+        // control characters); the first other byte goes on below. out stays behind at, so
+        // there is room for the sixteen characters written.
+        if (*at < 0x80 && printableAsciiIsItself_ && end - at >= 16) {
+            const int run = scan::PrintableAsciiPrefix16(at, out);
+            at += run;
+            out += run;
+            if (run == 16) continue;
+        }
+        // Runs of double-byte characters: only a lead byte's row holds characters, so a pair
+        // found says that its first byte is a lead byte.
+        char16_t pair = 0;
+        while (end - at >= 2 && (pair = pairs_[size_t(at[0]) << 8 | at[1]]) != 0) {
+            *out++ = QChar(pair);
+            at += 2;
+        }
+        if (at == end) break;
         const uchar byte = *at;
-        if (byte < 0x80) {
-            // Printable ASCII eight bytes at a time, while it is itself (the converter may swap
-            // control characters); the first other byte goes on below.
-            if (printableAsciiIsItself_) {
-                std::uint64_t word = 0;
-                int run = 8;
-                while (run == 8 && end - at >= 8) {
-                    std::memcpy(&word, at, 8);
-                    run = PrintableAsciiPrefix(word);
-                    // All eight are written; out stays behind at, so there is room.
-                    for (int i = 0; i < 8; ++i) out[i] = QChar(char16_t(at[i]));
-                    at += run;
-                    out += run;
-                }
-                if (at == end) break;
-                if (*at >= 0x80) continue;
-            }
-            const int c = single_[*at];
-            if (c == kUnknown) return nullptr;
+        const int c = single_[byte];
+        if (c >= 0) {
             *out++ = QChar(char16_t(c));
             ++at;
             continue;
         }
-        if (IsLead(byte)) {
-            if (at + 1 == end) return nullptr;
-            if (!rowFilled_[byte]) FillRow(byte);
-            const char16_t c = pairs_[size_t(byte) << 8 | at[1]];
-            if (c == 0) return nullptr;
-            *out++ = QChar(c);
-            at += 2;
-            continue;
-        }
-        const int c = single_[byte];
-        if (c == kUnknown) return nullptr;
-        *out++ = QChar(char16_t(c));
-        ++at;
+        // A lead byte whose pair was not found: its row is new, or the pair has no character.
+        if (c != kLead || at + 1 == end || rowFilled_[byte]) return nullptr;
+        FillRow(byte);
     }
     return out;
 }

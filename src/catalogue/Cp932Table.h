@@ -31,12 +31,13 @@ public:
 
 private:
     static constexpr int kUnknown = -1;
+    static constexpr int kLead = -2;
 
     // Fills the pairs of lead byte lead.
     void FillRow(uchar lead);
 
     Converter converter_;
-    std::array<int, 256> single_{};  // the character of a byte standing alone
+    std::array<int, 256> single_{};  // the character of a byte standing alone, or kLead
     std::array<bool, 256> rowFilled_{};
     std::vector<char16_t> pairs_;    // lead << 8 | trail -> character; 0 when unknown
     bool printableAsciiIsItself_ = false;

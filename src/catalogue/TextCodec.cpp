@@ -1,6 +1,7 @@
 #include "catalogue/TextCodec.h"
 
 #include "catalogue/Cp932.h"
+#include "catalogue/CharScan.h"
 #include "catalogue/Cp932Table.h"
 
 #include <QStringDecoder>
@@ -331,7 +332,7 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
         const QStringView text(buffer.data(), size);
         qsizetype start = 0;
         qsizetype feed = 0;
-        while ((feed = text.indexOf(u'\n', start)) >= 0) {
+        while ((feed = scan::IndexOf(text, u'\n', start)) >= 0) {
             qsizetype lineEnd = feed;
             if (lineEnd > start && text[lineEnd - 1] == u'\r') --lineEnd;
             onLine(text.sliced(start, lineEnd - start));

@@ -1,6 +1,7 @@
 #include "catalogue/clsMsData.h"
 
 #include "catalogue/CatalogueLine.h"
+#include "catalogue/CharScan.h"
 #include "catalogue/TextCodec.h"
 #include "catalogue/clsFncFile.h"
 
@@ -14,8 +15,8 @@ namespace velmora {
 
 namespace {
 
-// The lines holding at least as many comma bytes as a unit line has separators; memchr and
-// std::count go through the bytes several at a time.
+// The lines holding at least as many comma bytes as a unit line has separators; both searches
+// go through the bytes several at a time.
 qsizetype LinesWithFields(const QByteArray& bytes) {
     constexpr std::ptrdiff_t kSeparators = CatalogueLine::kFieldCount - 1;
     qsizetype lines = 0;
@@ -24,7 +25,7 @@ qsizetype LinesWithFields(const QByteArray& bytes) {
     while (at < end) {
         const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
         const char* const lineEnd = feed ? feed : end;
-        if (lineEnd - at >= kSeparators && std::count(at, lineEnd, ',') >= kSeparators) ++lines;
+        if (lineEnd - at >= kSeparators && scan::Count(at, lineEnd - at, ',') >= kSeparators) ++lines;
         at = lineEnd + 1;
     }
     return lines;
