@@ -11,7 +11,10 @@ namespace velmora {
 namespace {
 
 constexpr int kFirstBits = 6;
-constexpr qsizetype kBlockChars = 32 * 1024;
+// Blocks of key characters grow from small, so that the many small maps of a small file stay
+// small.
+constexpr qsizetype kFirstBlockChars = 256;
+constexpr qsizetype kMaxBlockChars = 32 * 1024;
 constexpr std::uint64_t kOdd = 0x9E3779B97F4A7C15ull;
 
 // One word into the hash: the product carries every bit upwards, the rotation brings the top
@@ -83,8 +86,10 @@ const char16_t* FieldMap::Keep(QStringView key) {
     // An empty key still needs a place to point at, to tell its slot from an empty one.
     const qsizetype size = std::max<qsizetype>(key.size(), 1);
     if (size > room_) {
-        const qsizetype block = std::max(size, kBlockChars);
-        blocks_.push_back(std::make_unique<char16_t[]>(size_t(block)));
+        const qsizetype grown = blocks_.empty() ? kFirstBlockChars : 2 * blockChars_;
+        blockChars_ = std::min(grown, kMaxBlockChars);
+        const qsizetype block = std::max(size, blockChars_);
+        blocks_.push_back(std::make_unique_for_overwrite<char16_t[]>(size_t(block)));
         free_ = blocks_.back().get();
         room_ = block;
     }

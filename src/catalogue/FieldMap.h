@@ -40,6 +40,7 @@ private:
     std::vector<std::unique_ptr<char16_t[]>> blocks_;
     char16_t* free_ = nullptr;
     qsizetype room_ = 0;
+    qsizetype blockChars_ = 0;  // the size of the last block, unless a key needed more
 };
 
 }  // namespace velmora

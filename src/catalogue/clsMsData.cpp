@@ -16,17 +16,20 @@ namespace velmora {
 namespace {
 
 // The lines holding at least as many comma bytes as a unit line has separators; both searches
-// go through the bytes several at a time.
-qsizetype LinesWithFields(const QByteArray& bytes) {
+// go through the bytes several at a time. The parts end with whole lines.
+qsizetype LinesWithFields(const std::vector<QByteArray>& parts) {
     constexpr std::ptrdiff_t kSeparators = CatalogueLine::kFieldCount - 1;
     qsizetype lines = 0;
-    const char* at = bytes.constData();
-    const char* const end = at + bytes.size();
-    while (at < end) {
-        const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
-        const char* const lineEnd = feed ? feed : end;
-        if (lineEnd - at >= kSeparators && scan::Count(at, lineEnd - at, ',') >= kSeparators) ++lines;
-        at = lineEnd + 1;
+    for (const QByteArray& part : parts) {
+        const char* at = part.constData();
+        const char* const end = at + part.size();
+        while (at < end) {
+            const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+            const char* const lineEnd = feed ? feed : end;
+            if (lineEnd - at >= kSeparators && scan::Count(at, lineEnd - at, ',') >= kSeparators)
+                ++lines;
+            at = lineEnd + 1;
+        }
     }
     return lines;
 }
@@ -44,15 +47,15 @@ quint64 NextLoadStamp() {
 
 Status clsMsData::SetDataSource(const QString& path) {
     // A missing catalogue loads as an empty one, whose message says that it holds no unit.
-    if (!QFileInfo(path).isFile()) return LoadRead(QByteArray(), path);
-    return LoadRead(clsFncFile::Read(path), path);
+    if (!QFileInfo(path).isFile()) return LoadRead(std::vector<QByteArray>(), path);
+    return LoadRead(clsFncFile::ReadInParts(path), path);
 }
 
 Status clsMsData::SetDataSource(QIODevice& file, const QString& path) {
-    return LoadRead(clsFncFile::ReadAll(file, path), path);
+    return LoadRead(clsFncFile::ReadAllInParts(file, path), path);
 }
 
-Status clsMsData::LoadRead(const Result<QByteArray>& read, const QString& path) {
+Status clsMsData::LoadRead(Result<std::vector<QByteArray>> read, const QString& path) {
     if (!read) {
         loadStamp_ = NextLoadStamp();
         units_ = std::make_shared<UnitStore>();
@@ -62,14 +65,14 @@ Status clsMsData::LoadRead(const Result<QByteArray>& read, const QString& path) 
         return read.status();
     }
     const QString fileName = QFileInfo(path).fileName();
-    return LoadMsData(*read, fileName.isEmpty() ? CatalogueFileName() : fileName);
+    return LoadMsData(*std::move(read), fileName.isEmpty() ? CatalogueFileName() : fileName);
 }
 
 Status clsMsData::LoadFromBytes(const QByteArray& bytes) {
-    return LoadMsData(bytes, CatalogueFileName());
+    return LoadMsData({bytes}, CatalogueFileName());
 }
 
-Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
+Status clsMsData::LoadMsData(std::vector<QByteArray> parts, const QString& fileName) {
     loadStamp_ = NextLoadStamp();
     units_ = std::make_shared<UnitStore>();
     indexByMsNo_.clear();
@@ -78,13 +81,14 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
     // be units, those with a field separator byte for each field, bound them without letting
     // empty lines or one overlong line ask for memory that no unit needs.
     auto units = std::make_shared<UnitStore>();
-    units->Reserve(LinesWithFields(bytes));
+    units->Reserve(LinesWithFields(parts));
     CatalogueLine line(*units);
     Status status = Status::Ok();
     qsizetype number = 0;
     // Every line is counted, even after a failure; the first line is the header, whatever it
     // holds.
-    const qsizetype count = ForEachLine(bytes, [&](QStringView text) {
+    // Each part is let go once read, so the file is not held whole next to its units.
+    const qsizetype count = ForEachLine(std::move(parts), [&](QStringView text) {
         ++number;
         if (number == 1 || text.isEmpty() || !status) return;
         if (!line.Split(text)) {
