@@ -59,8 +59,8 @@ constexpr int WeaponColumnIndex(int k, WeaponColumn column) {
 
 // One unit line of the catalogue: splits it into its comma-separated fields (no quoting of any
 // kind) and adds them to a store as a compact unit. The views point into the line, which must
-// outlive the object's use. Each distinct field, and each distinct weapon (its ten fields as
-// written), goes through its rule once per object.
+// outlive the object's use. Each distinct field goes through its rule once per object, and each
+// distinct weapon (its ten fields as written) is looked up field by field once.
 class CatalogueLine {
 public:
     explicit CatalogueLine(UnitStore& store) : store_(store) {}
@@ -100,6 +100,13 @@ private:
                         store_};
     TextPool moves_{rules::Move, store_};
     TextPool categories_{rules::Category, store_};
+    TextPool weaponNames_{rules::WeaponName, store_};
+    TextPool dashDefaults_{rules::DashDefault, store_};
+    TextPool numbersOrZero_{rules::NumberOrZero, store_};
+    TextPool shots_{rules::Shots, store_};
+    TextPool numbersOrDashes_{rules::NumberOrDashes, store_};
+    TextPool antiAirs_{rules::AntiAir, store_};
+    TextPool detaches_{rules::Detach, store_};
     FieldMap weapons_;  // a weapon's ten fields as written -> its id
 };
 
