@@ -25,25 +25,43 @@ constexpr int kSharedMin = -999;
 constexpr int kSharedMax = 9999;
 constexpr qsizetype kSharedSlot = 6;  // "-999" or "9999" and a terminating zero
 
+constexpr int kSharedCount = kSharedMax - kSharedMin + 1;
+
+// The digits of every shared number, worked out by the compiler.
+struct SharedDigits {
+    char16_t chars[kSharedCount * kSharedSlot] = {};
+    qsizetype sizes[kSharedCount] = {};
+};
+
+constexpr SharedDigits MakeSharedDigits() {
+    SharedDigits digits;
+    for (int v = kSharedMin; v <= kSharedMax; ++v) {
+        char16_t text[kSharedSlot] = {};
+        qsizetype begin = kSharedSlot;
+        int rest = v < 0 ? -v : v;
+        do {
+            text[--begin] = char16_t(u'0' + rest % 10);
+            rest /= 10;
+        } while (rest > 0);
+        if (v < 0) text[--begin] = u'-';
+        const int index = v - kSharedMin;
+        for (qsizetype i = begin; i < kSharedSlot; ++i)
+            digits.chars[index * kSharedSlot + (i - begin)] = text[i];
+        digits.sizes[index] = kSharedSlot - begin;
+    }
+    return digits;
+}
+
+constexpr SharedDigits kSharedDigits = MakeSharedDigits();
+
 const QString& SharedNumber(int value) {
-    static char16_t buffer[(kSharedMax - kSharedMin + 1) * kSharedSlot] = {};
     static const std::vector<QString> texts = [] {
         std::vector<QString> t;
-        t.reserve(kSharedMax - kSharedMin + 1);
-        for (int v = kSharedMin; v <= kSharedMax; ++v) {
-            char16_t digits[kSharedSlot];
-            qsizetype begin = kSharedSlot;
-            int rest = v < 0 ? -v : v;
-            do {
-                digits[--begin] = char16_t(u'0' + rest % 10);
-                rest /= 10;
-            } while (rest > 0);
-            if (v < 0) digits[--begin] = u'-';
-            char16_t* slot = buffer + (v - kSharedMin) * kSharedSlot;
-            const qsizetype length = kSharedSlot - begin;
-            std::copy(digits + begin, digits + kSharedSlot, slot);
-            slot[length] = u'\0';
-            t.push_back(QString::fromRawData(reinterpret_cast<const QChar*>(slot), length));
+        t.reserve(kSharedCount);
+        for (int index = 0; index < kSharedCount; ++index) {
+            // Without a header the text refers to the digits in place and is never freed.
+            auto* chars = const_cast<char16_t*>(kSharedDigits.chars + index * kSharedSlot);
+            t.emplace_back(QString::DataPointer(nullptr, chars, kSharedDigits.sizes[index]));
         }
         return t;
     }();
