@@ -45,5 +45,41 @@ TEST(Cp932Table, LeadByteWithoutItsTrailIsLeftToTheConverter) {
     EXPECT_EQ(TableText(table, QByteArray("\x83\x4B\x81\x7C")), QString::fromUtf16(u"ガ－"));
 }
 
+// Rows of pairs are filled as their lead byte comes up, each once.
+TEST(Cp932Table, FillsTheRowOfALeadByteWhenItFirstComesUp) {
+    int calls = 0;
+    Cp932Table table([&](QByteArrayView bytes) {
+        ++calls;
+        return Converter(bytes);
+    });
+    const int singles = calls;
+    EXPECT_EQ(table.PairCount(), 0);
+    EXPECT_EQ(TableText(table, QByteArray("\x83\x4B\x83\x93")), QString::fromUtf16(u"ガン"));
+    EXPECT_EQ(calls, singles + 1);
+    EXPECT_GT(table.PairCount(), 0);
+    EXPECT_LE(table.PairCount(), 188);
+    EXPECT_EQ(TableText(table, QByteArray("a\x83\x41")), QString::fromUtf16(u"aア"));
+    EXPECT_EQ(calls, singles + 1);
+}
+
+// Printable ASCII goes sixteen bytes at a time; whatever ends a run (a control character the
+// converter may change, a byte from 0x80 on, a double-byte character, the end of the bytes)
+// comes out as the converter has it, at every place in and around a step.
+TEST(Cp932Table, RunsOfAsciiEndAnywhereAsTheConverterEndsThem) {
+    Cp932Table table(Converter);
+    const QList<QByteArray> stops = {QByteArray(1, '\0'), "\t", "\r", "\n", "\x1A", "\x1C",
+                                     "\x7F", "\x80", "\xA1", "\xDF", "\x83\x4B", "\x88\x9F"};
+    for (int before = 0; before <= 34; ++before) {
+        for (const QByteArray& stop : stops) {
+            for (const int after : {0, 1, 15, 16, 17}) {
+                const QByteArray bytes = QByteArray(before, 'a') + stop + QByteArray(after, '~');
+                const std::optional<QString> text = TableText(table, bytes);
+                ASSERT_TRUE(text.has_value()) << bytes.toHex().constData();
+                EXPECT_EQ(*text, Converter(bytes)) << bytes.toHex().constData();
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora
