@@ -10,7 +10,7 @@
 #endif
 
 // Looks at sixteen characters or bytes of a text at once: its line feeds, the commas between a
-// line's fields (or the comma bytes of a file), and the runs of printable ASCII that most of a catalogue is. With SSE2 (every x86-64
+// line's fields, and the runs of printable ASCII that most of a catalogue is. With SSE2 (every x86-64
 // processor) a few instructions a step; elsewhere the same answers one at a time.
 namespace velmora::scan {
 
@@ -64,28 +64,6 @@ inline int PrintableAsciiPrefix16(const unsigned char* at, QChar* out) {
     }
     return run;
 #endif
-}
-
-// How many of the size bytes from at are c.
-inline qsizetype Count(const char* at, qsizetype size, char c) {
-    qsizetype count = 0;
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    // Each byte of sums counts up to 255 finds of its lane before they are added up.
-    const __m128i wanted = _mm_set1_epi8(c);
-    const __m128i zero = _mm_setzero_si128();
-    while (i + 16 <= size) {
-        __m128i sums = zero;
-        for (int step = 0; step < 255 && i + 16 <= size; ++step, i += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + i));
-            sums = _mm_sub_epi8(sums, _mm_cmpeq_epi8(bytes, wanted));
-        }
-        const __m128i total = _mm_sad_epu8(sums, zero);
-        count += _mm_cvtsi128_si32(total) + _mm_extract_epi16(total, 4);
-    }
-#endif
-    for (; i < size; ++i) count += at[i] == c;
-    return count;
 }
 
 }  // namespace velmora::scan

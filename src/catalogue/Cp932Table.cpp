@@ -5,12 +5,22 @@
 #include <QList>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace velmora {
 
 namespace {
 
 bool IsLead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0; }
+
+// Where the pair of bytes at at is in the table: the two bytes as one word in the machine's own
+// order, read with one load.
+size_t PairIndex(const uchar* at) {
+    std::uint16_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
 
 // Each group a block of the converter's text holds, between the line feeds that start groups:
 // the characters of the groups one by one, or nothing when they do not come back one per group.
@@ -81,13 +91,17 @@ void Cp932Table::FillRow(uchar lead) {
     }
     const QString text = converter_(QByteArrayView(block, 3 * count));
     const std::vector<QStringView> texts = Groups(text, size_t(count));
-    for (size_t i = 0; i < texts.size(); ++i)
-        pairs_[size_t(lead) << 8 | size_t(trails[i])] = OneCharacter(texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const uchar pair[2] = {lead, uchar(trails[i])};
+        pairs_[PairIndex(pair)] = OneCharacter(texts[i]);
+    }
 }
 
 QChar* Cp932Table::Decode(QByteArrayView bytes, QChar* out) {
     const auto* at = reinterpret_cast<const uchar*>(bytes.data());
     const auto* const end = at + bytes.size();
+    // Held here: the compiler cannot tell that writing characters leaves the vector alone.
+    const char16_t* const pairs = pairs_.data();
     while (at < end) {
         // Printable ASCII sixteen bytes at a time while it is itself (the converter may swap
         // control characters); the first other byte goes on below. out stays behind at, so
@@ -101,7 +115,7 @@ QChar* Cp932Table::Decode(QByteArrayView bytes, QChar* out) {
         // Runs of double-byte characters: only a lead byte's row holds characters, so a pair
         // found says that its first byte is a lead byte.
         char16_t pair = 0;
-        while (end - at >= 2 && (pair = pairs_[size_t(at[0]) << 8 | at[1]]) != 0) {
+        while (end - at >= 2 && (pair = pairs[PairIndex(at)]) != 0) {
             *out++ = QChar(pair);
             at += 2;
         }

@@ -39,7 +39,7 @@ private:
     Converter converter_;
     std::array<int, 256> single_{};  // the character of a byte standing alone, or kLead
     std::array<bool, 256> rowFilled_{};
-    std::vector<char16_t> pairs_;    // lead << 8 | trail -> character; 0 when unknown
+    std::vector<char16_t> pairs_;    // the lead and trail bytes as a word -> character; 0 when unknown
     bool printableAsciiIsItself_ = false;
 };
 

@@ -38,7 +38,7 @@ CompactUnit& UnitStore::AddUnit(const std::array<QStringView, size_t(UnitName::C
             continue;
         }
         unit.names[i] = {std::uint32_t(arena_.size()), std::uint32_t(names[i].size())};
-        arena_.append(names[i]);
+        arena_.insert(arena_.end(), names[i].utf16(), names[i].utf16() + names[i].size());
     }
     return unit;
 }

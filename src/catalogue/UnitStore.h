@@ -79,12 +79,11 @@ public:
     std::uint32_t AddWeapon(const CompactWeapon& weapon);
     // Appends a unit; its names are copied into the arena.
     CompactUnit& AddUnit(const std::array<QStringView, size_t(UnitName::Count)>& names);
-    void Reserve(qsizetype units) { units_.reserve(size_t(units)); }
 
     // Row 1..UnitCount(); views stay valid while the store lives unchanged.
     QStringView Name(int row, UnitName name) const {
         const CompactUnit::Span span = Unit(row).names[size_t(name)];
-        return QStringView(arena_).sliced(span.at, span.size);
+        return QStringView(arena_.data() + span.at, span.size);
     }
     QStringView Text(int row, UnitText text) const { return texts_[TextId(row, text)]; }
     // The shared texts by id (0 is the empty text): whatever is worked out from a text, such as a
@@ -101,7 +100,7 @@ public:
 private:
     const CompactUnit& Unit(int row) const { return units_[size_t(row - 1)]; }
 
-    QString arena_;
+    std::vector<char16_t> arena_;
     std::vector<QString> texts_;  // id 0 is the empty text
     std::vector<CompactWeapon> weapons_;
     std::vector<CompactUnit> units_;

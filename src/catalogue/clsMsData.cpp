@@ -1,38 +1,16 @@
 #include "catalogue/clsMsData.h"
 
 #include "catalogue/CatalogueLine.h"
-#include "catalogue/CharScan.h"
 #include "catalogue/TextCodec.h"
 #include "catalogue/clsFncFile.h"
 
 #include <QFileInfo>
 
-#include <algorithm>
 #include <atomic>
-#include <cstring>
 
 namespace velmora {
 
 namespace {
-
-// The lines holding at least as many comma bytes as a unit line has separators; both searches
-// go through the bytes several at a time. The parts end with whole lines.
-qsizetype LinesWithFields(const std::vector<QByteArray>& parts) {
-    constexpr std::ptrdiff_t kSeparators = CatalogueLine::kFieldCount - 1;
-    qsizetype lines = 0;
-    for (const QByteArray& part : parts) {
-        const char* at = part.constData();
-        const char* const end = at + part.size();
-        while (at < end) {
-            const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
-            const char* const lineEnd = feed ? feed : end;
-            if (lineEnd - at >= kSeparators && scan::Count(at, lineEnd - at, ',') >= kSeparators)
-                ++lines;
-            at = lineEnd + 1;
-        }
-    }
-    return lines;
-}
 
 // The catalogue's own name, for messages about bytes that did not come from a named file.
 QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
@@ -77,11 +55,9 @@ Status clsMsData::LoadMsData(std::vector<QByteArray> parts, const QString& fileN
     units_ = std::make_shared<UnitStore>();
     indexByMsNo_.clear();
     records_.clear();
-    // Growing the units as they come would hold them twice at every step; the lines that can
-    // be units, those with a field separator byte for each field, bound them without letting
-    // empty lines or one overlong line ask for memory that no unit needs.
+    // The units grow as they come: nothing is reserved from a count that the file could
+    // inflate, and the parts already read are let go meanwhile.
     auto units = std::make_shared<UnitStore>();
-    units->Reserve(LinesWithFields(parts));
     CatalogueLine line(*units);
     Status status = Status::Ok();
     qsizetype number = 0;
