@@ -58,6 +58,15 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     return id;
 }
 
+const CatalogueLine::MoveTexts& CatalogueLine::Moves(QStringView field) {
+    if (const std::uint32_t* index = moveIndex_.Find(field)) return moves_[*index];
+    moveIndex_.Insert(field, std::uint32_t(moves_.size()));
+    const QString type = rules::MoveType(field);
+    return moves_.emplace_back(MoveTexts{store_.AddText(type),
+                                         store_.AddText(rules::MoveArea(type)),
+                                         store_.AddText(rules::Move(field))});
+}
+
 void CatalogueLine::Fill() {
     using enum CatalogueColumn;
     const QStringView imageName = rules::ImageName(Field(Picture));
@@ -72,9 +81,10 @@ void CatalogueLine::Fill() {
     set(UnitText::Armor, numbers_.Get(Field(Armor)));
     set(UnitText::PreemptiveBase, numbers_.Get(Field(Preemptive)));
     set(UnitText::AwayBase, numbers_.Get(Field(Away)));
-    set(UnitText::MoveType, moveTypes_.Get(move));
-    set(UnitText::MoveArea, moveAreas_.Get(move));
-    set(UnitText::Move, moves_.Get(move));
+    const MoveTexts& moves = Moves(move);
+    set(UnitText::MoveType, moves.type);
+    set(UnitText::MoveArea, moves.area);
+    set(UnitText::Move, moves.move);
     set(UnitText::Supply, numbers_.Get(Field(Supply)));
     set(UnitText::Restriction, categories_.Get(Field(Category)));
     set(UnitText::EquipCode, texts_.Get(Field(EquipCode)));

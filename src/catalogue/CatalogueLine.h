@@ -9,6 +9,7 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace velmora {
 
@@ -87,6 +88,14 @@ private:
     }
     std::uint32_t Weapon(int k);
 
+    // The ids of the three texts a move field gives, made on the field's first appearance.
+    struct MoveTexts {
+        std::uint32_t type = 0;
+        std::uint32_t area = 0;
+        std::uint32_t move = 0;
+    };
+    const MoveTexts& Moves(QStringView field);
+
     UnitStore& store_;
     const char16_t* text_ = nullptr;
     // Where each field of the line ends; a step of the split may find up to sixteen commas more.
@@ -95,10 +104,6 @@ private:
     TextPool texts_{rules::Text, store_};
     TextPool numbers_{rules::Numeric, store_};
     TextPool weights_{rules::Weight, store_};
-    TextPool moveTypes_{rules::MoveType, store_};
-    TextPool moveAreas_{[](QStringView move) { return rules::MoveArea(rules::MoveType(move)); },
-                        store_};
-    TextPool moves_{rules::Move, store_};
     TextPool categories_{rules::Category, store_};
     TextPool weaponNames_{rules::WeaponName, store_};
     TextPool dashDefaults_{rules::DashDefault, store_};
@@ -108,6 +113,8 @@ private:
     TextPool antiAirs_{rules::AntiAir, store_};
     TextPool detaches_{rules::Detach, store_};
     FieldMap weapons_;  // a weapon's ten fields as written -> its id
+    FieldMap moveIndex_;  // a move field -> its place in moves_
+    std::vector<MoveTexts> moves_;
 };
 
 }  // namespace velmora
