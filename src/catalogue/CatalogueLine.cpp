@@ -5,7 +5,6 @@
 #include "catalogue/NumberText.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace velmora {
 
@@ -22,9 +21,12 @@ bool CatalogueLine::Split(QStringView line) {
     // The end of each field is a comma, sixteen characters looked at a step, or the line's end.
     int ends = 0;
     qsizetype i = 0;
-    for (; i + 16 <= size && ends < kFieldCount; i += 16)
+    for (; i + 16 <= size && ends < kFieldCount; i += 16) {
+        qsizetype* end = ends_.data() + ends;
         for (unsigned commas = scan::CharMask16(text_ + i, u','); commas != 0; commas &= commas - 1)
-            ends_[size_t(ends++)] = i + std::countr_zero(commas);
+            *end++ = i + qsizetype(scan::LowestBit(commas));
+        ends = int(end - ends_.data());
+    }
     for (; i < size && ends < kFieldCount; ++i)
         if (text_[i] == u',') ends_[size_t(ends++)] = i;
     if (ends < kFieldCount) ends_[size_t(ends++)] = size;

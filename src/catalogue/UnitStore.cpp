@@ -3,6 +3,8 @@
 #include "catalogue/CatalogueRules.h"
 #include "catalogue/NumberText.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -33,12 +35,14 @@ std::uint32_t UnitStore::AddWeapon(const CompactWeapon& weapon) {
 CompactUnit& UnitStore::AddUnit(const std::array<QStringView, size_t(UnitName::Count)>& names) {
     CompactUnit& unit = units_.emplace_back();
     for (size_t i = 0; i < names.size(); ++i) {
-        if (i > 0 && names[i - 1].startsWith(names[i])) {
-            unit.names[i] = {unit.names[i - 1].at, std::uint32_t(names[i].size())};
+        const QStringView name = names[i];
+        if (i > 0 && names[i - 1].size() >= name.size() &&
+            std::equal(name.begin(), name.end(), names[i - 1].begin())) {
+            unit.names[i] = {unit.names[i - 1].at, std::uint32_t(name.size())};
             continue;
         }
-        unit.names[i] = {std::uint32_t(arena_.size()), std::uint32_t(names[i].size())};
-        arena_.insert(arena_.end(), names[i].utf16(), names[i].utf16() + names[i].size());
+        unit.names[i] = {std::uint32_t(arena_.size()), std::uint32_t(name.size())};
+        arena_.insert(arena_.end(), name.utf16(), name.utf16() + name.size());
     }
     return unit;
 }

@@ -92,7 +92,10 @@ Status clsMsData::LoadMsData(std::vector<QByteArray> parts, const QString& fileN
     index.reserve(units->UnitCount());
     for (int row = 1; row <= units->UnitCount(); ++row) {
         const QStringView msNo = units->Name(row, UnitName::MsNo);
-        if (!msNo.isEmpty() && !index.contains(msNo)) index.insert(msNo, row);
+        if (msNo.isEmpty()) continue;
+        // One look-up: a new entry starts at 0, which is no row.
+        int& first = index[msNo];
+        if (first == 0) first = row;
     }
     units_ = std::move(units);
     indexByMsNo_ = std::move(index);
