@@ -12,7 +12,8 @@ namespace velmora {
 
 namespace {
 
-bool IsLead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0; }
+// The first bytes of double-byte characters; FD to FF stand alone.
+bool IsLead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 // Where the pair of bytes at at is in the table: the two bytes as one word in the machine's own
 // order, read with one load.
@@ -22,15 +23,16 @@ size_t PairIndex(const uchar* at) {
     return word;
 }
 
-// Each group a block of the converter's text holds, between the line feeds that start groups:
-// the characters of the groups one by one, or nothing when they do not come back one per group.
+// The groups of a block the converter decoded, each between a line feed before and one after
+// it, so that no group is cut short at the end of the block: their characters one by one, or
+// nothing when they do not come back one per group.
 std::vector<QStringView> Groups(QStringView all, size_t expected) {
     std::vector<QStringView> texts;
     texts.reserve(expected);
-    if (!all.startsWith(u'\n')) return {};
+    if (!all.startsWith(u'\n') || !all.endsWith(u'\n')) return {};
     qsizetype start = 1;
-    for (qsizetype i = 1; i <= all.size(); ++i) {
-        if (i < all.size() && all[i] != u'\n') continue;
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        if (all[i] != u'\n') continue;
         texts.push_back(all.sliced(start, i - start));
         start = i + 1;
     }
@@ -53,7 +55,7 @@ Cp932Table::Cp932Table(Converter converter)
     single_['\n'] = '\n';
     for (int byte = 0x80; byte < 256; ++byte)
         if (IsLead(uchar(byte))) single_[size_t(byte)] = kLead;
-    // Each byte that can stand alone after a line feed, which no sequence takes in, all in one
+    // Each byte that can stand alone between line feeds, which no sequence takes in, all in one
     // block for the converter.
     QByteArray block;
     std::vector<int> codes;
@@ -62,6 +64,7 @@ Cp932Table::Cp932Table(Converter converter)
         block.append('\n').append(char(byte));
         codes.push_back(byte);
     }
+    block.append('\n');
     const QString text = converter_(block);
     const std::vector<QStringView> texts = Groups(text, codes.size());
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -76,10 +79,10 @@ Cp932Table::Cp932Table(Converter converter)
 
 void Cp932Table::FillRow(uchar lead) {
     rowFilled_[lead] = true;
-    // Every trail byte after the lead byte, each pair after a line feed; if the pairs do not
+    // Every trail byte after the lead byte, each pair between line feeds; if the pairs do not
     // come back one per group, the row stays unknown and is left to the converter.
     constexpr int kTrails = 0xFC - 0x40;  // 0x40..0xFC without 0x7F
-    char block[3 * kTrails];
+    char block[3 * kTrails + 1];
     int trails[kTrails];
     int count = 0;
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
@@ -89,7 +92,8 @@ void Cp932Table::FillRow(uchar lead) {
         block[3 * count + 2] = char(trail);
         trails[count++] = trail;
     }
-    const QString text = converter_(QByteArrayView(block, 3 * count));
+    block[3 * count] = '\n';
+    const QString text = converter_(QByteArrayView(block, 3 * count + 1));
     const std::vector<QStringView> texts = Groups(text, size_t(count));
     for (size_t i = 0; i < texts.size(); ++i) {
         const uchar pair[2] = {lead, uchar(trails[i])};

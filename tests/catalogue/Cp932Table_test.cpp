@@ -39,6 +39,20 @@ TEST(Cp932Table, EveryByteAndEveryPairDecodesAsTheConverterDecodesIt) {
     EXPECT_GE(table.PairCount(), 7000);
 }
 
+// Whatever follows: a pair before a byte that could be a trail byte decodes as it does alone,
+// and a byte that stands alone (FD to FF among them) does not take the next byte with it.
+TEST(Cp932Table, EveryPairBeforeAnotherByteDecodesAsTheConverterDecodesIt) {
+    Cp932Table table(Converter);
+    for (int first = 0x80; first < 256; ++first) {
+        for (int second = 0; second < 256; ++second) {
+            const QByteArray bytes = QByteArray(1, char(first)) + char(second) + "a\x81\x40";
+            if (const auto text = TableText(table, bytes)) {
+                EXPECT_EQ(*text, Converter(bytes)) << first << ' ' << second;
+            }
+        }
+    }
+}
+
 TEST(Cp932Table, LeadByteWithoutItsTrailIsLeftToTheConverter) {
     Cp932Table table(Converter);
     EXPECT_EQ(TableText(table, QByteArray("ab\x83")), std::nullopt);
