@@ -258,10 +258,12 @@ qsizetype CharacterBoundary(QByteArrayView bytes, qsizetype limit, bool utf8) {
         while (end > 1 && (uchar(bytes[end]) & 0xC0) == 0x80) --end;
         return end;
     }
+    // FD to FF stand alone in the converter, whatever follows them.
+    const auto isLead = [](uchar byte) { return IsCp932Lead(byte) && byte <= 0xFC; };
     qsizetype end = 0;
     while (true) {
         const qsizetype next =
-            end + (IsCp932Lead(uchar(bytes[end])) && IsCp932Trail(uchar(bytes[end + 1])) ? 2 : 1);
+            end + (isLead(uchar(bytes[end])) && IsCp932Trail(uchar(bytes[end + 1])) ? 2 : 1);
         if (next > limit) return end;
         end = next;
     }

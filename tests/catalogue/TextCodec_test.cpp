@@ -192,6 +192,7 @@ TEST(TextCodecForEachLine, ALineLongerThanTheLargestPieceDecodesAsAWhole) {
     };
     for (const QByteArray& bytes :
          {repeated(QByteArray("\x83\x4B")), repeated(QByteArray("\x83\x4B\x83,\x81\x9B")),
+          repeated(QByteArray("yyy\xFD\x81\x40z")),
           repeated(QByteArray("\xE3\x82\xAC"))}) {
         const QStringList lines = WalkedLines(bytes);
         EXPECT_EQ(lines.size(), 3);
