@@ -1,7 +1,10 @@
 #include "catalogue/CatalogueLine.h"
 
 #include "catalogue/CatalogueRules.h"
+#include "catalogue/CharScan.h"
 #include "catalogue/NumberText.h"
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -13,17 +16,21 @@ constexpr QStringView kShieldFitted = u"盾あり";
 }  // namespace
 
 bool CatalogueLine::Split(QStringView line) {
-    fieldCount_ = 0;
-    const QChar* text = line.data();
+    text_ = line.utf16();
     const qsizetype size = line.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (text[i] != u',') continue;
-        fields_[size_t(fieldCount_++)] = QStringView(text + start, i - start);
-        start = i + 1;
-        if (fieldCount_ == kFieldCount) return true;
+    // The end of each field is a comma, sixteen characters looked at a step, or the line's end.
+    int ends = 0;
+    qsizetype i = 0;
+    for (; i + 16 <= size && ends < kFieldCount; i += 16) {
+        qsizetype* end = ends_.data() + ends;
+        for (unsigned commas = scan::CharMask16(text_ + i, u','); commas != 0; commas &= commas - 1)
+            *end++ = i + qsizetype(scan::LowestBit(commas));
+        ends = int(end - ends_.data());
     }
-    fields_[size_t(fieldCount_++)] = QStringView(text + start, size - start);
+    for (; i < size && ends < kFieldCount; ++i)
+        if (text_[i] == u',') ends_[size_t(ends++)] = i;
+    if (ends < kFieldCount) ends_[size_t(ends++)] = size;
+    fieldCount_ = std::min(ends, kFieldCount);
     return fieldCount_ == kFieldCount;
 }
 
@@ -33,34 +40,40 @@ std::uint32_t CatalogueLine::Weapon(int k) {
     const QChar* begin = Field(k, Name).data();
     const QStringView last = Field(k, Detach);
     const QStringView fields(begin, last.data() + last.size() - begin);
-    const auto it = weapons_.constFind(fields);
-    if (it != weapons_.constEnd()) return it->id;
-    typWeapon weapon;
-    weapon.Name = rules::WeaponName(Field(k, Name));
-    weapon.Attribute = rules::DashDefault(Field(k, Attribute));
-    weapon.Power = rules::NumberOrZero(Field(k, Power));
-    weapon.Shots = rules::Shots(Field(k, Shots));
-    weapon.Range1 = rules::NumberOrDashes(Field(k, Range1));
-    weapon.Range2 = rules::NumberOrDashes(Field(k, Range2));
-    weapon.Range3 = rules::NumberOrDashes(Field(k, Range3));
-    weapon.Range4 = rules::NumberOrDashes(Field(k, Range4));
-    weapon.AntiAir = rules::AntiAir(Field(k, AntiAir));
-    weapon.Detach = rules::Detach(Field(k, Detach));
-    weapon.AwayLoad = QStringLiteral(u"0");
-    weapon.DefaultEquipped = FlagOff();
-    weapon.Option = FlagOff();
-    weapon.Equipped = FlagOff();
-    WeaponEntry entry{fields.toString(), store_.AddWeapon(weapon)};
-    const QStringView key = entry.fields;
-    return weapons_.emplace(key, std::move(entry))->id;
+    if (const std::uint32_t* id = weapons_.Find(fields)) return *id;
+    CompactWeapon weapon;
+    const auto set = [&](WeaponText text, TextPool& pool, WeaponColumn column) {
+        weapon[size_t(text)] = pool.Get(Field(k, column));
+    };
+    set(WeaponText::Name, weaponNames_, Name);
+    set(WeaponText::Attribute, dashDefaults_, Attribute);
+    set(WeaponText::Power, numbersOrZero_, Power);
+    set(WeaponText::Shots, shots_, Shots);
+    set(WeaponText::Range1, numbersOrDashes_, Range1);
+    set(WeaponText::Range2, numbersOrDashes_, Range2);
+    set(WeaponText::Range3, numbersOrDashes_, Range3);
+    set(WeaponText::Range4, numbersOrDashes_, Range4);
+    set(WeaponText::AntiAir, antiAirs_, AntiAir);
+    set(WeaponText::Detach, detaches_, Detach);
+    const std::uint32_t id = store_.AddWeapon(weapon);
+    weapons_.Insert(fields, id);
+    return id;
+}
+
+const CatalogueLine::MoveTexts& CatalogueLine::Moves(QStringView field) {
+    if (const std::uint32_t* index = moveIndex_.Find(field)) return moves_[*index];
+    moveIndex_.Insert(field, std::uint32_t(moves_.size()));
+    const QString type = rules::MoveType(field);
+    return moves_.emplace_back(MoveTexts{store_.AddText(type),
+                                         store_.AddText(rules::MoveArea(type)),
+                                         store_.AddText(rules::Move(field))});
 }
 
 void CatalogueLine::Fill() {
     using enum CatalogueColumn;
-    const QStringView picture = Field(Picture);
-    const QString imageBase = rules::ImageBase(picture);
-    const QString imageName = rules::ImageName(picture);
-    CompactUnit& unit = store_.AddUnit({Field(MsNo), Field(Name), imageName, imageBase});
+    const QStringView imageName = rules::ImageName(Field(Picture));
+    CompactUnit& unit = store_.AddUnit(
+        {Field(MsNo), Field(Name), imageName, rules::ImageBaseOfName(imageName)});
     const auto set = [&unit](UnitText text, std::uint32_t id) { unit.texts[size_t(text)] = id; };
     const QStringView move = Field(Move);
     unit.army = std::int8_t(rules::Army(Field(Army)));
@@ -70,9 +83,10 @@ void CatalogueLine::Fill() {
     set(UnitText::Armor, numbers_.Get(Field(Armor)));
     set(UnitText::PreemptiveBase, numbers_.Get(Field(Preemptive)));
     set(UnitText::AwayBase, numbers_.Get(Field(Away)));
-    set(UnitText::MoveType, moveTypes_.Get(move));
-    set(UnitText::MoveArea, moveAreas_.Get(move));
-    set(UnitText::Move, moves_.Get(move));
+    const MoveTexts& moves = Moves(move);
+    set(UnitText::MoveType, moves.type);
+    set(UnitText::MoveArea, moves.area);
+    set(UnitText::Move, moves.move);
     set(UnitText::Supply, numbers_.Get(Field(Supply)));
     set(UnitText::Restriction, categories_.Get(Field(Category)));
     set(UnitText::EquipCode, texts_.Get(Field(EquipCode)));

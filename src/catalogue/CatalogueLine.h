@@ -1,14 +1,15 @@
 #pragma once
 
 #include "catalogue/CatalogueRules.h"
+#include "catalogue/FieldMap.h"
 #include "catalogue/TextPool.h"
 #include "catalogue/UnitRecord.h"
 #include "catalogue/UnitStore.h"
 
-#include <QHash>
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace velmora {
 
@@ -59,8 +60,8 @@ constexpr int WeaponColumnIndex(int k, WeaponColumn column) {
 
 // One unit line of the catalogue: splits it into its comma-separated fields (no quoting of any
 // kind) and adds them to a store as a compact unit. The views point into the line, which must
-// outlive the object's use. Each distinct field, and each distinct weapon (its ten fields as
-// written), goes through its rule once per object.
+// outlive the object's use. Each distinct field goes through its rule once per object, and each
+// distinct weapon (its ten fields as written) is looked up field by field once.
 class CatalogueLine {
 public:
     explicit CatalogueLine(UnitStore& store) : store_(store) {}
@@ -77,29 +78,43 @@ public:
     void Fill();
 
 private:
-    QStringView Field(CatalogueColumn column) const { return fields_[size_t(column)]; }
+    QStringView Field(int index) const {
+        const qsizetype start = index == 0 ? 0 : ends_[size_t(index - 1)] + 1;
+        return QStringView(text_ + start, ends_[size_t(index)] - start);
+    }
+    QStringView Field(CatalogueColumn column) const { return Field(int(column)); }
     QStringView Field(int k, WeaponColumn column) const {
-        return fields_[size_t(WeaponColumnIndex(k, column))];
+        return Field(WeaponColumnIndex(k, column));
     }
     std::uint32_t Weapon(int k);
 
-    struct WeaponEntry {
-        QString fields;  // owns the characters the entry's key views
-        std::uint32_t id = 0;
+    // The ids of the three texts a move field gives, made on the field's first appearance.
+    struct MoveTexts {
+        std::uint32_t type = 0;
+        std::uint32_t area = 0;
+        std::uint32_t move = 0;
     };
+    const MoveTexts& Moves(QStringView field);
 
     UnitStore& store_;
-    std::array<QStringView, kFieldCount> fields_;
+    const char16_t* text_ = nullptr;
+    // Where each field of the line ends; a step of the split may find up to sixteen commas more.
+    std::array<qsizetype, kFieldCount + 16> ends_{};
     int fieldCount_ = 0;
     TextPool texts_{rules::Text, store_};
     TextPool numbers_{rules::Numeric, store_};
     TextPool weights_{rules::Weight, store_};
-    TextPool moveTypes_{rules::MoveType, store_};
-    TextPool moveAreas_{[](QStringView move) { return rules::MoveArea(rules::MoveType(move)); },
-                        store_};
-    TextPool moves_{rules::Move, store_};
     TextPool categories_{rules::Category, store_};
-    QHash<QStringView, WeaponEntry> weapons_;
+    TextPool weaponNames_{rules::WeaponName, store_};
+    TextPool dashDefaults_{rules::DashDefault, store_};
+    TextPool numbersOrZero_{rules::NumberOrZero, store_};
+    TextPool shots_{rules::Shots, store_};
+    TextPool numbersOrDashes_{rules::NumberOrDashes, store_};
+    TextPool antiAirs_{rules::AntiAir, store_};
+    TextPool detaches_{rules::Detach, store_};
+    FieldMap weapons_;  // a weapon's ten fields as written -> its id
+    FieldMap moveIndex_;  // a move field -> its place in moves_
+    std::vector<MoveTexts> moves_;
 };
 
 }  // namespace velmora

@@ -25,25 +25,43 @@ constexpr int kSharedMin = -999;
 constexpr int kSharedMax = 9999;
 constexpr qsizetype kSharedSlot = 6;  // "-999" or "9999" and a terminating zero
 
+constexpr int kSharedCount = kSharedMax - kSharedMin + 1;
+
+// The digits of every shared number, worked out by the compiler.
+struct SharedDigits {
+    char16_t chars[kSharedCount * kSharedSlot] = {};
+    qsizetype sizes[kSharedCount] = {};
+};
+
+constexpr SharedDigits MakeSharedDigits() {
+    SharedDigits digits;
+    for (int v = kSharedMin; v <= kSharedMax; ++v) {
+        char16_t text[kSharedSlot] = {};
+        qsizetype begin = kSharedSlot;
+        int rest = v < 0 ? -v : v;
+        do {
+            text[--begin] = char16_t(u'0' + rest % 10);
+            rest /= 10;
+        } while (rest > 0);
+        if (v < 0) text[--begin] = u'-';
+        const int index = v - kSharedMin;
+        for (qsizetype i = begin; i < kSharedSlot; ++i)
+            digits.chars[index * kSharedSlot + (i - begin)] = text[i];
+        digits.sizes[index] = kSharedSlot - begin;
+    }
+    return digits;
+}
+
+constexpr SharedDigits kSharedDigits = MakeSharedDigits();
+
 const QString& SharedNumber(int value) {
-    static char16_t buffer[(kSharedMax - kSharedMin + 1) * kSharedSlot] = {};
     static const std::vector<QString> texts = [] {
         std::vector<QString> t;
-        t.reserve(kSharedMax - kSharedMin + 1);
-        for (int v = kSharedMin; v <= kSharedMax; ++v) {
-            char16_t digits[kSharedSlot];
-            qsizetype begin = kSharedSlot;
-            int rest = v < 0 ? -v : v;
-            do {
-                digits[--begin] = char16_t(u'0' + rest % 10);
-                rest /= 10;
-            } while (rest > 0);
-            if (v < 0) digits[--begin] = u'-';
-            char16_t* slot = buffer + (v - kSharedMin) * kSharedSlot;
-            const qsizetype length = kSharedSlot - begin;
-            std::copy(digits + begin, digits + kSharedSlot, slot);
-            slot[length] = u'\0';
-            t.push_back(QString::fromRawData(reinterpret_cast<const QChar*>(slot), length));
+        t.reserve(kSharedCount);
+        for (int index = 0; index < kSharedCount; ++index) {
+            // Without a header the text refers to the digits in place and is never freed.
+            auto* chars = const_cast<char16_t*>(kSharedDigits.chars + index * kSharedSlot);
+            t.emplace_back(QString::DataPointer(nullptr, chars, kSharedDigits.sizes[index]));
         }
         return t;
     }();
@@ -86,19 +104,12 @@ QString ReFormatted(QStringView field) {
     return NumberText(num::Val(field.toString()));
 }
 
-// The picture's file name before its first "."; ok is false when the path has no "/" or that
-// name no ".".
-QStringView ImageStem(QStringView field, bool& ok) {
-    ok = false;
-    const qsizetype slash = field.indexOf(u'/');
-    if (slash < 0) return {};
-    const qsizetype nextSlash = field.indexOf(u'/', slash + 1);
-    const QStringView part =
-        nextSlash < 0 ? field.mid(slash + 1) : field.mid(slash + 1, nextSlash - slash - 1);
-    const qsizetype dot = part.indexOf(u'.');
-    if (dot < 0) return {};
-    ok = true;
-    return part.left(dot);
+// The index of the first c in a short field from from on, or -1: a plain loop costs less than
+// a search made for long texts.
+qsizetype Find(QStringView field, char16_t c, qsizetype from = 0) {
+    for (qsizetype i = from; i < field.size(); ++i)
+        if (field[i] == c) return i;
+    return -1;
 }
 
 QString WithoutTimes(QStringView field) {
@@ -140,20 +151,25 @@ int Army(QStringView field) {
 
 QString SecondChar(QStringView field) { return CharAt(field, 1); }
 
-QString ImageName(QStringView field) {
-    bool ok = false;
-    return ImageStem(field, ok).toString();
+QStringView ImageName(QStringView field) {
+    const qsizetype slash = Find(field, u'/');
+    if (slash < 0) return {};
+    const qsizetype nextSlash = Find(field, u'/', slash + 1);
+    const QStringView part =
+        nextSlash < 0 ? field.mid(slash + 1) : field.mid(slash + 1, nextSlash - slash - 1);
+    const qsizetype dot = Find(part, u'.');
+    if (dot < 0) return {};
+    return part.left(dot);
 }
 
-QString ImageBase(QStringView field) {
-    bool ok = false;
-    const QStringView stem = ImageStem(field, ok);
-    if (!ok) return QString();
-    const qsizetype first = stem.indexOf(u'_');
-    if (first < 0) return QString();
-    const qsizetype second = stem.indexOf(u'_', first + 1);
-    if (second < 0 || stem.indexOf(u'_', second + 1) >= 0) return QString();
-    return stem.left(second).toString();
+QStringView ImageBase(QStringView field) { return ImageBaseOfName(ImageName(field)); }
+
+QStringView ImageBaseOfName(QStringView name) {
+    const qsizetype first = Find(name, u'_');
+    if (first < 0) return {};
+    const qsizetype second = Find(name, u'_', first + 1);
+    if (second < 0 || Find(name, u'_', second + 1) >= 0) return {};
+    return name.left(second);
 }
 
 QString Weight(QStringView field) { return IsMissing(field) ? QStringLiteral(u"99") : Text(field); }

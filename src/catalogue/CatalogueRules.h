@@ -29,12 +29,14 @@ int Army(QStringView field);
 QString SecondChar(QStringView field);
 
 // From a picture path "folder/name.ext": the file name before its first "." ("name"), empty
-// when there is no "/" or no ".".
-QString ImageName(QStringView field);
+// when there is no "/" or no "."; a view into field.
+QStringView ImageName(QStringView field);
 
 // The first two "_"-separated parts of the picture's name when it has exactly three
-// ("ms/vd_01_2.img" gives "vd_01"), else empty.
-QString ImageBase(QStringView field);
+// ("ms/vd_01_2.img" gives "vd_01"), else empty; a view into field.
+QStringView ImageBase(QStringView field);
+// The same from the picture's name, as ImageName gives it.
+QStringView ImageBaseOfName(QStringView name);
 
 // Load weight: "99" when missing, else unchanged (it need not be numeric).
 QString Weight(QStringView field);

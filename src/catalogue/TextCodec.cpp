@@ -1,12 +1,14 @@
 #include "catalogue/TextCodec.h"
 
 #include "catalogue/Cp932.h"
+#include "catalogue/CharScan.h"
 #include "catalogue/Cp932Table.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace velmora {
@@ -24,8 +26,6 @@ constexpr qsizetype kPieceBytes = 64 * 1024;
 // The most bytes decoded at a time when a line goes on and on: the converter refuses blocks of
 // half a gigabyte and more, and a smaller buffer does no harm.
 constexpr qsizetype kMaxPieceBytes = 4 * 1024 * 1024;
-// The size from which filling the code page 932 table costs less than it saves.
-constexpr qsizetype kTableBytes = 512 * 1024;
 
 }  // namespace
 
@@ -258,10 +258,12 @@ qsizetype CharacterBoundary(QByteArrayView bytes, qsizetype limit, bool utf8) {
         while (end > 1 && (uchar(bytes[end]) & 0xC0) == 0x80) --end;
         return end;
     }
+    // FD to FF stand alone in the converter, whatever follows them.
+    const auto isLead = [](uchar byte) { return IsCp932Lead(byte) && byte <= 0xFC; };
     qsizetype end = 0;
     while (true) {
         const qsizetype next =
-            end + (IsCp932Lead(uchar(bytes[end])) && IsCp932Trail(uchar(bytes[end + 1])) ? 2 : 1);
+            end + (isLead(uchar(bytes[end])) && IsCp932Trail(uchar(bytes[end + 1])) ? 2 : 1);
         if (next > limit) return end;
         end = next;
     }
@@ -270,21 +272,32 @@ qsizetype CharacterBoundary(QByteArrayView bytes, qsizetype limit, bool utf8) {
 }  // namespace
 
 qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine) {
+    return ForEachLine(std::vector<QByteArray>{bytes}, onLine);
+}
+
+qsizetype ForEachLine(std::vector<QByteArray> parts,
+                      const std::function<void(QStringView)>& onLine) {
     // The same choice of decoder as DecodeText. Pieces end just after a line feed, which in
     // UTF-8 and code page 932 is never part of a longer sequence, so each piece decodes as it
-    // would within the whole.
-    if (const auto marked = MarkedEncoding(bytes); marked && *marked != TextEncoding::Utf8WithBom) {
+    // would within the whole; the parts end so too, so each part is valid UTF-8 when the whole
+    // is.
+    if (parts.empty()) return 0;
+    if (const auto marked = MarkedEncoding(parts.front());
+        marked && *marked != TextEncoding::Utf8WithBom) {
         // A line feed byte may be half of a UTF-16 character, so such text is split whole.
+        QByteArray bytes;
+        for (QByteArray& part : parts) bytes += std::exchange(part, QByteArray());
         const QStringList lines = SplitLines(DecodeText(bytes).text);
         for (const QString& line : lines) onLine(line);
         return lines.size();
     }
-    QByteArrayView rest = bytes;
+    qsizetype markSize = 0;
     bool utf8 = true;
-    if (bytes.startsWith(Utf8Bom()))
-        rest = rest.sliced(Utf8Bom().size());
+    if (parts.front().startsWith(Utf8Bom()))
+        markSize = Utf8Bom().size();
     else
-        utf8 = bytes.isValidUtf8();
+        utf8 = std::all_of(parts.begin(), parts.end(),
+                           [](const QByteArray& part) { return part.isValidUtf8(); });
     using Flag = QStringDecoder::Flag;
     QStringDecoder first(QStringDecoder::Utf8, Flag::Stateless);
     // A UTF-8 decoder drops a mark at the start of the whole text alone; later pieces keep it.
@@ -298,54 +311,60 @@ qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringV
     qsizetype count = 0;
     bool firstPiece = true;
     if (!first.isValid() || (utf8 && !utf8Later.isValid())) return -1;
-    // A large code page 932 file decodes through a table the converter fills once, which takes
-    // a tenth of the converter's time per byte; a small one is done before the table would be.
-    const Cp932Table* table = nullptr;
-    if (!utf8 && bytes.size() >= kTableBytes) {
-        static const Cp932Table cp932Table(
-            [](QByteArrayView block) { return cp932::Decode(block); });
-        table = &cp932Table;
-    }
-    while (!rest.isEmpty()) {
-        qsizetype end = rest.size();
-        if (end > kPieceBytes) {
-            const qsizetype feed =
-                rest.first(std::min(end, kMaxPieceBytes)).indexOf('\n', kPieceBytes - 1);
-            if (feed >= 0)
-                end = feed + 1;
-            else if (end > kMaxPieceBytes)
-                end = CharacterBoundary(rest, kMaxPieceBytes, utf8);
-        }
-        const QByteArrayView piece = rest.first(end);
-        rest = rest.sliced(end);
-        QStringDecoder& decoder = firstPiece ? first : utf8Later;
-        firstPiece = false;
-        // Code page 932 gives at most two characters per byte.
-        const qsizetype room = utf8 ? decoder.requiredSpace(piece.size()) : 2 * piece.size();
-        if (qsizetype(buffer.size()) < kept + room) buffer.resize(size_t(kept + room));
-        QChar* const into = buffer.data() + kept;
-        const QChar* decoded = nullptr;
-        if (utf8)
-            decoded = decoder.appendToBuffer(into, piece);
-        else if (!table || !(decoded = table->Decode(piece, into)))
-            decoded = cp932::DecodeInto(piece, into);
-        const qsizetype size = decoded - buffer.data();
-        // Every code page 932 byte gives a character, a replacement one at worst: no text
-        // means the converter itself failed.
-        if (!utf8 && size == kept) return -1;
+    // Code page 932 decodes through a table the converter fills row by row as the text needs
+    // them, which takes a fraction of the converter's time per byte even for a small file.
+    std::optional<Cp932Table> table;
+    if (!utf8) table.emplace([](QByteArrayView block) { return cp932::Decode(block); });
+    // Decodes the bytes of whole lines (or the last bytes) and hands their lines on; false when
+    // the converter failed.
+    const auto decodeLines = [&](QByteArrayView rest) {
+        while (!rest.isEmpty()) {
+            qsizetype end = rest.size();
+            if (end > kPieceBytes) {
+                const qsizetype feed =
+                    rest.first(std::min(end, kMaxPieceBytes)).indexOf('\n', kPieceBytes - 1);
+                if (feed >= 0)
+                    end = feed + 1;
+                else if (end > kMaxPieceBytes)
+                    end = CharacterBoundary(rest, kMaxPieceBytes, utf8);
+            }
+            const QByteArrayView piece = rest.first(end);
+            rest = rest.sliced(end);
+            QStringDecoder& decoder = firstPiece ? first : utf8Later;
+            firstPiece = false;
+            // Code page 932 gives at most two characters per byte.
+            const qsizetype room = utf8 ? decoder.requiredSpace(piece.size()) : 2 * piece.size();
+            if (qsizetype(buffer.size()) < kept + room) buffer.resize(size_t(kept + room));
+            QChar* const into = buffer.data() + kept;
+            const QChar* decoded = nullptr;
+            if (utf8)
+                decoded = decoder.appendToBuffer(into, piece);
+            else if (!(decoded = table->Decode(piece, into)))
+                decoded = cp932::DecodeInto(piece, into);
+            const qsizetype size = decoded - buffer.data();
+            // Every code page 932 byte gives a character, a replacement one at worst: no text
+            // means the converter itself failed.
+            if (!utf8 && size == kept) return false;
 
-        const QStringView text(buffer.data(), size);
-        qsizetype start = 0;
-        qsizetype feed = 0;
-        while ((feed = text.indexOf(u'\n', start)) >= 0) {
-            qsizetype lineEnd = feed;
-            if (lineEnd > start && text[lineEnd - 1] == u'\r') --lineEnd;
-            onLine(text.sliced(start, lineEnd - start));
-            ++count;
-            start = feed + 1;
+            const QStringView text(buffer.data(), size);
+            qsizetype start = 0;
+            qsizetype feed = 0;
+            while ((feed = scan::IndexOf(text, u'\n', start)) >= 0) {
+                qsizetype lineEnd = feed;
+                if (lineEnd > start && text[lineEnd - 1] == u'\r') --lineEnd;
+                onLine(text.sliced(start, lineEnd - start));
+                ++count;
+                start = feed + 1;
+            }
+            kept = size - start;
+            std::copy(buffer.begin() + start, buffer.begin() + size, buffer.begin());
         }
-        kept = size - start;
-        std::copy(buffer.begin() + start, buffer.begin() + size, buffer.begin());
+        return true;
+    };
+    for (QByteArray& held : parts) {
+        // Each part is let go once its lines are handed on.
+        const QByteArray part = std::exchange(held, QByteArray());
+        if (!decodeLines(QByteArrayView(part).sliced(std::exchange(markSize, 0)))) return -1;
     }
     if (kept > 0) {
         onLine(QStringView(buffer.data(), kept));

@@ -6,6 +6,7 @@
 #include <QStringView>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "catalogue/Status.h"
 
@@ -59,5 +60,10 @@ QStringList SplitLines(const QString& text);
 // number, or -1 when the converter failed (the lines so far were handed on). A view is valid
 // only during its call.
 qsizetype ForEachLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine);
+
+// The same for bytes in parts, in order, each but the last ending just after a line feed (as
+// clsFncFile::ReadInParts gives them); each part is let go once its lines are handed on.
+qsizetype ForEachLine(std::vector<QByteArray> parts,
+                      const std::function<void(QStringView)>& onLine);
 
 }  // namespace velmora

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "catalogue/FieldMap.h"
 #include "catalogue/UnitStore.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
@@ -19,17 +19,17 @@ public:
     TextPool(Rule rule, UnitStore& store) : rule_(rule), store_(store) {}
 
     // The id of rule(field), made on the field's first appearance.
-    std::uint32_t Get(QStringView field);
+    std::uint32_t Get(QStringView field) {
+        if (const std::uint32_t* id = ids_.Find(field)) return *id;
+        return Add(field);
+    }
 
 private:
-    struct Entry {
-        QString field;  // owns the characters the entry's key views
-        std::uint32_t id = 0;
-    };
+    std::uint32_t Add(QStringView field);
 
     Rule rule_;
     UnitStore& store_;
-    QHash<QStringView, Entry> entries_;
+    FieldMap ids_;  // field -> id of its text
 };
 
 }  // namespace velmora

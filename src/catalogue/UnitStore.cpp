@@ -3,6 +3,8 @@
 #include "catalogue/CatalogueRules.h"
 #include "catalogue/NumberText.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -10,6 +12,7 @@ namespace {
 constexpr QStringView kCircle = u"○";
 constexpr QStringView kTimes = u"×";
 constexpr QStringView kRemoveEquipment = u"装備を外す";
+constexpr QStringView kNoLoad = u"0";
 
 // Half the load, as the game counts it against pre-emption: rounded to a whole number first,
 // then halved with the remainder dropped.
@@ -24,7 +27,7 @@ std::uint32_t UnitStore::AddText(const QString& text) {
     return std::uint32_t(texts_.size() - 1);
 }
 
-std::uint32_t UnitStore::AddWeapon(const typWeapon& weapon) {
+std::uint32_t UnitStore::AddWeapon(const CompactWeapon& weapon) {
     weapons_.push_back(weapon);
     return std::uint32_t(weapons_.size() - 1);
 }
@@ -32,12 +35,14 @@ std::uint32_t UnitStore::AddWeapon(const typWeapon& weapon) {
 CompactUnit& UnitStore::AddUnit(const std::array<QStringView, size_t(UnitName::Count)>& names) {
     CompactUnit& unit = units_.emplace_back();
     for (size_t i = 0; i < names.size(); ++i) {
-        if (i > 0 && names[i - 1].startsWith(names[i])) {
-            unit.names[i] = {unit.names[i - 1].at, std::uint32_t(names[i].size())};
+        const QStringView name = names[i];
+        if (i > 0 && names[i - 1].size() >= name.size() &&
+            std::equal(name.begin(), name.end(), names[i - 1].begin())) {
+            unit.names[i] = {unit.names[i - 1].at, std::uint32_t(name.size())};
             continue;
         }
-        unit.names[i] = {std::uint32_t(arena_.size()), std::uint32_t(names[i].size())};
-        arena_.append(names[i]);
+        unit.names[i] = {std::uint32_t(arena_.size()), std::uint32_t(name.size())};
+        arena_.insert(arena_.end(), name.utf16(), name.utf16() + name.size());
     }
     return unit;
 }
@@ -75,7 +80,21 @@ typMsData UnitStore::Record(int row) const {
     int position = 0;
     bool firstChoicePending = true;
     for (int k = 0; k < kWeaponCount; ++k) {
-        typWeapon& weapon = unit.Weapon[size_t(k)] = weapons_[compact.weapons[size_t(k)]];
+        typWeapon& weapon = unit.Weapon[size_t(k)];
+        const CompactWeapon& texts = weapons_[compact.weapons[size_t(k)]];
+        const auto weaponText = [&](WeaponText t) { return texts_[texts[size_t(t)]]; };
+        weapon.Name = weaponText(WeaponText::Name);
+        weapon.Attribute = weaponText(WeaponText::Attribute);
+        weapon.Power = weaponText(WeaponText::Power);
+        weapon.Shots = weaponText(WeaponText::Shots);
+        weapon.Range1 = weaponText(WeaponText::Range1);
+        weapon.Range2 = weaponText(WeaponText::Range2);
+        weapon.Range3 = weaponText(WeaponText::Range3);
+        weapon.Range4 = weaponText(WeaponText::Range4);
+        weapon.AntiAir = weaponText(WeaponText::AntiAir);
+        weapon.Detach = weaponText(WeaponText::Detach);
+        weapon.AwayLoad = kNoLoad.toString();
+        weapon.DefaultEquipped = weapon.Option = weapon.Equipped = FlagOff();
         if (weapon.Detach == kTimes) {
             ++position;
         } else if (weapon.Detach == kCircle) {

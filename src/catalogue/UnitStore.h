@@ -29,6 +29,23 @@ enum class UnitText : int {
     Count,
 };
 
+// The texts of a weapon, kept as ids into the store's shared texts in this order; its loads and
+// choices are worked out when the full record is asked for.
+enum class WeaponText : int {
+    Name,
+    Attribute,
+    Power,
+    Shots,
+    Range1,
+    Range2,
+    Range3,
+    Range4,
+    AntiAir,
+    Detach,
+    Count,
+};
+using CompactWeapon = std::array<std::uint32_t, size_t(WeaponText::Count)>;
+
 // The texts of a unit that are its own, kept in the store's name arena.
 // A picture's base is the start of its name, and takes no characters of its own.
 enum class UnitName : int { MsNo, MsName, ImageName, ImageBase, Count };
@@ -59,15 +76,14 @@ public:
 
     // Adds a text or a weapon once; the id stays valid for the store's life.
     std::uint32_t AddText(const QString& text);
-    std::uint32_t AddWeapon(const typWeapon& weapon);
+    std::uint32_t AddWeapon(const CompactWeapon& weapon);
     // Appends a unit; its names are copied into the arena.
     CompactUnit& AddUnit(const std::array<QStringView, size_t(UnitName::Count)>& names);
-    void Reserve(qsizetype units) { units_.reserve(size_t(units)); }
 
     // Row 1..UnitCount(); views stay valid while the store lives unchanged.
     QStringView Name(int row, UnitName name) const {
         const CompactUnit::Span span = Unit(row).names[size_t(name)];
-        return QStringView(arena_).sliced(span.at, span.size);
+        return QStringView(arena_.data() + span.at, span.size);
     }
     QStringView Text(int row, UnitText text) const { return texts_[TextId(row, text)]; }
     // The shared texts by id (0 is the empty text): whatever is worked out from a text, such as a
@@ -84,9 +100,9 @@ public:
 private:
     const CompactUnit& Unit(int row) const { return units_[size_t(row - 1)]; }
 
-    QString arena_;
+    std::vector<char16_t> arena_;
     std::vector<QString> texts_;  // id 0 is the empty text
-    std::vector<typWeapon> weapons_;
+    std::vector<CompactWeapon> weapons_;
     std::vector<CompactUnit> units_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 class QIODevice;
 
@@ -19,6 +20,12 @@ public:
 
     // The same from a device, opened here unless it is open already (tests pass one that fails).
     static Result<QByteArray> ReadAll(QIODevice& device, const QString& path, qint64 limit = -1);
+
+    // The same bytes whole, in parts of about a mebibyte that each end just after a line feed
+    // (the last where the file ends), so that a reader of lines can drop each part once it is
+    // done with it instead of holding the whole file until the end.
+    static Result<std::vector<QByteArray>> ReadInParts(const QString& path);
+    static Result<std::vector<QByteArray>> ReadAllInParts(QIODevice& device, const QString& path);
 };
 
 }  // namespace velmora

@@ -6,29 +6,11 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
 #include <atomic>
-#include <cstring>
 
 namespace velmora {
 
 namespace {
-
-// The lines holding at least as many comma bytes as a unit line has separators; memchr and
-// std::count go through the bytes several at a time.
-qsizetype LinesWithFields(const QByteArray& bytes) {
-    constexpr std::ptrdiff_t kSeparators = CatalogueLine::kFieldCount - 1;
-    qsizetype lines = 0;
-    const char* at = bytes.constData();
-    const char* const end = at + bytes.size();
-    while (at < end) {
-        const auto* feed = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
-        const char* const lineEnd = feed ? feed : end;
-        if (lineEnd - at >= kSeparators && std::count(at, lineEnd, ',') >= kSeparators) ++lines;
-        at = lineEnd + 1;
-    }
-    return lines;
-}
 
 // The catalogue's own name, for messages about bytes that did not come from a named file.
 QString CatalogueFileName() { return QStringLiteral(u"unitdata.csv"); }
@@ -43,15 +25,15 @@ quint64 NextLoadStamp() {
 
 Status clsMsData::SetDataSource(const QString& path) {
     // A missing catalogue loads as an empty one, whose message says that it holds no unit.
-    if (!QFileInfo(path).isFile()) return LoadRead(QByteArray(), path);
-    return LoadRead(clsFncFile::Read(path), path);
+    if (!QFileInfo(path).isFile()) return LoadRead(std::vector<QByteArray>(), path);
+    return LoadRead(clsFncFile::ReadInParts(path), path);
 }
 
 Status clsMsData::SetDataSource(QIODevice& file, const QString& path) {
-    return LoadRead(clsFncFile::ReadAll(file, path), path);
+    return LoadRead(clsFncFile::ReadAllInParts(file, path), path);
 }
 
-Status clsMsData::LoadRead(const Result<QByteArray>& read, const QString& path) {
+Status clsMsData::LoadRead(Result<std::vector<QByteArray>> read, const QString& path) {
     if (!read) {
         loadStamp_ = NextLoadStamp();
         units_ = std::make_shared<UnitStore>();
@@ -61,29 +43,28 @@ Status clsMsData::LoadRead(const Result<QByteArray>& read, const QString& path) 
         return read.status();
     }
     const QString fileName = QFileInfo(path).fileName();
-    return LoadMsData(*read, fileName.isEmpty() ? CatalogueFileName() : fileName);
+    return LoadMsData(*std::move(read), fileName.isEmpty() ? CatalogueFileName() : fileName);
 }
 
 Status clsMsData::LoadFromBytes(const QByteArray& bytes) {
-    return LoadMsData(bytes, CatalogueFileName());
+    return LoadMsData({bytes}, CatalogueFileName());
 }
 
-Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
+Status clsMsData::LoadMsData(std::vector<QByteArray> parts, const QString& fileName) {
     loadStamp_ = NextLoadStamp();
     units_ = std::make_shared<UnitStore>();
     indexByMsNo_.clear();
     records_.clear();
-    // Growing the units as they come would hold them twice at every step; the lines that can
-    // be units, those with a field separator byte for each field, bound them without letting
-    // empty lines or one overlong line ask for memory that no unit needs.
+    // The units grow as they come: nothing is reserved from a count that the file could
+    // inflate, and the parts already read are let go meanwhile.
     auto units = std::make_shared<UnitStore>();
-    units->Reserve(LinesWithFields(bytes));
     CatalogueLine line(*units);
     Status status = Status::Ok();
     qsizetype number = 0;
     // Every line is counted, even after a failure; the first line is the header, whatever it
     // holds.
-    const qsizetype count = ForEachLine(bytes, [&](QStringView text) {
+    // Each part is let go once read, so the file is not held whole next to its units.
+    const qsizetype count = ForEachLine(std::move(parts), [&](QStringView text) {
         ++number;
         if (number == 1 || text.isEmpty() || !status) return;
         if (!line.Split(text)) {
@@ -111,7 +92,10 @@ Status clsMsData::LoadMsData(const QByteArray& bytes, const QString& fileName) {
     index.reserve(units->UnitCount());
     for (int row = 1; row <= units->UnitCount(); ++row) {
         const QStringView msNo = units->Name(row, UnitName::MsNo);
-        if (!msNo.isEmpty() && !index.contains(msNo)) index.insert(msNo, row);
+        if (msNo.isEmpty()) continue;
+        // One look-up: a new entry starts at 0, which is no row.
+        int& first = index[msNo];
+        if (first == 0) first = row;
     }
     units_ = std::move(units);
     indexByMsNo_ = std::move(index);

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class QIODevice;
 
@@ -61,12 +62,12 @@ public:
     const typMsData* FindMsData(const QString& msNo) const;
 
 private:
-    // Loads bytes once they were read, or empties the catalogue when reading failed.
-    Status LoadRead(const Result<QByteArray>& read, const QString& path);
+    // Loads the file's parts once they were read, or empties the catalogue when reading failed.
+    Status LoadRead(Result<std::vector<QByteArray>> read, const QString& path);
 
-    // LoadMsData: replaces the catalogue by the lines of bytes (header first); fileName names
-    // the file in a failure's message.
-    Status LoadMsData(const QByteArray& bytes, const QString& fileName);
+    // LoadMsData: replaces the catalogue by the lines of the file's parts (header first; each
+    // part ends with whole lines); fileName names the file in a failure's message.
+    Status LoadMsData(std::vector<QByteArray> parts, const QString& fileName);
 
     int count_ = 0;
     quint64 loadStamp_ = 0;

@@ -36,6 +36,28 @@ TEST(CatalogueLineSplit, CountsFieldsUpTo88) {
     EXPECT_EQ(line.FieldCount(), 2);
 }
 
+// Commas are found sixteen characters a step: fields of every width put them at every place in
+// and around a step, and the fields between them reach their columns.
+TEST(CatalogueLineSplit, CommasAnywhereInAStepEndTheirFields) {
+    UnitStore store;
+    CatalogueLine line(store);
+    for (int width = 0; width <= 17; ++width) {
+        for (const int fields : {1, 2, 87, 88, 89, 120}) {
+            const QString text = QStringList(fields, QString(width, u'x')).join(u',');
+            EXPECT_EQ(line.Split(text), fields >= 88) << width << ' ' << fields;
+            EXPECT_EQ(line.FieldCount(), std::min(fields, 88)) << width << ' ' << fields;
+        }
+        const QString name(width, u'名');
+        const typMsData unit = LoadOne(UnitLine({{Col::MsNo, QString(width, u'M')},
+                                                 {Col::Name, name},
+                                                 {Col::Category, S(u"限定")}}));
+        EXPECT_EQ(unit.MsNo, QString(width, u'M'));
+        EXPECT_EQ(unit.MsName, name);
+        EXPECT_EQ(unit.Restriction, S(u"限定生産"));
+        EXPECT_EQ(unit.Weapon[6].Detach, S(u"－"));
+    }
+}
+
 TEST(CatalogueLineSplit, QuotesAreOrdinaryCharacters) {
     const typMsData unit =
         LoadOne(UnitLine({{Col::MsNo, S(u"\"A")}, {Col::Army, S(u"B\"")}, {Col::Name, S(u"\"")}}));

@@ -41,8 +41,8 @@ typMsData ReferenceRecord(QStringView line) {
     unit.Supply = rules::Numeric(field(Col::Supply));
     unit.Restriction = rules::Category(field(Col::Category));
     unit.EquipCode = rules::Text(equipCode);
-    unit.ImageBase = rules::ImageBase(field(Col::Picture));
-    unit.ImageName = rules::ImageName(field(Col::Picture));
+    unit.ImageBase = rules::ImageBase(field(Col::Picture)).toString();
+    unit.ImageName = rules::ImageName(field(Col::Picture)).toString();
     unit.Tec = rules::Text(field(Col::Tec));
     int position = 0;
     bool firstChoicePending = true;

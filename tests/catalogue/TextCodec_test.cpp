@@ -1,9 +1,11 @@
 #include "catalogue/TextCodec.h"
 
+#include "catalogue/clsFncFile.h"
 #include "support/QtPrinters.h"
 #include "support/TestText.h"
 
 #include <gtest/gtest.h>
+#include <QBuffer>
 
 namespace velmora {
 namespace {
@@ -143,7 +145,7 @@ QStringList WalkedLines(const QByteArray& bytes) {
 // a mark, an incomplete sequence or a lone lead byte just before the line end.
 QByteArray ManyLines(const QByteArray& perLine) {
     QByteArray bytes;
-    // Over half a megabyte: code page 932 then decodes through its table.
+    // Over half a megabyte: many pieces.
     for (int i = 0; bytes.size() < 600 * 1024; ++i) bytes += QByteArray::number(i) + perLine;
     return bytes;
 }
@@ -190,11 +192,57 @@ TEST(TextCodecForEachLine, ALineLongerThanTheLargestPieceDecodesAsAWhole) {
     };
     for (const QByteArray& bytes :
          {repeated(QByteArray("\x83\x4B")), repeated(QByteArray("\x83\x4B\x83,\x81\x9B")),
+          repeated(QByteArray("yyy\xFD\x81\x40z")),
           repeated(QByteArray("\xE3\x82\xAC"))}) {
         const QStringList lines = WalkedLines(bytes);
         EXPECT_EQ(lines.size(), 3);
         EXPECT_TRUE(lines == SplitLines(DecodeText(bytes).text))
             << bytes.left(40).toHex().constData();
+    }
+}
+
+// The parts of a file as the catalogue reads them: each but the last ends with a line feed, and
+// together they are the file.
+std::vector<QByteArray> Parts(const QByteArray& bytes) {
+    QBuffer device;
+    device.setData(bytes);
+    Result<std::vector<QByteArray>> parts =
+        clsFncFile::ReadAllInParts(device, QStringLiteral("unitdata.csv"));
+    EXPECT_TRUE(parts.ok());
+    if (!parts) return {};
+    QByteArray whole;
+    for (size_t i = 0; i < parts->size(); ++i) {
+        if (i + 1 < parts->size()) EXPECT_TRUE((*parts)[i].endsWith('\n')) << i;
+        whole += (*parts)[i];
+    }
+    EXPECT_TRUE(whole == bytes);
+    return *std::move(parts);
+}
+
+// Lines that a read piece cuts anywhere (inside a double-byte character, between CR and LF, a
+// line longer than a piece), and a file that is UTF-8 until its last part, give the lines of the
+// whole file.
+TEST(TextCodecForEachLine, PartsOfAFileGiveTheLinesOfTheWhole) {
+    constexpr qsizetype kMebibyte = 1024 * 1024;
+    const auto around = [](qsizetype at, const QByteArray& middle) -> QByteArray {
+        return QByteArray("head\r\n") + QByteArray(at - 6, 'a') + middle + "b\r\nend";
+    };
+    const QList<QByteArray> cases = {
+        around(kMebibyte - 1, "\x83\x4B"),
+        around(kMebibyte - 1, "\r\n"),
+        around(kMebibyte, "\r\n"),
+        around(kMebibyte - 2, ",\x81\x9B\r\n\x83\x4B"),
+        QByteArray("a\r\n") + QByteArray(3 * kMebibyte, 'x') + "\x83\x4B\r\nb\r\n",
+        QByteArray("\xEF\xBB\xBF") + around(kMebibyte, "\xE3\x82\xAC\r\n"),
+        around(kMebibyte + 100, "\r\n") + "\n\x83\x4B",
+        around(2 * kMebibyte, "\xE3\x82\xAC") + "\n\x83\x4B",
+    };
+    for (const QByteArray& bytes : cases) {
+        QStringList lines;
+        const qsizetype count =
+            ForEachLine(Parts(bytes), [&](QStringView line) { lines.append(line.toString()); });
+        EXPECT_EQ(count, lines.size());
+        EXPECT_TRUE(lines == SplitLines(DecodeText(bytes).text)) << bytes.size();
     }
 }
 

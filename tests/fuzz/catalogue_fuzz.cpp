@@ -1,6 +1,8 @@
 // The catalogue loader on arbitrary file bytes: it loads or fails, never crashes, and what it
-// loads answers its own lookups.
+// loads answers its own lookups; the lines it reads, piece by piece and through its table, are
+// those of the whole file decoded by the converter.
 #include "FuzzCheck.h"
+#include "catalogue/TextCodec.h"
 #include "catalogue/clsMsData.h"
 
 #include <cstddef>
@@ -9,6 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using velmora::clsMsData;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QStringList lines;
+    const qsizetype count =
+        velmora::ForEachLine(bytes, [&](QStringView line) { lines.append(line.toString()); });
+    FUZZ_REQUIRE(count < 0 || lines == velmora::SplitLines(velmora::DecodeText(bytes).text));
     clsMsData catalogue;
     const velmora::Status status = catalogue.LoadFromBytes(bytes);
     const int units = catalogue.UnitCount();
