@@ -54,10 +54,9 @@ std::optional<double> NumberIn(QStringView cell) {
     return num::Val(text);
 }
 
-// A text to rank, the cell it stands for, and a few of its characters as one integer.
+// A cell to rank as text, with a few of its characters as one integer.
 struct TextItem {
     std::uint64_t chunk;
-    QStringView text;
     int cell;
 };
 
@@ -68,8 +67,13 @@ constexpr qsizetype kChunkUnits = 3;
 // the end of the text as 0.
 std::uint64_t Chunk(QStringView text, qsizetype at) {
     std::uint64_t chunk = 0;
+    const char16_t* unit = text.utf16();
+    if (at + kChunkUnits <= text.size()) {  // the usual case, without a test per unit
+        for (qsizetype i = at; i < at + kChunkUnits; ++i) chunk = chunk << 17 | (unit[i] + 1u);
+        return chunk;
+    }
     for (qsizetype i = at; i < at + kChunkUnits; ++i)
-        chunk = chunk << 17 | (i < text.size() ? text[i].unicode() + 1u : 0u);
+        chunk = chunk << 17 | (i < text.size() ? unit[i] + 1u : 0u);
     return chunk;
 }
 
@@ -111,7 +115,8 @@ void SortByChunk(TextItem* first, TextItem* last, std::vector<TextItem>& buffer)
 // Sorts texts as QString::compare orders them and marks the ones equal to the text before them.
 // Each group of texts is split by a chunk of characters at a time, after the characters that all of
 // it shares, so that names sharing a long beginning cost little more than short ones.
-void SortTexts(std::vector<TextItem>& items, std::vector<char>& tiesPrevious) {
+void SortTexts(const std::vector<QStringView>& cells, std::vector<TextItem>& items,
+               std::vector<char>& tiesPrevious) {
     tiesPrevious.assign(items.size(), 0);
     struct Group {
         size_t begin;
@@ -124,17 +129,18 @@ void SortTexts(std::vector<TextItem>& items, std::vector<char>& tiesPrevious) {
     while (!groups.empty()) {
         auto [begin, end, depth] = groups.back();
         groups.pop_back();
-        const QStringView first = items[begin].text;
+        const QStringView first = cells[size_t(items[begin].cell)];
         qsizetype shared = first.size();
         for (size_t i = begin + 1; i < end && shared > depth; ++i) {
-            const QStringView text = items[i].text;
+            const QStringView text = cells[size_t(items[i].cell)];
             const qsizetype limit = std::min(shared, text.size());
             qsizetype k = depth;
             while (k < limit && text[k] == first[k]) ++k;
             shared = k;
         }
         depth = shared;
-        for (size_t i = begin; i < end; ++i) items[i].chunk = Chunk(items[i].text, depth);
+        for (size_t i = begin; i < end; ++i)
+            items[i].chunk = Chunk(cells[size_t(items[i].cell)], depth);
         SortByChunk(items.data() + begin, items.data() + end, buffer);
         for (size_t start = begin; start < end;) {
             size_t stop = start + 1;
@@ -169,7 +175,7 @@ RankedCells RankCells(const std::vector<QStringView>& cells) {
         if (const std::optional<double> value = NumberIn(cells[cell]))
             numbers.emplace_back(*value, int(cell));
         else
-            texts.push_back({0, cells[cell], int(cell)});
+            texts.push_back({0, int(cell)});
     }
     std::sort(numbers.begin(), numbers.end());
     int place = -1;
@@ -179,7 +185,7 @@ RankedCells RankCells(const std::vector<QStringView>& cells) {
     }
     ranked.numbers = place + 1;
     std::vector<char> tiesPrevious;
-    SortTexts(texts, tiesPrevious);
+    SortTexts(cells, texts, tiesPrevious);
     for (size_t i = 0; i < texts.size(); ++i) {
         if (!tiesPrevious[i]) ++place;
         ranked.placeOf[size_t(texts[i].cell)] = place;
