@@ -116,10 +116,12 @@ void MsListModel::SortRows() {
 
 void MsListModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= kColumnCount) return;
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    UpdateOrder();
     sortColumn_ = column;
     sortOrder_ = order;
+    // Rows listed from an earlier load have no keys in the catalogue's new one: the next fill
+    // lists the new load in this order.
+    if (!sort_ || catalogue_.LoadStamp() != orderedLoad_) return;
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const std::vector<int> before = rows_;
     SortRows();
     // Each catalogue row is listed once, so its new position tells where an index moved.

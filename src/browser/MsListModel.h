@@ -53,7 +53,7 @@ public:
 
     // Sorts the rows by one column, numbers by value; equal cells keep their order. The column
     // stays in force for every later fill. Rows move as in a layout change, so the current row
-    // follows its unit.
+    // follows its unit. After the catalogue loaded again, only the next fill sorts.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     // The column the list is sorted by; -1 while it keeps the fill's own order.
     int SortColumn() const { return sortColumn_; }

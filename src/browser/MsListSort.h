@@ -20,7 +20,8 @@ public:
     // Catalogue rows 1 to n in the fill's order; rows with equal keys keep their file order.
     std::vector<int> Presort();
 
-    // Sorts catalogue rows by one column's cells; rows with equal cells keep the order they had.
+    // Sorts catalogue rows of this load by one list column's cells (0 to 13); rows with equal
+    // cells keep the order they had.
     void SortRows(std::vector<int>& rows, int column, bool descending);
 
 private:

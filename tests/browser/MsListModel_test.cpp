@@ -291,6 +291,20 @@ TEST(MsListModelSort, ChosenColumnSortsTheRowsOfANewLoadByTheirOwnCells) {
               (QStringList{u"R"_s, u"U"_s, u"S"_s, u"T"_s, u"P"_s, u"Q"_s}));
 }
 
+TEST(MsListModelSort, HeaderClickAfterANewLoad_waitsForTheFillInsteadOfSortingRowsOfTheOldOne) {
+    clsMsData catalogue = *SortCatalogue();
+    MsListModel model(catalogue);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.Fill(AllFactions());
+    // Fewer rows than the list holds: the old rows have no keys in the new load.
+    catalogue = *test::ListCatalogue({{.no = u"X"_s, .name = u"エックス"_s, .weight = u"4"_s},
+                                      {.no = u"Y"_s, .name = u"ワイ"_s, .weight = u"3"_s}});
+    model.sort(Col(MsListModel::Column::Weight), Qt::DescendingOrder);
+    EXPECT_EQ(model.SortColumn(), int(Col(MsListModel::Column::Weight)));
+    model.Fill(AllFactions());
+    EXPECT_EQ(Column(model, Col(MsListModel::Column::MsNo)), (QStringList{u"X"_s, u"Y"_s}));
+}
+
 TEST(MsListModelSort, ChosenColumnStaysInForceAcrossRefillsWithOtherFilters) {
     const auto catalogue = SortCatalogue();
     MsListModel model(*catalogue);
