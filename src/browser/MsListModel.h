@@ -81,19 +81,17 @@ private:
     void UpdateOrder();
 
     // A catalogue row in list order with what the filter reads: its traits, and its name and
-    // weight as spans of texts_. A fill walks these two arrays in order instead of the scattered
-    // records.
+    // weight where the catalogue keeps them (valid while its load is the one order_ was worked
+    // out for). A fill walks this array in order instead of the records.
     struct Entry {
         int row;
         MsListFilter::RowTraits traits;
-        int name;  // start in texts_; the weight follows the name
-        int nameLength;
-        int weightLength;
+        QStringView name;
+        QStringView weight;
     };
 
     const clsMsData& catalogue_;
     std::vector<Entry> order_;
-    QString texts_;
     quint64 orderedLoad_ = 0;  // the catalogue load order_ was worked out for
     std::vector<int> rows_;
     Preview preview_;
