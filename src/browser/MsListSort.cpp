@@ -85,7 +85,6 @@ constexpr int kChunkBytes = (17 * kChunkUnits + 7) / 8;
 // Sorts items by their chunks. A large group goes by one byte of the chunks at a time from the
 // lowest, skipping the bytes that all of them share: names differ in a few characters, mostly
 // in their low bytes.
-
 void SortByChunk(TextItem* first, TextItem* last, std::vector<TextItem>& buffer) {
     const size_t size = size_t(last - first);
     if (size < 256) {

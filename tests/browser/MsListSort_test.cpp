@@ -75,23 +75,10 @@ std::vector<int> ReferenceSort(const clsMsData& catalogue, std::vector<int> rows
 // surrogates and beyond the basic plane; and exact copies of units. Enough names share their
 // beginning for the large-group path of the name sort. UTF-8, so that any character fits.
 clsMsData OddCatalogue() {
-    const QStringList numbers = {u"10"_s,
-                                 u"9"_s,
-                                 u"08"_s,
-                                 u"-3"_s,
-                                 u"2.5"_s,
-                                 u"-0.5"_s,
-                                 u"1e1"_s,
-                                 u"+4"_s,
-                                 u"-0"_s,
-                                 u"0"_s,
-                                 u"nd"_s,
-                                 u" 7"_s,
-                                 u"1."_s,
-                                 u".5"_s,
-                                 u"１２"_s,
-                                 u"123456789012345"_s,
-                                 u"1234567890123456"_s};
+    // Separated by "|", since some cells hold blanks.
+    const QStringList numbers =
+        u"10|9|08|-3|2.5|-0.5|1e1|+4|-0|0|nd| 7|1.|.5|１２|123456789012345|1234567890123456"_s
+            .split(u'|');
     const QStringList weights = numbers + QStringList{u"--"_s, u"－"_s, u"ｎｄ"_s, u"9a"_s};
     const QStringList tecs = {u"Ａ"_s, u"B"_s, u"2"_s,  u"１２"_s, u"nd"_s,
                               u"10"_s, u"😀"_s, u"-1"_s, u"ｱ"_s};
@@ -100,26 +87,9 @@ clsMsData OddCatalogue() {
     const QStringList categories = {u"－"_s,   u"限定"_s, u"専用"_s, u"一機"_s,
                                     u"二機"_s, u"一N"_s,  u"特"_s,   u"nd"_s};
     const QStringList armies = {u"EFSF"_s, u"ZEON"_s, u"OTHER"_s, u"EFSF"_s, u"ZEON"_s};
-    const QStringList names = {u"ヴェルデ"_s,
-                               u"ヴェルデ試作"_s,
-                               u"ヴェルデ試作1号機"_s,
-                               u"ヴェルデ試作1号機改"_s,
-                               u"ヴェルデ試作10号機"_s,
-                               u"ＧＭ"_s,
-                               u"ｼﾞﾑ"_s,
-                               u"123"_s,
-                               u"-4.5"_s,
-                               u"08"_s,
-                               u"8"_s,
-                               u" 7"_s,
-                               u"１２"_s,
-                               u"😀"_s,
-                               u"！"_s,
-                               u"a"_s,
-                               u"ab"_s,
-                               u"abc"_s,
-                               u"abd"_s,
-                               u"nd"_s};
+    const QStringList names =
+        u"ヴェルデ|ヴェルデ試作|ヴェルデ試作1号機|ヴェルデ試作1号機改|ヴェルデ試作10号機|ＧＭ|ｼﾞﾑ|"
+        u"123|-4.5|08|8| 7|１２|😀|！|a|ab|abc|abd|nd"_s.split(u'|');
     QStringList lines;
     for (int i = 0; i < 640; ++i) {
         // Every fifth unit is a copy of the one before, but for its number.
