@@ -81,17 +81,19 @@ private:
     void UpdateOrder();
 
     // A catalogue row in list order with what the filter reads: its traits, and its name and
-    // weight where the catalogue keeps them (valid while its load is the one order_ was worked
-    // out for). A fill walks this array in order instead of the records.
+    // weight as spans of texts_. A fill walks these two arrays in order instead of the scattered
+    // records.
     struct Entry {
         int row;
         MsListFilter::RowTraits traits;
-        QStringView name;
-        QStringView weight;
+        int name;  // start in texts_; the weight follows the name
+        int nameLength;
+        int weightLength;
     };
 
     const clsMsData& catalogue_;
     std::vector<Entry> order_;
+    QString texts_;
     quint64 orderedLoad_ = 0;  // the catalogue load order_ was worked out for
     std::vector<int> rows_;
     Preview preview_;
