@@ -1,6 +1,7 @@
 // Refilling the unit list: generated catalogues of 500 and 50,000 units, through the model alone
 // and through the whole frame (model, grid and current row), with a few filter settings; the
-// deploy preview a row's tooltip asks for; and sorting the list by a header.
+// deploy preview a row's tooltip asks for; sorting the list by a header, first and later clicks;
+// and moving the current row.
 #include "browser/MsListModel.h"
 #include "browser/MsListPanel.h"
 #include "catalogue/clsMsData.h"
@@ -8,9 +9,11 @@
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTableView>
 #include <map>
 #include <memory>
 #include <random>
@@ -123,27 +126,45 @@ void BM_FirstFill(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstFill)->Arg(500)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
 
-// A header click on 50,000 listed units: the first sort of a column works out its keys, a
-// second click on it reuses them.
-void BM_HeaderSort(benchmark::State& state) {
+// A header's first click on 50,000 listed units, in either direction: the column's keys are
+// worked out then.
+void BM_HeaderFirstSort(benchmark::State& state) {
     const clsMsData& catalogue = Catalogue(int(state.range(0)));
     const int column = int(state.range(1));
+    const Qt::SortOrder order = state.range(2) ? Qt::DescendingOrder : Qt::AscendingOrder;
     for (auto _ : state) {
         state.PauseTiming();
         MsListModel model(catalogue);
         model.Fill(Filter(AllNoFilter));
         state.ResumeTiming();
-        model.sort(column, Qt::AscendingOrder);
-        model.sort(column, Qt::DescendingOrder);
+        model.sort(column, order);
         benchmark::DoNotOptimize(model.rowCount());
     }
 }
-BENCHMARK(BM_HeaderSort)
+BENCHMARK(BM_HeaderFirstSort)
     ->ArgsProduct({{50000},
-                   {Col(MsListModel::Column::Weight), Col(MsListModel::Column::MsName),
-                    Col(MsListModel::Column::Move)}})
-    ->ArgNames({"units", "column"})
+                   benchmark::CreateDenseRange(Col(MsListModel::Column::Army),
+                                               Col(MsListModel::Column::Tec), 1),
+                   {0, 1}})
+    ->ArgNames({"units", "column", "descending"})
     ->Unit(benchmark::kMillisecond);
+
+// Later clicks on headers: the keys are there, the rows are sorted again.
+void BM_HeaderSort(benchmark::State& state) {
+    const clsMsData& catalogue = Catalogue(int(state.range(0)));
+    MsListModel model(catalogue);
+    model.Fill(Filter(AllNoFilter));
+    for (int column = 1; column < MsListModel::kColumnCount; ++column) model.sort(column);
+    int column = 1;
+    bool descending = false;
+    for (auto _ : state) {
+        model.sort(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        benchmark::DoNotOptimize(model.rowCount());
+        descending = !descending;
+        column = column % (MsListModel::kColumnCount - 1) + 1;
+    }
+}
+BENCHMARK(BM_HeaderSort)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
 
 // A refill with a header's sort in force.
 void BM_SortedFill(benchmark::State& state) {
@@ -178,6 +199,51 @@ BENCHMARK(BM_PanelFill)
     ->ArgsProduct({{500, 50000}, {AllNoFilter, Keyword}})
     ->ArgNames({"units", "setting"})
     ->Unit(benchmark::kMillisecond);
+
+// A header click through the frame: the grid's sort indicator, the model's sort and the view
+// brought up to date, every column's keys already worked out.
+void BM_PanelHeaderClick(benchmark::State& state) {
+    const clsMsData& catalogue = Catalogue(int(state.range(0)));
+    MsListPanel panel(catalogue);
+    panel.resize(792, 285);
+    panel.show();
+    panel.FillMsList(2);
+    QHeaderView* header = panel.findChild<QTableView*>(S(u"grdMsList"))->horizontalHeader();
+    for (int column = 1; column < MsListModel::kColumnCount; ++column)
+        header->setSortIndicator(column, Qt::AscendingOrder);
+    QCoreApplication::processEvents();
+    int column = 1;
+    bool descending = false;
+    for (auto _ : state) {
+        header->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QCoreApplication::processEvents();
+        descending = !descending;
+        column = column % (MsListModel::kColumnCount - 1) + 1;
+    }
+}
+BENCHMARK(BM_PanelHeaderClick)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
+
+// Moving the current row of the 50,000-unit list, as a click or an arrow key does: the frame
+// tells the window which unit was chosen.
+void BM_PanelSelect(benchmark::State& state) {
+    const clsMsData& catalogue = Catalogue(int(state.range(0)));
+    MsListPanel panel(catalogue);
+    panel.resize(792, 285);
+    panel.show();
+    panel.FillMsList(2);
+    QCoreApplication::processEvents();
+    QTableView* grid = panel.findChild<QTableView*>(S(u"grdMsList"));
+    int chosen = 0;
+    QObject::connect(&panel, &MsListPanel::unitChosen, [&chosen] { ++chosen; });
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 7919) % panel.RowCount();
+        grid->setCurrentIndex(grid->model()->index(row, Col(MsListModel::Column::MsName)));
+        QCoreApplication::processEvents();
+    }
+    if (chosen == 0) state.SkipWithError("no unit was chosen");
+}
+BENCHMARK(BM_PanelSelect)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
 
 // One row's tooltip over the 50,000-unit catalogue: the rules run for the formation with that
 // unit added. With six units that is the whole computation; with seven the formation is full.

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "browser/MsListFilter.h"
+#include "browser/MsListSort.h"
 
 #include <QAbstractTableModel>
 #include <QString>
-#include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -52,7 +53,7 @@ public:
 
     // Sorts the rows by one column, numbers by value; equal cells keep their order. The column
     // stays in force for every later fill. Rows move as in a layout change, so the current row
-    // follows its unit.
+    // follows its unit. After the catalogue loaded again, only the next fill sorts.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     // The column the list is sorted by; -1 while it keeps the fill's own order.
     int SortColumn() const { return sortColumn_; }
@@ -98,8 +99,8 @@ private:
     Preview preview_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
-    // Per column, the catalogue rows' places in its order; worked out at its first sort.
-    std::array<std::vector<int>, kColumnCount> sortRanks_;
+    // The order's keys for the catalogue load order_ was worked out for.
+    std::optional<MsListSort> sort_;
 };
 
 constexpr int Col(MsListModel::Column column) { return static_cast<int>(column); }

@@ -5,227 +5,377 @@
 #include "catalogue/clsMsData.h"
 
 #include <QHash>
+#include <QString>
+#include <QStringView>
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 #include <utility>
 
 namespace velmora {
 
 namespace {
 
-constexpr int kFirstKey = Col(MsListModel::Column::Army);
-constexpr int kKeyCount = MsListModel::kColumnCount - kFirstKey;
+using Column = MsListModel::Column;
 
-}  // namespace
+constexpr int kFirstKey = Col(Column::Army);
+// The fill's first keys (faction mark, weight, name), which tell most rows apart.
+constexpr int kLeadKeys = 3;
 
-MsListSort::Key MsListSort::MakeKey(const QString& cell) {
-    Key key;
+// The value of a cell that is one number by the program's number conventions; none for any
+// other cell.
+std::optional<double> NumberIn(QStringView cell) {
     // Most figures are short whole numbers: their digits give the value exactly, without the
     // conversion that a fraction, an exponent or blanks need.
     const qsizetype size = cell.size();
     if (size > 0 && size <= 15) {
-        const char16_t* at = reinterpret_cast<const char16_t*>(cell.constData());
-        const bool negative = at[0] == u'-';
-        qsizetype i = negative || at[0] == u'+' ? 1 : 0;
-        long long value = 0;
+        const bool negative = cell[0] == u'-';
+        qsizetype i = negative || cell[0] == u'+' ? 1 : 0;
         if (i < size) {
-            for (; i < size && at[i] >= u'0' && at[i] <= u'9'; ++i)
-                value = value * 10 + (at[i] - u'0');
-            if (i == size) {
-                key.numeric = true;
-                key.value = double(negative ? -value : value);
-                return key;
-            }
+            long long value = 0;
+            for (; i < size && cell[i] >= u'0' && cell[i] <= u'9'; ++i)
+                value = value * 10 + (cell[i].unicode() - u'0');
+            if (i == size) return double(negative ? -value : value);
         }
     }
-    key.numeric = num::IsNumeric(cell);
-    if (key.numeric)
-        key.value = num::Val(cell);
-    else
-        key.text = cell;
-    return key;
+    // A number starts, after blanks, with a sign, a digit or a point: names, marks and "nd" are
+    // told apart here without a copy.
+    qsizetype start = 0;
+    while (start < size && (cell[start] == u' ' || cell[start] == u'\t')) ++start;
+    if (start == size) return std::nullopt;
+    const char16_t first = cell[start].unicode();
+    if (first != u'+' && first != u'-' && first != u'.' && (first < u'0' || first > u'9'))
+        return std::nullopt;
+    const QString text = cell.toString();
+    if (!num::IsNumeric(text)) return std::nullopt;
+    return num::Val(text);
 }
 
-namespace {
+// A cell to rank as text, with a few of its characters as one integer.
+struct TextItem {
+    std::uint64_t chunk;
+    int cell;
+};
 
-// Sorts rows[begin, end), which tie on the keys before `key`, by key `key` and, within each
-// run of ties, by the keys after it. Only the rows that tie so far get their next key made,
-// and most rows are told apart by the first three keys (faction, weight, name).
-void SortByKeys(const clsMsData& catalogue, std::vector<int>& rows, size_t begin, size_t end,
-                int key, std::vector<MsListSort::Key>& keys) {
-    if (end - begin < 2 || key >= kKeyCount) return;
-    for (size_t i = begin; i < end; ++i)
-        keys[size_t(rows[i])] =
-            MsListSort::MakeKey(MsListModel::CellText(catalogue, rows[i], kFirstKey + key));
-    std::stable_sort(rows.begin() + std::ptrdiff_t(begin), rows.begin() + std::ptrdiff_t(end),
-                     [&keys](int a, int b) {
-                         return MsListSort::Compare(keys[size_t(a)], keys[size_t(b)]) < 0;
-                     });
-    // The runs of ties, found before the deeper keys overwrite this key's.
-    std::vector<std::pair<size_t, size_t>> runs;
-    for (size_t start = begin; start < end;) {
-        size_t stop = start + 1;
-        while (stop < end &&
-               MsListSort::Compare(keys[size_t(rows[start])], keys[size_t(rows[stop])]) == 0)
-            ++stop;
-        if (stop - start > 1) runs.emplace_back(start, stop);
-        start = stop;
+constexpr qsizetype kChunkUnits = 3;
+
+// kChunkUnits UTF-16 units of text from `at` as one integer that orders as the texts do, since
+// QString compares texts by their UTF-16 units: each unit counts as its code plus one in 17 bits,
+// the end of the text as 0.
+std::uint64_t Chunk(QStringView text, qsizetype at) {
+    std::uint64_t chunk = 0;
+    const char16_t* unit = text.utf16();
+    if (at + kChunkUnits <= text.size()) {  // the usual case, without a test per unit
+        for (qsizetype i = at; i < at + kChunkUnits; ++i) chunk = chunk << 17 | (unit[i] + 1u);
+        return chunk;
     }
-    for (const auto& [start, stop] : runs) SortByKeys(catalogue, rows, start, stop, key + 1, keys);
+    for (qsizetype i = at; i < at + kChunkUnits; ++i)
+        chunk = chunk << 17 | (i < text.size() ? unit[i] + 1u : 0u);
+    return chunk;
+}
+
+// A chunk that ends with the end of the text: texts that share it are equal.
+bool Ends(std::uint64_t chunk) { return (chunk & 0x1FFFF) == 0; }
+
+constexpr int kChunkBytes = (17 * kChunkUnits + 7) / 8;
+
+// Sorts items by their chunks. A large group goes by one byte of the chunks at a time from the
+// lowest, skipping the bytes that all of them share: names differ in a few characters, mostly
+// in their low bytes.
+void SortByChunk(TextItem* first, TextItem* last, std::vector<TextItem>& buffer) {
+    const size_t size = size_t(last - first);
+    if (size < 256) {
+        std::sort(first, last,
+                  [](const TextItem& a, const TextItem& b) { return a.chunk < b.chunk; });
+        return;
+    }
+    std::array<std::array<std::uint32_t, 256>, kChunkBytes> counts{};
+    for (const TextItem* item = first; item != last; ++item)
+        for (int byte = 0; byte < kChunkBytes; ++byte)
+            ++counts[size_t(byte)][item->chunk >> (8 * byte) & 0xFF];
+    buffer.resize(size);
+    TextItem* from = first;
+    TextItem* to = buffer.data();
+    for (int byte = 0; byte < kChunkBytes; ++byte) {
+        std::array<std::uint32_t, 256>& next = counts[size_t(byte)];
+        if (next[from->chunk >> (8 * byte) & 0xFF] == size) continue;
+        std::uint32_t sum = 0;
+        for (std::uint32_t& count : next) sum += std::exchange(count, sum);
+        for (const TextItem* item = from; item != from + size; ++item)
+            to[next[item->chunk >> (8 * byte) & 0xFF]++] = *item;
+        std::swap(from, to);
+    }
+    if (from != first) std::copy(from, from + size, first);
+}
+
+// Sorts texts as QString::compare orders them and marks the ones equal to the text before them.
+// Each group of texts is split by a chunk of characters at a time, after the characters that all of
+// it shares, so that names sharing a long beginning cost little more than short ones.
+void SortTexts(const std::vector<QStringView>& cells, std::vector<TextItem>& items,
+               std::vector<char>& tiesPrevious) {
+    tiesPrevious.assign(items.size(), 0);
+    struct Group {
+        size_t begin;
+        size_t end;
+        qsizetype depth;  // characters that the group's texts share
+    };
+    std::vector<Group> groups;
+    std::vector<TextItem> buffer;
+    if (items.size() > 1) groups.push_back({0, items.size(), 0});
+    while (!groups.empty()) {
+        auto [begin, end, depth] = groups.back();
+        groups.pop_back();
+        const QStringView first = cells[size_t(items[begin].cell)];
+        qsizetype shared = first.size();
+        for (size_t i = begin + 1; i < end && shared > depth; ++i) {
+            const QStringView text = cells[size_t(items[i].cell)];
+            const qsizetype limit = std::min(shared, text.size());
+            qsizetype k = depth;
+            while (k < limit && text[k] == first[k]) ++k;
+            shared = k;
+        }
+        depth = shared;
+        for (size_t i = begin; i < end; ++i)
+            items[i].chunk = Chunk(cells[size_t(items[i].cell)], depth);
+        SortByChunk(items.data() + begin, items.data() + end, buffer);
+        for (size_t start = begin; start < end;) {
+            size_t stop = start + 1;
+            while (stop < end && items[stop].chunk == items[start].chunk) ++stop;
+            if (stop - start > 1) {
+                if (Ends(items[start].chunk))
+                    std::fill(tiesPrevious.begin() + std::ptrdiff_t(start + 1),
+                              tiesPrevious.begin() + std::ptrdiff_t(stop), 1);
+                else
+                    groups.push_back({start, stop, depth + kChunkUnits});
+            }
+            start = stop;
+        }
+    }
+}
+
+// The places of distinct cells in their ascending order: equal cells share one, numbers by
+// value take the first ones, the other cells follow as texts.
+struct RankedCells {
+    std::vector<int> placeOf;
+    int numbers = 0;
+    int count = 0;
+};
+
+RankedCells RankCells(const std::vector<QStringView>& cells) {
+    RankedCells ranked;
+    ranked.placeOf.resize(cells.size());
+    std::vector<std::pair<double, int>> numbers;
+    std::vector<TextItem> texts;
+    texts.reserve(cells.size());
+    for (size_t cell = 0; cell < cells.size(); ++cell) {
+        if (const std::optional<double> value = NumberIn(cells[cell]))
+            numbers.emplace_back(*value, int(cell));
+        else
+            texts.push_back({0, int(cell)});
+    }
+    std::sort(numbers.begin(), numbers.end());
+    int place = -1;
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        if (i == 0 || numbers[i - 1].first < numbers[i].first) ++place;
+        ranked.placeOf[size_t(numbers[i].second)] = place;
+    }
+    ranked.numbers = place + 1;
+    std::vector<char> tiesPrevious;
+    SortTexts(cells, texts, tiesPrevious);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (!tiesPrevious[i]) ++place;
+        ranked.placeOf[size_t(texts[i].cell)] = place;
+    }
+    ranked.count = place + 1;
+    return ranked;
+}
+
+// The rows grouped by an id that is equal where their cells are: per row its group, and one
+// row of each group.
+struct RowGroups {
+    std::vector<int> ofRow;  // entry 0 unused
+    std::vector<int> firstRow;
+};
+
+template <typename IdOf>
+RowGroups GroupRows(int units, size_t ids, IdOf idOf) {
+    RowGroups groups;
+    groups.ofRow.resize(size_t(units) + 1);
+    std::vector<int> groupOfId(ids, -1);
+    for (int row = 1; row <= units; ++row) {
+        int& group = groupOfId[size_t(idOf(row))];
+        if (group < 0) {
+            group = int(groups.firstRow.size());
+            groups.firstRow.push_back(row);
+        }
+        groups.ofRow[size_t(row)] = group;
+    }
+    return groups;
+}
+
+// The rows grouped by their cells in a column whose cells come from the shared texts or the
+// faction and shield marks.
+RowGroups GroupRowsByCell(const clsMsData& catalogue, int column) {
+    const UnitStore& units = catalogue.Units();
+    const int count = units.UnitCount();
+    const auto byText = [&](UnitText text) {
+        return GroupRows(count, size_t(units.TextCount()),
+                         [&](int row) { return units.TextId(row, text); });
+    };
+    switch (Column(column)) {
+        case Column::Army:
+            return GroupRows(count, 256, [&](int row) { return units.Army(row) & 0xFF; });
+        case Column::Shield:
+            return GroupRows(count, 2, [&](int row) { return units.Shield(row) ? 1 : 0; });
+        case Column::Move: {
+            // The move type and the move value together: few pairs recur.
+            QHash<quint64, int> pairs;
+            return GroupRows(count, size_t(count), [&](int row) {
+                const quint64 pair = quint64(units.TextId(row, UnitText::MoveType)) << 32 |
+                                     units.TextId(row, UnitText::Move);
+                auto it = pairs.constFind(pair);
+                if (it == pairs.constEnd()) it = pairs.insert(pair, int(pairs.size()));
+                return *it;
+            });
+        }
+        case Column::Weight:
+            return byText(UnitText::Weight);
+        case Column::Supply:
+            return byText(UnitText::Supply);
+        case Column::Hp:
+            return byText(UnitText::Hp);
+        case Column::Armor:
+            return byText(UnitText::Armor);
+        case Column::AwayBase:
+            return byText(UnitText::AwayBase);
+        case Column::PreemptiveBase:
+            return byText(UnitText::PreemptiveBase);
+        case Column::Restriction:
+            return byText(UnitText::Restriction);
+        case Column::Repair:
+            return byText(UnitText::Repair);
+        case Column::Tec:
+            return byText(UnitText::Tec);
+        default:
+            return GroupRows(count, 1, [](int) { return 0; });
+    }
+}
+
+// Sorts rows by small integer keys below `keys`, rows with equal keys keeping their order.
+template <typename Key>
+void CountingSort(std::vector<int>& rows, int keys, Key key) {
+    std::vector<int> next(size_t(keys) + 1, 0);
+    for (int row : rows) ++next[size_t(key(row)) + 1];
+    std::partial_sum(next.begin(), next.end(), next.begin());
+    std::vector<int> sorted(rows.size());
+    for (int row : rows) sorted[size_t(next[size_t(key(row))]++)] = row;
+    rows.swap(sorted);
 }
 
 }  // namespace
 
-std::vector<int> MsListSort::Presort(const clsMsData& catalogue) {
-    const int units = catalogue.UnitCount();
-    std::vector<int> order(static_cast<size_t>(units));
+MsListSort::MsListSort(const clsMsData& catalogue)
+    : catalogue_(catalogue), places_(size_t(MsListModel::kColumnCount)) {}
+
+MsListSort::Places MsListSort::MakePlaces(int column) const {
+    const UnitStore& units = catalogue_.Units();
+    const int count = units.UnitCount();
+    Places places;
+    places.ofRow.resize(size_t(count) + 1);
+    if (column == Col(Column::MsNo) || column == Col(Column::MsName)) {
+        // The unit's own names: one cell per row, viewed where the catalogue keeps them.
+        const UnitName name = column == Col(Column::MsNo) ? UnitName::MsNo : UnitName::MsName;
+        std::vector<QStringView> cells(static_cast<size_t>(count));
+        for (int row = 1; row <= count; ++row) cells[size_t(row - 1)] = units.Name(row, name);
+        RankedCells ranked = RankCells(cells);
+        std::copy(ranked.placeOf.begin(), ranked.placeOf.end(), places.ofRow.begin() + 1);
+        places.numbers = ranked.numbers;
+        places.count = ranked.count;
+        return places;
+    }
+    // Every other cell is worked out once per distinct cell, from the first row that shows it.
+    const RowGroups groups = GroupRowsByCell(catalogue_, column);
+    std::vector<QString> texts;
+    texts.reserve(groups.firstRow.size());
+    for (int row : groups.firstRow) texts.push_back(MsListModel::CellText(catalogue_, row, column));
+    const RankedCells ranked = RankCells(std::vector<QStringView>(texts.begin(), texts.end()));
+    for (int row = 1; row <= count; ++row)
+        places.ofRow[size_t(row)] = ranked.placeOf[size_t(groups.ofRow[size_t(row)])];
+    places.numbers = ranked.numbers;
+    places.count = ranked.count;
+    return places;
+}
+
+const MsListSort::Places& MsListSort::ColumnPlaces(int column) {
+    Places& places = places_[size_t(column)];
+    if (places.ofRow.empty()) places = MakePlaces(column);
+    return places;
+}
+
+std::vector<int> MsListSort::Presort() {
+    const int count = catalogue_.UnitCount();
+    std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.begin(), order.end(), 1);
-    // One key per catalogue row, overwritten as the sort goes one key deeper.
-    std::vector<Key> keys(static_cast<size_t>(units) + 1);
-    SortByKeys(catalogue, order, 0, order.size(), 0, keys);
+    // Stable sorts by the lead keys, the last key first, leave the rows in the order of all.
+    for (int column = kFirstKey + kLeadKeys - 1; column >= kFirstKey; --column) {
+        const Places& places = ColumnPlaces(column);
+        CountingSort(order, places.count, [&places](int row) { return places.ofRow[size_t(row)]; });
+    }
+    // Rows that tie on every key so far go one key deeper, among themselves.
+    struct Run {
+        size_t begin;
+        size_t end;
+        int column;  // the next key
+    };
+    std::vector<Run> runs;
+    const auto addTies = [&](size_t begin, size_t end, int firstColumn, int lastColumn) {
+        if (lastColumn + 1 >= MsListModel::kColumnCount) return;
+        const auto tie = [&](int a, int b) {
+            for (int column = firstColumn; column <= lastColumn; ++column) {
+                const std::vector<int>& place = places_[size_t(column)].ofRow;
+                if (place[size_t(a)] != place[size_t(b)]) return false;
+            }
+            return true;
+        };
+        for (size_t start = begin; start < end;) {
+            size_t stop = start + 1;
+            while (stop < end && tie(order[start], order[stop])) ++stop;
+            if (stop - start > 1) runs.push_back({start, stop, lastColumn + 1});
+            start = stop;
+        }
+    };
+    addTies(0, order.size(), kFirstKey, kFirstKey + kLeadKeys - 1);
+    while (!runs.empty()) {
+        const Run run = runs.back();
+        runs.pop_back();
+        const std::vector<int>& place = ColumnPlaces(run.column).ofRow;
+        const auto less = [&place](int a, int b) { return place[size_t(a)] < place[size_t(b)]; };
+        const auto first = order.begin() + std::ptrdiff_t(run.begin);
+        const auto last = order.begin() + std::ptrdiff_t(run.end);
+        // Copies of a unit tie on every key: their runs are already in order.
+        if (!std::is_sorted(first, last, less)) std::stable_sort(first, last, less);
+        addTies(run.begin, run.end, run.column, run.column);
+    }
     return order;
 }
 
-namespace {
-
-// Ranks numbers that are all whole and lie within a span a little wider than their count by
-// counting, without comparing; false, leaving ranks alone, for any other numbers.
-template <typename Number>
-bool RankSmallWholeNumbers(const std::vector<Number>& numbers, std::vector<int>& ranks) {
-    if (numbers.empty()) return true;
-    double low = numbers.front().value;
-    double high = low;
-    for (const Number& number : numbers) {
-        if (number.value != std::trunc(number.value)) return false;
-        low = std::min(low, number.value);
-        high = std::max(high, number.value);
+void MsListSort::SortRows(std::vector<int>& rows, int column, bool descending) {
+    const Places& places = ColumnPlaces(column);
+    const std::vector<int>& place = places.ofRow;
+    if (!descending) {
+        CountingSort(rows, places.count, [&place](int row) { return place[size_t(row)]; });
+        return;
     }
-    if (high - low > double(2 * numbers.size() + 1024)) return false;
-    std::vector<int> rankOf(size_t(high - low) + 1, 0);
-    for (const Number& number : numbers) rankOf[size_t(number.value - low)] = 1;
-    int rank = 0;
-    for (int& slot : rankOf) slot = slot ? ++rank : 0;
-    for (const Number& number : numbers)
-        ranks[size_t(number.row)] = rankOf[size_t(number.value - low)];
-    return true;
-}
-
-// Three characters of text from `from` as one integer that orders as the texts do where it
-// differs: a character below the surrogates counts as its code plus one, the end of the text
-// as 0. From a surrogate or a character above them on, the key stops saying anything (the
-// texts' own comparison then decides), since codes and code points order those differently.
-std::uint64_t LeadKey(QStringView text, qsizetype from) {
-    std::uint64_t key = 0;
-    bool stopped = false;
-    for (qsizetype i = from; i < from + 3; ++i) {
-        std::uint64_t unit = 0;
-        if (!stopped && i < text.size()) {
-            const char16_t c = text[i].unicode();
-            unit = c < 0xD800 ? c + 1 : 0xD801;
-            stopped = c >= 0xD800;
-        } else {
-            stopped = true;
-        }
-        key = key << 16 | unit;
-    }
-    return key;
-}
-
-}  // namespace
-
-std::vector<int> MsListSort::ColumnRanks(const clsMsData& catalogue, int column) {
-    const size_t units = size_t(catalogue.UnitCount());
-    // Numbers and texts sort apart, numbers first: small entries that compare inline. The
-    // texts are kept in cells, which never grows past its reserve, so the views stay valid.
-    struct Number {
-        double value;
-        int row;
-    };
-    struct Text {
-        QStringView text;
-        int row;
-    };
-    std::vector<Number> numbers;
-    std::vector<Text> texts;
-    std::vector<QString> cells;
-    numbers.reserve(units);
-    cells.reserve(units);
-    for (int row = 1; size_t(row) <= units; ++row) {
-        Key key = MakeKey(MsListModel::CellText(catalogue, row, column));
-        if (key.numeric) {
-            numbers.push_back({key.value, row});
-        } else {
-            cells.push_back(std::move(key.text));
-            texts.push_back({cells.back(), row});
-        }
-    }
-    // Once a column is ranked, every later sort and refill compares small integers. The places
-    // of the cells that are not numbers count up from kNotANumber, which keeps them last in
-    // either direction.
-    std::vector<int> ranks(units + 1, 0);
-    if (!RankSmallWholeNumbers(numbers, ranks)) {
-        std::sort(numbers.begin(), numbers.end(),
-                  [](const Number& a, const Number& b) { return a.value < b.value; });
-        int rank = 0;
-        for (size_t i = 0; i < numbers.size(); ++i) {
-            if (i == 0 || numbers[i - 1].value < numbers[i].value) ++rank;
-            ranks[size_t(numbers[i].row)] = rank;
-        }
-    }
-    // A column repeats few texts (faction marks, categories, move types): each distinct text
-    // is sorted once.
-    QHash<QStringView, int> distinct;
-    distinct.reserve(qsizetype(texts.size()));
-    std::vector<QStringView> order;
-    std::vector<int> place(texts.size());
-    for (size_t i = 0; i < texts.size(); ++i) {
-        auto it = distinct.constFind(texts[i].text);
-        if (it == distinct.constEnd()) {
-            it = distinct.insert(texts[i].text, int(order.size()));
-            order.push_back(texts[i].text);
-        }
-        place[i] = *it;
-    }
-    // The texts sort by the three characters after their common beginning, compared as one
-    // integer, and by the whole texts only where those tie.
-    qsizetype common = order.empty() ? 0 : order.front().size();
-    for (const QStringView text : order) {
-        common = std::min(common, text.size());
-        while (common > 0 && text.first(common) != order.front().first(common)) --common;
-    }
-    std::vector<std::uint64_t> leads(order.size());
-    for (size_t i = 0; i < order.size(); ++i) leads[i] = LeadKey(order[i], common);
-    std::vector<int> byText(order.size());
-    std::iota(byText.begin(), byText.end(), 0);
-    std::sort(byText.begin(), byText.end(), [&](int a, int b) {
-        const std::uint64_t leadA = leads[size_t(a)];
-        const std::uint64_t leadB = leads[size_t(b)];
-        if (leadA != leadB) return leadA < leadB;
-        return order[size_t(a)].compare(order[size_t(b)]) < 0;
+    // Numbers from the highest down, then the other cells, also from the highest down.
+    const int numbers = places.numbers;
+    const int last = places.count - 1;
+    CountingSort(rows, places.count, [&](int row) {
+        const int at = place[size_t(row)];
+        return at < numbers ? numbers - 1 - at : numbers + last - at;
     });
-    std::vector<int> textRank(order.size());
-    for (size_t i = 0; i < byText.size(); ++i) textRank[size_t(byText[i])] = kNotANumber + int(i);
-    for (size_t i = 0; i < texts.size(); ++i)
-        ranks[size_t(texts[i].row)] = textRank[size_t(place[i])];
-    return ranks;
-}
-
-void MsListSort::SortRows(std::vector<int>& rows, const std::vector<int>& ranks, bool descending) {
-    if (descending) {
-        // Numbers from the highest down, then the other cells, also from the highest down.
-        const auto key = [&ranks](int row) {
-            const int rank = ranks[size_t(row)];
-            return rank >= kNotANumber ? std::pair(1, -rank) : std::pair(0, -rank);
-        };
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&key](int a, int b) { return key(a) < key(b); });
-    } else {
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&ranks](int a, int b) { return ranks[size_t(a)] < ranks[size_t(b)]; });
-    }
 }
 
 }  // namespace velmora

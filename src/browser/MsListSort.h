@@ -1,45 +1,42 @@
 #pragma once
 
-#include <QString>
 #include <vector>
 
 namespace velmora {
 
 class clsMsData;
 
-// The unit list's order: ascending on columns 1 to 13 as successive keys, or by one column that
-// the user chose, ascending or descending. A key compares by value when both cells are numeric
-// and as text otherwise; a numeric cell comes before a non-numeric one so that the order stays
-// consistent across mixed columns, and in a chosen column's order in either direction, so that
-// units without a figure ("nd", empty) come last.
+// The unit list's order over one catalogue load: ascending on columns 1 to 13 as successive keys
+// (the fill's own order), or by one column that the user chose, ascending or descending. Two
+// cells compare by value when both are numbers and as text otherwise; numbers come before the
+// other cells, in a chosen column's order in either direction, so that units without a figure
+// ("nd", empty) come last. A column's cells are ranked at its first use, each distinct text
+// once, and kept as one place per row. The catalogue must outlive this and keep its load: make
+// a new one when it loads again.
 class MsListSort {
 public:
-    struct Key {
-        bool numeric = false;
-        double value = 0;
-        QString text;
+    explicit MsListSort(const clsMsData& catalogue);
+
+    // Catalogue rows 1 to n in the fill's order; rows with equal keys keep their file order.
+    std::vector<int> Presort();
+
+    // Sorts catalogue rows of this load by one list column's cells (0 to 13); rows with equal
+    // cells keep the order they had.
+    void SortRows(std::vector<int>& rows, int column, bool descending);
+
+private:
+    // A column's places: rows with equal cells share one; numbers take places 0 to numbers - 1
+    // in ascending order, the other cells numbers to count - 1. Empty until the column is used.
+    struct Places {
+        std::vector<int> ofRow;  // by catalogue row; entry 0 unused
+        int numbers = 0;
+        int count = 0;
     };
+    const Places& ColumnPlaces(int column);
+    Places MakePlaces(int column) const;
 
-    static Key MakeKey(const QString& cell);
-    // Negative, zero or positive as a sorts before, with or after b. Inline: the sorts call it
-    // millions of times.
-    static int Compare(const Key& a, const Key& b) {
-        if (a.numeric && b.numeric) return a.value < b.value ? -1 : (b.value < a.value ? 1 : 0);
-        if (a.numeric != b.numeric) return a.numeric ? -1 : 1;
-        return a.text.compare(b.text);
-    }
-
-    // Catalogue rows 1 to n in list order; rows with equal keys keep their file order.
-    static std::vector<int> Presort(const clsMsData& catalogue);
-
-    // The place of every catalogue row in one list column's ascending order, indexed by
-    // catalogue row (entry 0 is unused); rows with equal cells share a place. The places of
-    // cells that are not numbers start at kNotANumber.
-    static constexpr int kNotANumber = 1 << 30;
-    static std::vector<int> ColumnRanks(const clsMsData& catalogue, int column);
-    // Sorts catalogue rows by their places, ascending or descending; rows with equal places
-    // keep the order they had.
-    static void SortRows(std::vector<int>& rows, const std::vector<int>& ranks, bool descending);
+    const clsMsData& catalogue_;
+    std::vector<Places> places_;  // by list column
 };
 
 }  // namespace velmora
