@@ -40,7 +40,8 @@ check() {
 
 floor=$(instructions floor)
 floor_kib=$(peak_kib floor)
-echo "floor: $floor instructions, peak $((floor_kib / 1024)) MiB"
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+echo "floor: $floor instructions, peak $(mib "$floor_kib") MiB"
 # units, limit of the ratio to the floor, limit of the peak in MiB (none: -)
 for limits in "500 1.3 +3" "5000 1.6 -" "50000 5 60"; do
     read -r units ratio_limit peak_limit <<<"$limits"
@@ -50,10 +51,10 @@ for limits in "500 1.3 +3" "5000 1.6 -" "50000 5 60"; do
     check "$units units, start to first paint / floor" \
         "$(awk -v c="$count" -v f="$floor" 'BEGIN { printf "%.2f", c / f }')" "$ratio_limit"
     case $peak_limit in
-        -) echo "        $units units, peak $((kib / 1024)) MiB" ;;
-        +*) check "$units units, peak MiB over the floor's" \
-                "$(( (kib - floor_kib) / 1024 ))" "${peak_limit#+}" ;;
-        *) check "$units units, peak MiB" "$((kib / 1024))" "$peak_limit" ;;
+        -) echo "        $units units, peak $(mib "$kib") MiB" ;;
+        +*) check "$units units, peak MiB over the floor's" "$(mib $((kib - floor_kib)))" \
+                "${peak_limit#+}" ;;
+        *) check "$units units, peak MiB" "$(mib "$kib")" "$peak_limit" ;;
     esac
 done
 check "50000 units, first fill (M instructions)" \
