@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
-
 // Code page 932 as the converter decodes it, compiled into the program from the table the tests
-// hold both converters to (tests/data/cp932/windows-31j.txt), so that decoding ordinary text
-// needs no converter at all.
+// hold both converters to (tests/data/cp932/windows-31j.txt) by tools/make-cp932-characters.py,
+// so that decoding ordinary text needs no converter at all.
 namespace velmora::cp932 {
 
 // The character of each byte from 80 to FF standing alone; 0 for lead bytes.
@@ -13,10 +10,5 @@ extern const char16_t kSingleCharacters[128];
 // The character of each lead byte (81 to 9F, E0 to FC) with each trail byte (40 to 7E, 80 to
 // FC); U+FFFD where the pair has none.
 extern const char16_t kPairCharacters[60][188];
-
-// The characters of bytes exactly as cp932::Decode gives them: from the compiled table for
-// bytes and pairs it holds, through the converter for a block with anything else in it (a lead
-// byte without a trail byte).
-QString DecodeWithTable(QByteArrayView bytes);
 
 }  // namespace velmora::cp932

@@ -2,7 +2,6 @@
 
 #include "catalogue/Cp932.h"
 #include "catalogue/CharScan.h"
-#include "catalogue/Cp932Characters.h"
 #include "catalogue/Cp932Table.h"
 
 #include <QStringDecoder>
@@ -312,12 +311,11 @@ qsizetype ForEachLine(std::vector<QByteArray> parts,
     qsizetype count = 0;
     bool firstPiece = true;
     if (!first.isValid() || (utf8 && !utf8Later.isValid())) return -1;
-    // Code page 932 decodes through a table filled row by row as the text needs them, which
-    // takes a fraction of the converter's time per byte even for a small file; the rows come
-    // from the characters compiled into the program, so ordinary text never starts the
-    // converter.
+    // Code page 932 decodes through a table of the characters compiled into the program, which
+    // takes a fraction of the converter's time per byte and never starts the converter for
+    // ordinary text.
     std::optional<Cp932Table> table;
-    if (!utf8) table.emplace(cp932::DecodeWithTable);
+    if (!utf8) table.emplace();
     // Decodes the bytes of whole lines (or the last bytes) and hands their lines on; false when
     // the converter failed.
     const auto decodeLines = [&](QByteArrayView rest) {
