@@ -1,7 +1,7 @@
 // Refilling the unit list: generated catalogues of 500 and 50,000 units, through the model alone
 // and through the whole frame (model, grid and current row), with a few filter settings; the
-// deploy preview a row's tooltip asks for; sorting the list by a header, first and later clicks;
-// and moving the current row.
+// deploy preview a row's tooltip asks for; sorting the list by a header, first and later clicks.
+// The same actions through the whole window are in window_actions_bench.
 #include "browser/MsListModel.h"
 #include "browser/MsListPanel.h"
 #include "catalogue/clsMsData.h"
@@ -9,11 +9,8 @@
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
-#include <QTableView>
 #include <map>
 #include <memory>
 #include <random>
@@ -199,51 +196,6 @@ BENCHMARK(BM_PanelFill)
     ->ArgsProduct({{500, 50000}, {AllNoFilter, Keyword}})
     ->ArgNames({"units", "setting"})
     ->Unit(benchmark::kMillisecond);
-
-// A header click through the frame: the grid's sort indicator, the model's sort and the view
-// brought up to date, every column's keys already worked out.
-void BM_PanelHeaderClick(benchmark::State& state) {
-    const clsMsData& catalogue = Catalogue(int(state.range(0)));
-    MsListPanel panel(catalogue);
-    panel.resize(792, 285);
-    panel.show();
-    panel.FillMsList(2);
-    QHeaderView* header = panel.findChild<QTableView*>(S(u"grdMsList"))->horizontalHeader();
-    for (int column = 1; column < MsListModel::kColumnCount; ++column)
-        header->setSortIndicator(column, Qt::AscendingOrder);
-    QCoreApplication::processEvents();
-    int column = 1;
-    bool descending = false;
-    for (auto _ : state) {
-        header->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-        QCoreApplication::processEvents();
-        descending = !descending;
-        column = column % (MsListModel::kColumnCount - 1) + 1;
-    }
-}
-BENCHMARK(BM_PanelHeaderClick)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
-
-// Moving the current row of the 50,000-unit list, as a click or an arrow key does: the frame
-// tells the window which unit was chosen.
-void BM_PanelSelect(benchmark::State& state) {
-    const clsMsData& catalogue = Catalogue(int(state.range(0)));
-    MsListPanel panel(catalogue);
-    panel.resize(792, 285);
-    panel.show();
-    panel.FillMsList(2);
-    QCoreApplication::processEvents();
-    QTableView* grid = panel.findChild<QTableView*>(S(u"grdMsList"));
-    int chosen = 0;
-    QObject::connect(&panel, &MsListPanel::unitChosen, [&chosen] { ++chosen; });
-    int row = 0;
-    for (auto _ : state) {
-        row = (row + 7919) % panel.RowCount();
-        grid->setCurrentIndex(grid->model()->index(row, Col(MsListModel::Column::MsName)));
-        QCoreApplication::processEvents();
-    }
-    if (chosen == 0) state.SkipWithError("no unit was chosen");
-}
-BENCHMARK(BM_PanelSelect)->Arg(50000)->ArgName("units")->Unit(benchmark::kMillisecond);
 
 // One row's tooltip over the 50,000-unit catalogue: the rules run for the formation with that
 // unit added. With six units that is the whole computation; with seven the formation is full.
