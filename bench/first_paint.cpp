@@ -20,8 +20,6 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -95,19 +93,6 @@ public:
     }
 };
 
-int Make(const QString& folder, int units) {
-    QDir().mkpath(folder);
-    QFile catalogue(folder + u"/unitdata.csv");
-    QFile settings(folder + u"/setting.ini");
-    if (!catalogue.open(QIODevice::WriteOnly) ||
-        catalogue.write(velmora::bench::Catalogue(units)) < 0 ||
-        !settings.open(QIODevice::WriteOnly) ||
-        settings.write("[Setting]\r\npath=\r\nclass=2\r\nlevel=30\r\ndecoration=5\r\nskill=1\r\n") <
-            0)
-        return 1;
-    return 0;
-}
-
 int Floor(QApplication& app, FirstPaint& firstPaint) {
     QMainWindow window;
     QFont font;
@@ -163,7 +148,8 @@ int main(int argc, char** argv) {
         for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
         return list;
     }();
-    if (args.size() == 3 && args[0] == u"make") return Make(args[1], args[2].toInt());
+    if (args.size() == 3 && args[0] == u"make")
+        return velmora::bench::WriteProgramFolder(args[1], args[2].toInt()) ? 0 : 1;
     if ((args.size() == 2 || args.size() == 3) && args[0] == u"sort")
         return FirstClicks(args[1], args.size() == 3 ? args[2].toInt() : -1);
     QApplication app(argc, argv);

@@ -9,8 +9,6 @@
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -23,19 +21,11 @@ namespace {
 
 constexpr int kUnits = 50000;
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("bench file not written");
-}
-
 // The window on a program folder with the generated catalogue, shown and painted once.
 struct Window {
     Window() : platform(folder.path()) {
-        const QDir dir(folder.path());
-        WriteFile(dir.filePath(QStringLiteral("unitdata.csv")), velmora::bench::Catalogue(kUnits));
-        WriteFile(dir.filePath(QStringLiteral("setting.ini")),
-                  "[Setting]\r\npath=\r\nclass=2\r\nlevel=30\r\ndecoration=5\r\nskill=1\r\n");
+        if (!velmora::bench::WriteProgramFolder(folder.path(), kUnits))
+            throw std::runtime_error("bench folder not written");
         window.emplace(platform);
         if (!window->Load()) throw std::runtime_error("window did not load");
         window->show();

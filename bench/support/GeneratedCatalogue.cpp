@@ -3,6 +3,8 @@
 #include "catalogue/TextCodec.h"
 #include "catalogue/UnitRecord.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <stdexcept>
 
@@ -82,6 +84,16 @@ QByteArray Catalogue(int units) {
     const auto bytes = velmora::EncodeText(text, velmora::TextEncoding::Cp932);
     if (!bytes) throw std::runtime_error("generated catalogue is not code page 932");
     return *bytes;
+}
+
+bool WriteProgramFolder(const QString& folder, int units) {
+    QDir().mkpath(folder);
+    QFile catalogue(folder + u"/unitdata.csv");
+    QFile settings(folder + u"/setting.ini");
+    const QByteArray bytes = Catalogue(units);
+    const QByteArray ini("[Setting]\r\npath=\r\nclass=2\r\nlevel=30\r\ndecoration=5\r\nskill=1\r\n");
+    return catalogue.open(QIODevice::WriteOnly) && catalogue.write(bytes) == bytes.size() &&
+           settings.open(QIODevice::WriteOnly) && settings.write(ini) == ini.size();
 }
 
 }  // namespace velmora::bench
