@@ -245,9 +245,9 @@ std::optional<SettingsText> SettingsText::InUtf8() const {
         // kept only by leaving the file in its encoding.
         const auto own = EncodeWithoutMark(line.text, encoding_);
         if (!own || *own != line.content) return std::nullopt;
-        const auto end = EncodeWithoutMark(DecodeWithoutMark(line.end, encoding_), TextEncoding::Utf8);
+        // A line end is the same bytes in code page 932 and in UTF-8.
         converted.lines_.push_back(
-            {*EncodeWithoutMark(line.text, TextEncoding::Utf8), *end, line.text});
+            {*EncodeWithoutMark(line.text, TextEncoding::Utf8), line.end, line.text});
     }
     return converted;
 }

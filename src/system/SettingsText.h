@@ -48,8 +48,8 @@ private:
     Result<QByteArray> WithEncoding(const QString& sectionName, const QList<SettingsEntry>& entries,
                                     TextEncoding encoding, const QByteArray& mark) const;
 
-    // The same lines in UTF-8 without a mark; none when a line's bytes are not the file's
-    // encoding of its text.
+    // The lines of a code page 932 file in UTF-8 without a mark; none when a line's bytes are
+    // not the file's encoding of its text.
     std::optional<SettingsText> InUtf8() const;
 
     // Fills in the lines' texts from the file's body, the bytes after its mark.
