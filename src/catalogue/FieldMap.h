@@ -25,10 +25,16 @@ inline std::uint64_t Word(const char16_t* chars) {
     std::memcpy(&word, chars, sizeof word);
     return word;
 }
+inline std::uint32_t Pair(const char16_t* chars) {
+    std::uint32_t pair = 0;
+    std::memcpy(&pair, chars, sizeof pair);
+    return pair;
+}
+// One to three characters; reads none beyond them.
 inline std::uint64_t Tail(const char16_t* chars, qsizetype size) {
-    std::uint64_t word = 0;
-    for (qsizetype i = 0; i < size; ++i) word |= std::uint64_t(chars[i]) << (16 * i);
-    return word;
+    if (size == 1) return chars[0];
+    const std::uint64_t pair = Pair(chars);
+    return size == 2 ? pair : pair | std::uint64_t(chars[2]) << 32;
 }
 
 // True when the key's characters are those at kept, of which there are as many: a short key
@@ -60,7 +66,9 @@ public:
         for (size_t i = SlotOf(hash);; i = (i + 1) & mask) {
             const Slot& slot = slots_[i];
             if (!slot.chars) return nullptr;
-            if (slot.hash == hash && slot.size == key.size() && fieldmap::Same(slot.chars, key))
+            // Up to four characters, the hash is a one-to-one function of them (see Hash).
+            if (slot.hash == hash && slot.size == key.size() &&
+                (key.size() <= 4 || fieldmap::Same(slot.chars, key)))
                 return &slot.id;
         }
     }
@@ -80,13 +88,15 @@ private:
         const char16_t* chars = key.utf16();
         qsizetype left = key.size();
         std::uint64_t h = Mix(seed_, std::uint64_t(left));
-        for (; left >= 8; left -= 8, chars += 8) h = Mix(Mix(h, Word(chars)), Word(chars + 4));
-        if (left >= 4) {
-            h = Mix(h, Word(chars));
-            left -= 4;
-            chars += 4;
+        if (left <= 4) {
+            // One word, and every step after the seed's undoable: keys of one size up to four
+            // characters never share a hash, so Find needs no comparison of characters.
+            if (left > 0) h = Mix(h, left == 4 ? Word(chars) : Tail(chars, left));
+        } else {
+            for (; left > 8; left -= 8, chars += 8) h = Mix(Mix(h, Word(chars)), Word(chars + 4));
+            // The last one to eight characters as two words that may overlap, read within the key.
+            h = Mix(Mix(h, Word(chars)), Word(chars + left - 4));
         }
-        if (left > 0) h = Mix(h, Tail(chars, left));
         // The slot comes from the top bits, which every bit of the key reaches.
         return (h ^ (h >> 32)) * kOdd;
     }
