@@ -19,28 +19,51 @@ bool CatalogueLine::Split(QStringView line) {
     text_ = line.utf16();
     const qsizetype size = line.size();
     // The end of each field is a comma, sixteen characters looked at a step, or the line's end.
-    int ends = 0;
+    // A step's commas are counted; only those that end a kept field are looked for.
+    int field = 0;  // the field that the next comma ends
+    int kept = 0;   // the next field whose end is kept
     qsizetype i = 0;
-    for (; i + 16 <= size && ends < kFieldCount; i += 16) {
-        qsizetype* end = ends_.data() + ends;
-        for (unsigned commas = scan::CharMask16(text_ + i, u','); commas != 0; commas &= commas - 1)
-            *end++ = i + qsizetype(scan::LowestBit(commas));
-        ends = int(end - ends_.data());
+    for (; i + 16 <= size && field < kFieldCount; i += 16) {
+        int count = 0;
+        unsigned commas = scan::CharMask16(text_ + i, u',', count);
+        int lowest = field;  // the field that the lowest comma left in commas ends
+        field += count;
+        for (; kept < field && kept < kFieldCount; kept = NextKeptField(kept)) {
+            for (; lowest < kept; ++lowest) commas &= commas - 1;
+            ends_[size_t(kept)] = i + qsizetype(scan::LowestBit(commas));
+        }
     }
-    for (; i < size && ends < kFieldCount; ++i)
-        if (text_[i] == u',') ends_[size_t(ends++)] = i;
-    if (ends < kFieldCount) ends_[size_t(ends++)] = size;
-    fieldCount_ = std::min(ends, kFieldCount);
+    field = std::min(field, kFieldCount);
+    for (; i < size && field < kFieldCount; ++i) {
+        if (text_[i] != u',') continue;
+        if (field == kept) {
+            ends_[size_t(field)] = i;
+            kept = NextKeptField(kept);
+        }
+        ++field;
+    }
+    if (field < kFieldCount) ends_[size_t(field++)] = size;
+    fieldCount_ = field;
     return fieldCount_ == kFieldCount;
+}
+
+void CatalogueLine::SplitWeapon(int k) {
+    using enum WeaponColumn;
+    qsizetype at = Start(WeaponColumnIndex(k, Name));
+    for (int column = int(Name); column < int(Detach); ++column, ++at) {
+        while (text_[at] != u',') ++at;
+        ends_[size_t(WeaponColumnIndex(k, WeaponColumn(column)))] = at;
+    }
 }
 
 std::uint32_t CatalogueLine::Weapon(int k) {
     using enum WeaponColumn;
     // The weapon's ten fields are one stretch of the line.
-    const QChar* begin = Field(k, Name).data();
-    const QStringView last = Field(k, Detach);
-    const QStringView fields(begin, last.data() + last.size() - begin);
+    const qsizetype begin = Start(WeaponColumnIndex(k, Name));
+    const QStringView fields(text_ + begin,
+                             ends_[size_t(WeaponColumnIndex(k, Detach))] - begin);
     if (const std::uint32_t* id = weapons_.Find(fields)) return *id;
+    SplitWeapon(k);
     CompactWeapon weapon;
     const auto set = [&](WeaponText text, TextPool& pool, WeaponColumn column) {
         weapon[size_t(text)] = pool.Get(Field(k, column));

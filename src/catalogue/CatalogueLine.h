@@ -70,7 +70,9 @@ public:
     static constexpr int kFieldCount = int(CatalogueColumn::Count);
 
     // Splits line; true when it has at least kFieldCount fields. FieldCount() then tells how
-    // many it had (counting stops at kFieldCount).
+    // many it had (counting stops at kFieldCount). Of the weapons' fields only each weapon's
+    // bounds are kept: a weapon is looked up by its ten fields together, and split further
+    // only on its first appearance.
     bool Split(QStringView line);
     int FieldCount() const { return fieldCount_; }
 
@@ -78,14 +80,25 @@ public:
     void Fill();
 
 private:
+    qsizetype Start(int index) const { return index == 0 ? 0 : ends_[size_t(index - 1)] + 1; }
     QStringView Field(int index) const {
-        const qsizetype start = index == 0 ? 0 : ends_[size_t(index - 1)] + 1;
+        const qsizetype start = Start(index);
         return QStringView(text_ + start, ends_[size_t(index)] - start);
     }
     QStringView Field(CatalogueColumn column) const { return Field(int(column)); }
     QStringView Field(int k, WeaponColumn column) const {
         return Field(WeaponColumnIndex(k, column));
     }
+    // The fields whose ends Split keeps, in order: those before the weapons, each weapon's
+    // last, the shield's; kFieldCount after the last.
+    static constexpr int NextKeptField(int field) {
+        constexpr int lastBefore = int(CatalogueColumn::FirstWeapon) - 1;
+        constexpr int lastWeapon = int(CatalogueColumn::Shield) - 1;
+        if (field < lastBefore || field >= lastWeapon) return field + 1;
+        return field + int(WeaponColumn::Count);
+    }
+    // The ends of weapon k's fields within its bounds.
+    void SplitWeapon(int k);
     std::uint32_t Weapon(int k);
 
     // The ids of the three texts a move field gives, made on the field's first appearance.
@@ -98,8 +111,8 @@ private:
 
     UnitStore& store_;
     const char16_t* text_ = nullptr;
-    // Where each field of the line ends; a step of the split may find up to sixteen commas more.
-    std::array<qsizetype, kFieldCount + 16> ends_{};
+    // Where each field of the line ends, for the fields whose ends are kept.
+    std::array<qsizetype, kFieldCount> ends_{};
     int fieldCount_ = 0;
     TextPool texts_{rules::Text, store_};
     TextPool numbers_{rules::Numeric, store_};

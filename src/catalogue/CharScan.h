@@ -42,6 +42,26 @@ inline unsigned CharMask16(const char16_t* at, char16_t c) {
 #endif
 }
 
+// CharMask16, and how many bits of it are set.
+inline unsigned CharMask16(const char16_t* at, char16_t c, int& count) {
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi16(short(c));
+    const __m128i low =
+        _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), wanted);
+    const __m128i high =
+        _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 8)), wanted);
+    const __m128i found = _mm_packs_epi16(low, high);
+    // The found bytes as ones, summed per half: no population-count instruction is needed.
+    const __m128i sums = _mm_sad_epu8(_mm_and_si128(found, _mm_set1_epi8(1)), _mm_setzero_si128());
+    count = _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+    return unsigned(_mm_movemask_epi8(found));
+#else
+    const unsigned mask = CharMask16(at, c);
+    count = std::popcount(mask);
+    return mask;
+#endif
+}
+
 // The index of the first c in text from from on, or -1.
 inline qsizetype IndexOf(QStringView text, char16_t c, qsizetype from) {
     const char16_t* const chars = text.utf16();

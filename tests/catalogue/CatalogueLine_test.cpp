@@ -36,25 +36,38 @@ TEST(CatalogueLineSplit, CountsFieldsUpTo88) {
     EXPECT_EQ(line.FieldCount(), 2);
 }
 
-// Commas are found sixteen characters a step: fields of every width put them at every place in
-// and around a step, and the fields between them reach their columns.
+// Commas are found sixteen characters a step, and within the weapons only each weapon's bounds
+// are kept: fields of every width put commas at every place in and around a step, and every
+// field between them, each weapon's ten included, reaches its column.
 TEST(CatalogueLineSplit, CommasAnywhereInAStepEndTheirFields) {
     UnitStore store;
     CatalogueLine line(store);
+    UnitLine weapons;
+    for (int k = 0; k < 7; ++k)
+        weapons.Weapon(k, {S(u"武器%1").arg(k), S(u"実弾"), QString::number(10 + k),
+                           QString::number(k), S(u"%1").arg(-k), S(u"0"), S(u"1"), S(u"2"),
+                           S(u"○"), k % 2 ? S(u"×") : S(u"－")});
+    const typMsData base = LoadOne(weapons);
     for (int width = 0; width <= 17; ++width) {
-        for (const int fields : {1, 2, 87, 88, 89, 120}) {
+        for (const int fields : {1, 2, 17, 18, 87, 88, 89, 120}) {
             const QString text = QStringList(fields, QString(width, u'x')).join(u',');
             EXPECT_EQ(line.Split(text), fields >= 88) << width << ' ' << fields;
             EXPECT_EQ(line.FieldCount(), std::min(fields, 88)) << width << ' ' << fields;
         }
         const QString name(width, u'名');
-        const typMsData unit = LoadOne(UnitLine({{Col::MsNo, QString(width, u'M')},
-                                                 {Col::Name, name},
-                                                 {Col::Category, S(u"限定")}}));
+        UnitLine shifted = weapons;
+        shifted.Set(Col::MsNo, QString(width, u'M')).Set(Col::Name, name);
+        shifted.Set(Col::Category, S(u"限定"));
+        const typMsData unit = LoadOne(shifted);
         EXPECT_EQ(unit.MsNo, QString(width, u'M'));
         EXPECT_EQ(unit.MsName, name);
         EXPECT_EQ(unit.Restriction, S(u"限定生産"));
-        EXPECT_EQ(unit.Weapon[6].Detach, S(u"－"));
+        EXPECT_EQ(unit.Weapon, base.Weapon) << width;
+        // A line with fields wider than a step throughout.
+        UnitLine wide = weapons;
+        wide.Set(2, WeaponCol::Name, QString(16 + width, u'砲'));
+        EXPECT_EQ(LoadOne(wide).Weapon[2].Name, QString(16 + width, u'砲')) << width;
+        EXPECT_EQ(LoadOne(wide).Weapon[3], base.Weapon[3]) << width;
     }
 }
 
