@@ -16,9 +16,10 @@ constexpr qsizetype kMaxBlockChars = 32 * 1024;
 
 }  // namespace
 
+std::uint64_t fieldmap::Seed() { return std::uint64_t(QHashSeed::globalSeed()) * kOdd + 1; }
+
 FieldMap::FieldMap()
-    // A seed of the process, so that no file can be made whose fields all land in one slot.
-    : seed_(std::uint64_t(QHashSeed::globalSeed()) * fieldmap::kOdd + 1),
+    : seed_(fieldmap::Seed()),
       slots_(size_t(1) << kFirstBits),
       shift_(64 - kFirstBits) {}
 

@@ -50,6 +50,28 @@ inline bool Same(const char16_t* kept, QStringView key) {
     return true;
 }
 
+// A key's hash from a seed. Keys of one size up to four characters never share a hash: with a
+// single word, every step after the seed can be undone.
+inline std::uint64_t Hash(std::uint64_t seed, QStringView key) {
+    const char16_t* chars = key.utf16();
+    qsizetype left = key.size();
+    std::uint64_t h = Mix(seed, std::uint64_t(left));
+    if (left <= 4) {
+        if (left > 0) h = Mix(h, left == 4 ? Word(chars) : Tail(chars, left));
+    } else {
+        const char16_t* const end = chars + left;
+        for (; left > 8; left -= 8, chars += 8) h = Mix(Mix(h, Word(chars)), Word(chars + 4));
+        // The last one to eight characters within the key's last eight (all of a shorter key),
+        // as two words that may overlap: nothing beyond the key is read.
+        h = Mix(Mix(h, Word(key.size() >= 8 ? end - 8 : chars)), Word(end - 4));
+    }
+    // Every bit of the key reaches the top bits, which pick the slot.
+    return (h ^ (h >> 32)) * kOdd;
+}
+
+// A seed of the process, so that no file can be made whose keys all land in one slot.
+std::uint64_t Seed();
+
 }  // namespace fieldmap
 
 // The ids of the texts seen so far in one load, keyed by a copy of their characters. A catalogue
@@ -66,7 +88,7 @@ public:
         for (size_t i = SlotOf(hash);; i = (i + 1) & mask) {
             const Slot& slot = slots_[i];
             if (!slot.chars) return nullptr;
-            // Up to four characters, the hash is a one-to-one function of them (see Hash).
+            // Up to four characters, the hash is a one-to-one function of them.
             if (slot.hash == hash && slot.size == key.size() &&
                 (key.size() <= 4 || fieldmap::Same(slot.chars, key)))
                 return &slot.id;
@@ -83,23 +105,7 @@ private:
         std::uint32_t id = 0;
     };
 
-    std::uint64_t Hash(QStringView key) const {
-        using namespace fieldmap;
-        const char16_t* chars = key.utf16();
-        qsizetype left = key.size();
-        std::uint64_t h = Mix(seed_, std::uint64_t(left));
-        if (left <= 4) {
-            // One word, and every step after the seed's undoable: keys of one size up to four
-            // characters never share a hash, so Find needs no comparison of characters.
-            if (left > 0) h = Mix(h, left == 4 ? Word(chars) : Tail(chars, left));
-        } else {
-            for (; left > 8; left -= 8, chars += 8) h = Mix(Mix(h, Word(chars)), Word(chars + 4));
-            // The last one to eight characters as two words that may overlap, read within the key.
-            h = Mix(Mix(h, Word(chars)), Word(chars + left - 4));
-        }
-        // The slot comes from the top bits, which every bit of the key reaches.
-        return (h ^ (h >> 32)) * kOdd;
-    }
+    std::uint64_t Hash(QStringView key) const { return fieldmap::Hash(seed_, key); }
     size_t SlotOf(std::uint64_t hash) const { return size_t(hash >> shift_); }
     const char16_t* Keep(QStringView key);
     void Grow();
