@@ -37,7 +37,7 @@ Status clsMsData::LoadRead(Result<std::vector<QByteArray>> read, const QString& 
     if (!read) {
         loadStamp_ = NextLoadStamp();
         units_ = std::make_shared<UnitStore>();
-        indexByMsNo_.clear();
+        indexByMsNo_.reset();
         records_.clear();
         count_ = -1;
         return read.status();
@@ -53,7 +53,7 @@ Status clsMsData::LoadFromBytes(const QByteArray& bytes) {
 Status clsMsData::LoadMsData(std::vector<QByteArray> parts, const QString& fileName) {
     loadStamp_ = NextLoadStamp();
     units_ = std::make_shared<UnitStore>();
-    indexByMsNo_.clear();
+    indexByMsNo_.reset();
     records_.clear();
     // The units grow as they come: nothing is reserved from a count that the file could
     // inflate, and the parts already read are let go meanwhile.
@@ -88,17 +88,8 @@ Status clsMsData::LoadMsData(std::vector<QByteArray> parts, const QString& fileN
     count_ = count == 0 ? -1 : int(count);
     if (!status) return status;
     // The first line wins; an empty MsNo always means the empty record.
-    QHash<QStringView, int> index;
-    index.reserve(units->UnitCount());
-    for (int row = 1; row <= units->UnitCount(); ++row) {
-        const QStringView msNo = units->Name(row, UnitName::MsNo);
-        if (msNo.isEmpty()) continue;
-        // One look-up: a new entry starts at 0, which is no row.
-        int& first = index[msNo];
-        if (first == 0) first = row;
-    }
+    indexByMsNo_ = std::make_shared<const MsNoIndex>(*units);
     units_ = std::move(units);
-    indexByMsNo_ = std::move(index);
     return Status::Ok();
 }
 
@@ -118,16 +109,20 @@ typMsData clsMsData::Record(int i) const {
     return i >= 1 && i <= UnitCount() ? units_->Record(i) : typMsData();
 }
 
+int clsMsData::RowOfMsNo(const QString& msNo) const {
+    return indexByMsNo_ ? indexByMsNo_->Find(*units_, msNo) : 0;
+}
+
 typMsData clsMsData::GetMsData(const QString& msNo) const {
-    const auto it = indexByMsNo_.constFind(msNo);
-    return it == indexByMsNo_.constEnd() ? typMsData() : units_->Record(*it);
+    const int row = RowOfMsNo(msNo);
+    return row == 0 ? typMsData() : units_->Record(row);
 }
 
 const typMsData* clsMsData::FindMsData(const QString& msNo) const {
-    const auto it = indexByMsNo_.constFind(msNo);
-    if (it == indexByMsNo_.constEnd()) return nullptr;
-    std::shared_ptr<const typMsData>& record = records_[*it];
-    if (!record) record = std::make_shared<const typMsData>(units_->Record(*it));
+    const int row = RowOfMsNo(msNo);
+    if (row == 0) return nullptr;
+    std::shared_ptr<const typMsData>& record = records_[row];
+    if (!record) record = std::make_shared<const typMsData>(units_->Record(row));
     return record.get();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "catalogue/MsNoIndex.h"
 #include "catalogue/Status.h"
 #include "catalogue/UnitRecord.h"
 #include "catalogue/UnitStore.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -69,11 +69,14 @@ private:
     // part ends with whole lines); fileName names the file in a failure's message.
     Status LoadMsData(std::vector<QByteArray> parts, const QString& fileName);
 
+    // The first row with that MsNo, or 0.
+    int RowOfMsNo(const QString& msNo) const;
+
     int count_ = 0;
     quint64 loadStamp_ = 0;
     // Shared with copies: the rows never change, and the index's keys view the store's names.
     std::shared_ptr<const UnitStore> units_ = std::make_shared<UnitStore>();
-    QHash<QStringView, int> indexByMsNo_;  // MsNo -> first row
+    std::shared_ptr<const MsNoIndex> indexByMsNo_;  // MsNo -> first row; none before a load
     mutable std::unordered_map<int, std::shared_ptr<const typMsData>> records_;
 };
 
