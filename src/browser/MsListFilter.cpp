@@ -51,26 +51,32 @@ void MsListFilter::SetToggle(ListToggle toggle, bool on) {
         toggles_ &= RowTraits(~Bit(toggle));
 }
 
-MsListFilter::RowTraits MsListFilter::TraitsOf(QStringView area, QStringView category,
-                                               QStringView name, QStringView factionMark) {
+RowTraits MsListFilter::AreaTraits(QStringView area) {
     RowTraits traits = 0;
-    const auto set = [&traits](ListToggle toggle, bool matches) {
-        if (matches) traits |= Bit(toggle);
-    };
-    set(ListToggle::General, Contains(area, u'汎'));
-    set(ListToggle::Earth, StartsWith(area, u'地'));
-    set(ListToggle::Space, StartsWith(area, u'宇'));
-    set(ListToggle::MassProduction, StartsWith(category, u'量'));
-    set(ListToggle::Ace, StartsWith(category, u'一'));
-    set(ListToggle::Private, StartsWith(category, u'専'));
-    set(ListToggle::Limit, StartsWith(category, u'限'));
-    set(ListToggle::Nt, Contains(category, u'Ｎ'));
-    set(ListToggle::Star, Contains(name, u'☆'));
-    if (factionMark == QStringView(u"連"))
-        traits |= kFederation;
-    else if (factionMark == QStringView(u"ジ"))
-        traits |= kZeon;
+    if (Contains(area, u'汎')) traits |= Bit(ListToggle::General);
+    if (StartsWith(area, u'地')) traits |= Bit(ListToggle::Earth);
+    if (StartsWith(area, u'宇')) traits |= Bit(ListToggle::Space);
     return traits;
+}
+
+RowTraits MsListFilter::CategoryTraits(QStringView category) {
+    RowTraits traits = 0;
+    if (StartsWith(category, u'量')) traits |= Bit(ListToggle::MassProduction);
+    if (StartsWith(category, u'一')) traits |= Bit(ListToggle::Ace);
+    if (StartsWith(category, u'専')) traits |= Bit(ListToggle::Private);
+    if (StartsWith(category, u'限')) traits |= Bit(ListToggle::Limit);
+    if (Contains(category, u'Ｎ')) traits |= Bit(ListToggle::Nt);
+    return traits;
+}
+
+RowTraits MsListFilter::NameTraits(QStringView name) {
+    return Contains(name, u'☆') ? Bit(ListToggle::Star) : RowTraits(0);
+}
+
+RowTraits MsListFilter::FactionTraits(QStringView factionMark) {
+    if (factionMark == QStringView(u"連")) return kFederation;
+    if (factionMark == QStringView(u"ジ")) return kZeon;
+    return 0;
 }
 
 bool MsListFilter::PassesTraits(RowTraits traits) const {

@@ -49,9 +49,17 @@ public:
     static RowTraits TraitsOf(const typMsData& unit, const QString& factionMark) {
         return TraitsOf(unit.MoveArea, unit.Restriction, unit.MsName, factionMark);
     }
-    // The same from the unit's terrain class, category and name.
+    // The same from the unit's terrain class, category and name: the four parts' traits
+    // together. A list works the first two out once per shared text.
     static RowTraits TraitsOf(QStringView area, QStringView category, QStringView name,
-                              QStringView factionMark);
+                              QStringView factionMark) {
+        return AreaTraits(area) | CategoryTraits(category) | NameTraits(name) |
+               FactionTraits(factionMark);
+    }
+    static RowTraits AreaTraits(QStringView area);
+    static RowTraits CategoryTraits(QStringView category);
+    static RowTraits NameTraits(QStringView name);
+    static RowTraits FactionTraits(QStringView factionMark);
     // The faction, star, terrain and category tests.
     bool PassesTraits(RowTraits traits) const;
     // Every keyword word is in the name or is the weight, as typed or in half width.

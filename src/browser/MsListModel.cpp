@@ -74,13 +74,31 @@ void MsListModel::UpdateOrder() {
     sort_.emplace(catalogue_);
     const std::vector<int> rows = sort_->Presort();
     order_.reserve(rows.size());
+    // The traits of shared texts and of factions, each worked out at its first row.
+    using Traits = MsListFilter::RowTraits;
+    constexpr int kUnknown = -1;
+    std::vector<int> areaTraits(size_t(units.TextCount()), kUnknown);
+    std::vector<int> categoryTraits(size_t(units.TextCount()), kUnknown);
+    std::array<int, 256> factionTraits;
+    factionTraits.fill(kUnknown);
+    const auto known = [](int& traits, const auto& workOut) {
+        if (traits == kUnknown) traits = workOut();
+        return Traits(traits);
+    };
     int size = 0;
     for (int row : rows) {
         const QStringView name = units.Name(row, UnitName::MsName);
         const QStringView weight = units.Text(row, UnitText::Weight);
-        const MsListFilter::RowTraits traits = MsListFilter::TraitsOf(
-            units.Text(row, UnitText::MoveArea), units.Text(row, UnitText::Restriction), name,
-            catalogue_.get配備名(row));
+        const std::uint32_t area = units.TextId(row, UnitText::MoveArea);
+        const std::uint32_t category = units.TextId(row, UnitText::Restriction);
+        const Traits traits =
+            known(areaTraits[area],
+                  [&] { return MsListFilter::AreaTraits(units.TextById(area)); }) |
+            known(categoryTraits[category],
+                  [&] { return MsListFilter::CategoryTraits(units.TextById(category)); }) |
+            known(factionTraits[size_t(units.Army(row) & 0xFF)],
+                  [&] { return MsListFilter::FactionTraits(catalogue_.get配備名(row)); }) |
+            MsListFilter::NameTraits(name);
         order_.push_back({row, traits, size, int(name.size()), int(weight.size())});
         size += int(name.size() + weight.size());
     }
