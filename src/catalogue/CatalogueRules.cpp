@@ -154,12 +154,10 @@ QString SecondChar(QStringView field) { return CharAt(field, 1); }
 QStringView ImageName(QStringView field) {
     const qsizetype slash = Find(field, u'/');
     if (slash < 0) return {};
-    const qsizetype nextSlash = Find(field, u'/', slash + 1);
-    const QStringView part =
-        nextSlash < 0 ? field.mid(slash + 1) : field.mid(slash + 1, nextSlash - slash - 1);
-    const qsizetype dot = Find(part, u'.');
-    if (dot < 0) return {};
-    return part.left(dot);
+    // The part after the first slash, up to the next one, has a name when it has a dot.
+    for (qsizetype i = slash + 1; i < field.size() && field[i] != u'/'; ++i)
+        if (field[i] == u'.') return field.sliced(slash + 1, i - slash - 1);
+    return {};
 }
 
 QStringView ImageBase(QStringView field) { return ImageBaseOfName(ImageName(field)); }
