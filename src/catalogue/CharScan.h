@@ -24,16 +24,23 @@ inline unsigned LowestBit(unsigned mask) {
 #endif
 }
 
-// Bit i set when at[i] is c, for i in 0..15; reads sixteen characters.
-inline unsigned CharMask16(const char16_t* at, char16_t c) {
 #if defined(__SSE2__)
+// Byte i all ones when at[i] is c and zero otherwise, for i in 0..15.
+inline __m128i CharBytes16(const char16_t* at, char16_t c) {
     const __m128i wanted = _mm_set1_epi16(short(c));
     const __m128i low =
         _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), wanted);
     const __m128i high =
         _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 8)), wanted);
     // Each result is 0 or -1, which packs to one byte without changing.
-    return unsigned(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
+    return _mm_packs_epi16(low, high);
+}
+#endif
+
+// Bit i set when at[i] is c, for i in 0..15; reads sixteen characters.
+inline unsigned CharMask16(const char16_t* at, char16_t c) {
+#if defined(__SSE2__)
+    return unsigned(_mm_movemask_epi8(CharBytes16(at, c)));
 #else
     unsigned mask = 0;
     for (int i = 0; i < 16; ++i)
@@ -45,12 +52,7 @@ inline unsigned CharMask16(const char16_t* at, char16_t c) {
 // CharMask16, and how many bits of it are set.
 inline unsigned CharMask16(const char16_t* at, char16_t c, int& count) {
 #if defined(__SSE2__)
-    const __m128i wanted = _mm_set1_epi16(short(c));
-    const __m128i low =
-        _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), wanted);
-    const __m128i high =
-        _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 8)), wanted);
-    const __m128i found = _mm_packs_epi16(low, high);
+    const __m128i found = CharBytes16(at, c);
     // The found bytes as ones, summed per half: no population-count instruction is needed.
     const __m128i sums = _mm_sad_epu8(_mm_and_si128(found, _mm_set1_epi8(1)), _mm_setzero_si128());
     count = _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
