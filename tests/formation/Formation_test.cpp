@@ -16,14 +16,7 @@ using test::Rank;
 class FormationTest : public ::testing::Test {
 protected:
     FormationTest()
-        : catalogue_(test::LoadedCatalogue({
-              FormationUnit(QStringLiteral("A"), QStringLiteral("Alpha")),
-              FormationUnit(QStringLiteral("B"), QStringLiteral("Bravo"))
-                  .Set(test::Col::Weight, QStringLiteral("25"))
-                  .Set(test::Col::Hp, QStringLiteral("150")),
-              FormationUnit(QStringLiteral("C"), QStringLiteral("Charlie"))
-                  .Set(test::Col::Category, QStringLiteral(u"一機")),
-          })),
+        : catalogue_(test::LoadedCatalogue(test::AlphaBravoCharlie())),
           formation_(catalogue_),
           changes_(&formation_, &Formation::changed) {}
 

@@ -38,20 +38,15 @@ protected:
         : settings_(folder_.Write(QStringLiteral("setting.ini"), "[Setting]\r\npath=\r\n"),
                     writer_.Writer()),
           platform_(folder_.Path()),
-          catalogue_(LoadedCatalogue({
-              FormationUnit(QStringLiteral("A"), QStringLiteral("Alpha")),
-              FormationUnit(QStringLiteral("B"), QStringLiteral("Bravo"))
-                  .Set(test::Col::Weight, QStringLiteral("25"))
-                  .Set(test::Col::Hp, QStringLiteral("150")),
-              FormationUnit(QStringLiteral("C"), QStringLiteral("Charlie"))
-                  .Set(test::Col::Category, QStringLiteral(u"一機")),
-              FormationUnit(QStringLiteral("H"), QStringLiteral("Heavy"))
-                  .Set(test::Col::Weight, QStringLiteral("49")),
-              FormationUnit(QStringLiteral("L"), QStringLiteral("Lima"))
-                  .Set(test::Col::Move, QStringLiteral(u"地上9"))
-                  .Set(test::Col::Category, QStringLiteral(u"限定"))
-                  .Set(test::Col::Repair, QStringLiteral("15")),
-          })),
+          catalogue_(LoadedCatalogue(test::AlphaBravoCharlie() +
+                                     QStringList{
+                                         FormationUnit(QStringLiteral("H"), QStringLiteral("Heavy"))
+                                             .Set(test::Col::Weight, QStringLiteral("49")),
+                                         FormationUnit(QStringLiteral("L"), QStringLiteral("Lima"))
+                                             .Set(test::Col::Move, QStringLiteral(u"地上9"))
+                                             .Set(test::Col::Category, QStringLiteral(u"限定"))
+                                             .Set(test::Col::Repair, QStringLiteral("15")),
+                                     })),
           panel_(std::make_unique<FormationPanel>(catalogue_, settings_, platform_)),
           grid_(panel_->findChild<GridView*>(QStringLiteral("grdFormation"))),
           verdicts_(panel_.get(), &FormationPanel::verdictChanged),

@@ -17,6 +17,15 @@ UnitLine FormationUnit(const QString& msNo, const QString& name) {
                      {Col::Repair, QStringLiteral("10")}});
 }
 
+QStringList AlphaBravoCharlie() {
+    return {FormationUnit(QStringLiteral("A"), QStringLiteral("Alpha")),
+            FormationUnit(QStringLiteral("B"), QStringLiteral("Bravo"))
+                .Set(Col::Weight, QStringLiteral("25"))
+                .Set(Col::Hp, QStringLiteral("150")),
+            FormationUnit(QStringLiteral("C"), QStringLiteral("Charlie"))
+                .Set(Col::Category, QStringLiteral(u"一機"))};
+}
+
 FormationRow RuleRow(const QString& msNo, const QString& weight, const QString& hp,
                      const QString& category, const QString& repair) {
     FormationRow row;

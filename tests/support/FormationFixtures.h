@@ -6,6 +6,7 @@
 #include "support/UnitLine.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace velmora::test {
@@ -13,6 +14,10 @@ namespace velmora::test {
 // The formation tests' ordinary unit: EFSF, load 20, HP 100, armour 10, evasion 30, pre-emption
 // 20, 地上3, mass production, repair 10, no shield, every weapon slot "nd".
 UnitLine FormationUnit(const QString& msNo, const QString& name);
+
+// The formation tests' three first units: A "Alpha" as FormationUnit makes it, B "Bravo" with
+// load 25 and HP 150, C "Charlie" limited to one ("一機").
+QStringList AlphaBravoCharlie();
 
 // A formation row with the columns the rules read: MS number, load, HP, category and repair.
 FormationRow RuleRow(const QString& msNo, const QString& weight, const QString& hp,
