@@ -25,6 +25,9 @@ private:
         std::int32_t row = 0;    // 0 for an empty slot
     };
 
+    // The slot that holds msNo, or else the empty slot where it would go.
+    size_t SlotOf(const UnitStore& units, QStringView msNo, std::uint64_t hash) const;
+
     std::uint64_t seed_ = 0;
     std::vector<Slot> slots_;  // a power of two of them, at most half in use
     int shift_ = 64;           // 64 - log2(slots_.size())
