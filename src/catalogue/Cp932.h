@@ -11,6 +11,12 @@
 // Windows has no ICU). Stateless: bytes are taken to hold whole characters.
 namespace velmora::cp932 {
 
+// The bytes that start a double-byte character (FD to FF stand alone), and those that can end one.
+inline bool IsLeadByte(uchar byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+inline bool IsTrailByte(uchar byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
 // Writes the characters of bytes from out on and returns the end; out needs room for
 // 2 * bytes.size() characters. *valid, when given, becomes false when some byte or byte pair has
 // no character (a pair without one becomes U+FFFD, a byte that starts none U+001A, as ICU does).

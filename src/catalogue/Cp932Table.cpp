@@ -1,6 +1,7 @@
 #include "catalogue/Cp932Table.h"
 
 #include "catalogue/CharScan.h"
+#include "catalogue/Cp932.h"
 #include "catalogue/Cp932Characters.h"
 
 #include <algorithm>
@@ -10,9 +11,6 @@
 namespace velmora {
 
 namespace {
-
-// The first bytes of double-byte characters; FD to FF stand alone.
-bool IsLead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 // Where the pair of bytes at at is in the table: the two bytes as one word in the machine's own
 // order, read with one load.
@@ -39,7 +37,7 @@ Cp932Table::Cp932Table() : pairs_(size_t(256) * 256, 0) {
     for (int byte = 0; byte < 256; ++byte) {
         if (byte < 0x80) {
             single_[size_t(byte)] = AsciiCharacter(byte);
-        } else if (!IsLead(uchar(byte))) {
+        } else if (!cp932::IsLeadByte(uchar(byte))) {
             single_[size_t(byte)] = cp932::kSingleCharacters[byte - 0x80];
         } else {
             single_[size_t(byte)] = kLead;

@@ -19,8 +19,6 @@ constexpr UINT kCodePage = 932;
 constexpr char16_t kSub = 0x1A;       // what ICU makes of a byte that starts no character
 constexpr char16_t kNoChar = 0xFFFD;  // and of a byte pair without a character
 
-bool IsLead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
-bool IsTrail(uchar byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
 
 // ICU's table swaps these three control codes, as IBM's code pages do.
 char16_t SwappedControl(uchar byte) {
@@ -69,9 +67,9 @@ struct Table {
             single[byte] = byte >= 0xA1 && byte <= 0xDF ? SystemChar(&c, 1) : kSub;
         }
         for (int lead = 0x81; lead < 0x100; ++lead) {
-            if (!IsLead(uchar(lead))) continue;
+            if (!IsLeadByte(uchar(lead))) continue;
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (!IsTrail(uchar(trail))) continue;
+                if (!IsTrailByte(uchar(trail))) continue;
                 const char bytes[2] = {char(lead), char(trail)};
                 pair[lead][trail] = SystemChar(bytes, 2);
             }
@@ -92,13 +90,13 @@ QChar* DecodeInto(QByteArrayView bytes, QChar* out, bool* valid) {
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const uchar byte = uchar(bytes[i]);
-        if (!IsLead(byte)) {
+        if (!IsLeadByte(byte)) {
             const char16_t c = table.single[byte];
             ok = ok && !(c == kSub && byte >= 0x80);
             *out++ = QChar(c);
         } else if (i + 1 == size) {
             ok = false;  // a lead byte at the very end: ICU drops it
-        } else if (const uchar trail = uchar(bytes[i + 1]); IsTrail(trail)) {
+        } else if (const uchar trail = uchar(bytes[i + 1]); IsTrailByte(trail)) {
             const char16_t c = table.pair[byte][trail];
             ok = ok && c != kNoChar;
             *out++ = QChar(c);

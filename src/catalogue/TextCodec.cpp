@@ -61,8 +61,8 @@ DecodedText DecodeText(const QByteArray& bytes) {
 
 namespace {
 
-bool IsCp932Lead(uchar byte) { return (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0; }
-bool IsCp932Trail(uchar byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+// A lead byte, or FD to FF, which a guess of the encoding counts with the lead bytes.
+bool IsCp932Lead(uchar byte) { return cp932::IsLeadByte(byte) || byte >= 0xFD; }
 
 // How much a character looks like the program's texts, per byte it takes: kana, kanji,
 // Japanese punctuation and full-width forms most; half-width katakana, accented Latin, Greek,
@@ -170,7 +170,7 @@ QString DecodeWithoutMark(QByteArrayView bytes, TextEncoding encoding) {
         qsizetype end = i;
         while (end < bytes.size() && uchar(bytes[end]) >= 0x80)
             end += IsCp932Lead(uchar(bytes[end])) && end + 1 < bytes.size() &&
-                           IsCp932Trail(uchar(bytes[end + 1]))
+                           cp932::IsTrailByte(uchar(bytes[end + 1]))
                        ? 2
                        : 1;
         text += cp932::Decode(bytes.sliced(i, end - i));
@@ -258,12 +258,11 @@ qsizetype CharacterBoundary(QByteArrayView bytes, qsizetype limit, bool utf8) {
         while (end > 1 && (uchar(bytes[end]) & 0xC0) == 0x80) --end;
         return end;
     }
-    // FD to FF stand alone in the converter, whatever follows them.
-    const auto isLead = [](uchar byte) { return IsCp932Lead(byte) && byte <= 0xFC; };
     qsizetype end = 0;
     while (true) {
-        const qsizetype next =
-            end + (isLead(uchar(bytes[end])) && IsCp932Trail(uchar(bytes[end + 1])) ? 2 : 1);
+        const bool pair =
+            cp932::IsLeadByte(uchar(bytes[end])) && cp932::IsTrailByte(uchar(bytes[end + 1]));
+        const qsizetype next = end + (pair ? 2 : 1);
         if (next > limit) return end;
         end = next;
     }
