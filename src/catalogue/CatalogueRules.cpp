@@ -160,8 +160,6 @@ QStringView ImageName(QStringView field) {
     return {};
 }
 
-QStringView ImageBase(QStringView field) { return ImageBaseOfName(ImageName(field)); }
-
 QStringView ImageBaseOfName(QStringView name) {
     const qsizetype first = Find(name, u'_');
     if (first < 0) return {};

@@ -32,10 +32,8 @@ QString SecondChar(QStringView field);
 // when there is no "/" or no "."; a view into field.
 QStringView ImageName(QStringView field);
 
-// The first two "_"-separated parts of the picture's name when it has exactly three
-// ("ms/vd_01_2.img" gives "vd_01"), else empty; a view into field.
-QStringView ImageBase(QStringView field);
-// The same from the picture's name, as ImageName gives it.
+// The first two "_"-separated parts of a picture's name, as ImageName gives it, when it has
+// exactly three ("vd_01_2" from "ms/vd_01_2.img" gives "vd_01"), else empty; a view into name.
 QStringView ImageBaseOfName(QStringView name);
 
 // Load weight: "99" when missing, else unchanged (it need not be numeric).

@@ -24,28 +24,28 @@ TEST(CatalogueRules, SecondCharIsEmptyForShortFields) {
 
 TEST(CatalogueRules, ImageNameAndBaseComeFromTheFirstPathPart) {
     EXPECT_EQ(ImageName(S(u"ms/rx_78_2.img")), S(u"rx_78_2"));
-    EXPECT_EQ(ImageBase(S(u"ms/rx_78_2.img")), S(u"rx_78"));
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"ms/rx_78_2.img"))), S(u"rx_78"));
     // The part after the first "/" only, cut at a second "/".
     EXPECT_EQ(ImageName(S(u"ms/a_b_c.x/d.img")), S(u"a_b_c"));
     EXPECT_EQ(ImageName(S(u"ms/ab/c.img")), QString());
     // The name before the first ".".
     EXPECT_EQ(ImageName(S(u"ms/a_b_c.d.img")), S(u"a_b_c"));
-    EXPECT_EQ(ImageBase(S(u"ms/a_b_c.d.img")), S(u"a_b"));
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"ms/a_b_c.d.img"))), S(u"a_b"));
     // Empty parts count as parts.
-    EXPECT_EQ(ImageBase(S(u"ms/__.img")), S(u"_"));
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"ms/__.img"))), S(u"_"));
     EXPECT_EQ(ImageName(S(u"/.img")), QString());
 }
 
 TEST(CatalogueRules, ImageWithoutSlashDotOrThreePartsGivesEmpty) {
     EXPECT_EQ(ImageName(S(u"rx_78_2.img")), QString());
-    EXPECT_EQ(ImageBase(S(u"rx_78_2.img")), QString());
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"rx_78_2.img"))), QString());
     EXPECT_EQ(ImageName(S(u"ms/rx_78_2")), QString());
-    EXPECT_EQ(ImageBase(S(u"ms/rx_78_2")), QString());
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"ms/rx_78_2"))), QString());
     EXPECT_EQ(ImageName(QString()), QString());
     EXPECT_EQ(ImageName(S(u"ms/zarga.img")), S(u"zarga"));
-    EXPECT_EQ(ImageBase(S(u"ms/zarga.img")), QString());
-    EXPECT_EQ(ImageBase(S(u"ms/rx_78.img")), QString());
-    EXPECT_EQ(ImageBase(S(u"ms/a_b_c_d.img")), QString());
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"ms/zarga.img"))), QString());
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"ms/rx_78.img"))), QString());
+    EXPECT_EQ(ImageBaseOfName(ImageName(S(u"ms/a_b_c_d.img"))), QString());
 }
 
 TEST(CatalogueRules, WeightDefaultsTo99AndIsOtherwiseKept) {

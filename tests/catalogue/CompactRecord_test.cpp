@@ -41,7 +41,7 @@ typMsData ReferenceRecord(QStringView line) {
     unit.Supply = rules::Numeric(field(Col::Supply));
     unit.Restriction = rules::Category(field(Col::Category));
     unit.EquipCode = rules::Text(equipCode);
-    unit.ImageBase = rules::ImageBase(field(Col::Picture)).toString();
+    unit.ImageBase = rules::ImageBaseOfName(rules::ImageName(field(Col::Picture))).toString();
     unit.ImageName = rules::ImageName(field(Col::Picture)).toString();
     unit.Tec = rules::Text(field(Col::Tec));
     int position = 0;
